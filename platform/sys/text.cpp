@@ -1,0 +1,168 @@
+// Text I/O in the C locale with the system's C formats; lines of any length.
+#include "platform/sys/text.h"
+
+#include <clocale>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+#include <locale>
+
+#include "platform/sys/files.h"
+
+namespace sys {
+namespace {
+
+// Windows-1252 characters 0x80..0x9F; 0 marks the five unassigned positions.
+const char32_t kHigh1252[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// The number of bytes of a UTF-8 sequence and its code point; 1 and U+FFFD when malformed.
+size_t DecodeUtf8(std::string_view text, size_t i, char32_t& c) {
+    unsigned char b = static_cast<unsigned char>(text[i]);
+    size_t length = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+    if (length == 0 || i + length > text.size()) {
+        c = 0xFFFD;
+        return 1;
+    }
+    c = length == 1 ? b : length == 2 ? (b & 0x1F) : length == 3 ? (b & 0x0F) : (b & 0x07);
+    for (size_t k = 1; k < length; ++k) {
+        unsigned char next = static_cast<unsigned char>(text[i + k]);
+        if ((next >> 6) != 2) {
+            c = 0xFFFD;
+            return 1;
+        }
+        c = (c << 6) | (next & 0x3F);
+    }
+    return length;
+}
+
+}  // namespace
+
+std::string Format(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    int size = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string result;
+    if (size > 0) {
+        result.resize(static_cast<size_t>(size) + 1);
+        std::vsnprintf(result.data(), result.size(), format, args);
+        result.resize(static_cast<size_t>(size));
+    }
+    va_end(args);
+    return result;
+}
+
+bool ReadTextLine(std::FILE* file, std::string& line) {
+    line.clear();
+    if (!file) return false;
+    bool readAny = false;
+    for (;;) {
+        int c = std::fgetc(file);
+        if (c == EOF) break;
+        readAny = true;
+        if (c == '\n') break;
+        line += static_cast<char>(c);
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return readAny;
+}
+
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
+    lines.clear();
+    std::FILE* file = OpenFile(path, "rb");
+    if (!file) return false;
+    std::string line;
+    while (ReadTextLine(file, line)) lines.push_back(line);
+    std::fclose(file);
+    return true;
+}
+
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += '\n';
+    }
+    return WriteWholeFile(path, bytes);
+}
+
+bool ParseDouble(std::string_view text, double& value) {
+    std::string copy = Trim(text);
+    if (copy.empty()) return false;
+    char* end = nullptr;
+    double parsed = std::strtod(copy.c_str(), &end);
+    if (end != copy.c_str() + copy.size()) return false;
+    value = parsed;
+    return true;
+}
+
+bool ParseLong(std::string_view text, long& value) {
+    std::string copy = Trim(text);
+    if (copy.empty()) return false;
+    char* end = nullptr;
+    long parsed = std::strtol(copy.c_str(), &end, 10);
+    if (end != copy.c_str() + copy.size()) return false;
+    value = parsed;
+    return true;
+}
+
+void UseCNumericLocale() { std::setlocale(LC_NUMERIC, "C"); }
+
+std::string Trim(std::string_view text) {
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+    return std::string(text.substr(begin, end - begin));
+}
+
+std::string Cp1252ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        unsigned char b = static_cast<unsigned char>(ch);
+        char32_t c = b;
+        if (b >= 0x80 && b < 0xA0) c = kHigh1252[b - 0x80] ? kHigh1252[b - 0x80] : 0xFFFD;
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
+std::string Utf8ToCp1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        char32_t c = 0;
+        i += DecodeUtf8(text, i, c);
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        char mapped = '?';
+        for (int k = 0; k < 32; ++k) {
+            if (kHigh1252[k] == c && c != 0) mapped = static_cast<char>(0x80 + k);
+        }
+        out += mapped;
+    }
+    return out;
+}
+
+}  // namespace sys
