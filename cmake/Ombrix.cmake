@@ -74,3 +74,6 @@ function(ombrix_test name)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;OMBRIX_PROGRAM_DIR=${OMBRIX_PROGRAM_DIR};LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
                TIMEOUT 300)
 endfunction()
+
+# Rules for generated tables (ombrix_table) live beside the table tool.
+include(${CMAKE_CURRENT_LIST_DIR}/Tables.cmake OPTIONAL)
