@@ -18,7 +18,6 @@ Application::Application(int& argc, char** argv, const std::string& title)
     sys::UseCNumericLocale();
     QLocale::setDefault(QLocale::c());
     setApplicationName(QString::fromStdString(title));
-    setApplicationDisplayName(QString::fromStdString(title));
     // While another program runs, windows keep painting but take no input.
     sys::SetWaitTick([] { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 }

@@ -82,7 +82,7 @@ std::optional<std::string> Chosen(const QString& path) {
 int QtUi::MessageBox(const std::string& text, const std::string& caption, Buttons buttons,
                      Icon icon) {
     QString title =
-        caption.empty() ? QApplication::applicationDisplayName() : QString::fromStdString(caption);
+        caption.empty() ? QApplication::applicationName() : QString::fromStdString(caption);
     QMessageBox box(ToQt(icon), title, QString::fromStdString(text), ToQt(buttons),
                     QApplication::activeWindow());
     return FromQt(box.exec());
