@@ -1,4 +1,4 @@
-// Build tool: writes the pictures the forms show into the program folder given as argument.
+// Build tool: writes the pictures the forms show into the folder given as argument.
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: ombrix_pictures <program folder>\n");
+        std::fprintf(stderr, "usage: ombrix_pictures <folder>\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

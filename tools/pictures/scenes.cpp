@@ -17,10 +17,13 @@ const QColor kConcrete(168, 168, 160);
 const QColor kSmoke(210, 210, 214);
 const QColor kOutline(40, 40, 48);
 
-QImage Canvas(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
+// The scenes are drawn on a grid of width x height units and shown at 240 x 180 pixels.
+void Canvas(QPainter& p, QImage& image, int width, int height) {
+    image = QImage(240, 180, QImage::Format_RGB32);
     image.fill(kSky);
-    return image;
+    p.begin(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(240.0 / width, 180.0 / height);
 }
 
 void Ground(QPainter& p, int width, int height, int horizon) {
@@ -86,18 +89,19 @@ void House(QPainter& p, QRectF body) {
 }  // namespace
 
 QImage DrawSmokeStack() {
-    QImage image = Canvas(160, 120);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    Ground(p, 160, 120, 84);
-    Plant(p, QRectF(24, 58, 88, 30), 12, 44);
+    QImage image;
+    QPainter p;
+    Canvas(p, image, 160, 120);
+    Ground(p, 160, 120, 92);
+    Plant(p, QRectF(16, 74, 80, 24), 10, 34);
+    p.end();
     return image;
 }
 
 QImage DrawSeasImage() {
-    QImage image = Canvas(200, 150);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    QImage image;
+    QPainter p;
+    Canvas(p, image, 200, 150);
     Ground(p, 200, 150, 90);
     River(p, 200, 150, 90);
     Plant(p, QRectF(18, 70, 80, 30), 11, 40);
@@ -106,13 +110,14 @@ QImage DrawSeasImage() {
     p.setPen(QPen(kOutline, 1));
     p.setBrush(QColor(120, 100, 80));
     p.drawEllipse(QRectF(30, 118, 40, 16));  // landfill
+    p.end();
     return image;
 }
 
 QImage DrawFlushImage() {
-    QImage image = Canvas(200, 150);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    QImage image;
+    QPainter p;
+    Canvas(p, image, 200, 150);
     Ground(p, 200, 150, 80);
     River(p, 200, 150, 80);
     House(p, QRectF(20, 56, 56, 40));
@@ -124,13 +129,14 @@ QImage DrawFlushImage() {
     p.drawRect(QRectF(96, 112, 30, 26));  // treatment plant
     p.setPen(QPen(QColor(90, 90, 96), 5));
     p.drawLine(QPointF(126, 126), QPointF(150, 126));
+    p.end();
     return image;
 }
 
 QImage DrawRunKiv() {
-    QImage image = Canvas(200, 150);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    QImage image;
+    QPainter p;
+    Canvas(p, image, 200, 150);
     p.fillRect(QRectF(0, 0, 200, 150), QColor(232, 224, 208));
     p.fillRect(QRectF(0, 110, 200, 40), QColor(170, 130, 90));
     p.setPen(QPen(kOutline, 1.5));
@@ -147,6 +153,7 @@ QImage DrawRunKiv() {
     p.setBrush(kSmoke);
     for (int i = 0; i < 4; ++i)
         p.drawEllipse(QPointF(66 + 9 * i, 44 - 5 * i), 4 + i, 4 + i);
+    p.end();
     return image;
 }
 
@@ -172,11 +179,11 @@ QImage DrawAboutImage() {
 }
 
 std::vector<Picture> AllPictures() {
-    return {{"SmokeStack.bmp", DrawSmokeStack()},
-            {"SeasImage.jpg", DrawSeasImage()},
-            {"FlushImage.jpg", DrawFlushImage()},
-            {"RunKiv.bmp", DrawRunKiv()},
-            {"Image1.bmp", DrawAboutImage()}};
+    return {{"smokestack.jpg", DrawSmokeStack()},
+            {"seas.jpg", DrawSeasImage()},
+            {"flush.bmp", DrawFlushImage()},
+            {"kiv.jpg", DrawRunKiv()},
+            {"about.jpg", DrawAboutImage()}};
 }
 
 }  // namespace pictures

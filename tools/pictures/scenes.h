@@ -8,15 +8,16 @@
 namespace pictures {
 
 struct Picture {
-    QString fileName;  // name in the program folder; the extension sets the format
+    QString fileName;  // name in the folder "pictures" of the program folder; the extension sets
+                       // the format
     QImage image;
 };
 
-QImage DrawSmokeStack();  // introductory screen: a plant with its stack and plume
-QImage DrawSeasImage();   // main page: industrial releases to river, land and air
-QImage DrawFlushImage();  // main page: down the drain, from a household to a stream
-QImage DrawRunKiv();      // main page: consumer products in a home
-QImage DrawAboutImage();  // about box: the suite's emblem
+QImage DrawSmokeStack();  // introductory screen (SmokeStack): a plant with its stack and plume
+QImage DrawSeasImage();   // main page (SeasImage): industrial releases to river, land and air
+QImage DrawFlushImage();  // main page (FlushImage): down the drain, from a home to a stream
+QImage DrawRunKiv();      // main page (RunKiv): consumer products in a home
+QImage DrawAboutImage();  // about box (Image1): the suite's emblem
 
 std::vector<Picture> AllPictures();
 

@@ -38,8 +38,8 @@ TABLES = {
     "georecs": "GEORECS.dbf",
     "gps": "GPS.dbf",
 }
-PICTURES = {"SmokeStack.bmp": b"BM", "SeasImage.jpg": b"\xff\xd8\xff", "FlushImage.jpg": b"\xff\xd8\xff",
-            "RunKiv.bmp": b"BM", "Image1.bmp": b"BM"}
+PICTURES = {"pictures/smokestack.jpg": b"\xff\xd8\xff", "pictures/seas.jpg": b"\xff\xd8\xff",
+            "pictures/flush.bmp": b"BM", "pictures/kiv.jpg": b"\xff\xd8\xff", "pictures/about.jpg": b"\xff\xd8\xff"}
 NO_FLOW_WATER_BODIES = {"C", "G", "I", "L", "N"}
 
 
