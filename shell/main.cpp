@@ -9,7 +9,7 @@
 namespace {
 
 class TIntro : public forms::Form {
-public:
+  public:
     TIntro() {
         SetCaption("Ombrix (2014) Introductory Screen");
         resize(640, 480);
