@@ -20,6 +20,8 @@ extern double PdmSiteLowFlow;
 extern int GageFlowsFound;
 extern int EstimatedFlowsFound;
 
+// 1 high-end, anything else average.
+extern int PdmHighEnd;
 // Which calculation ran last: 8 dilution per site, 9 dilution per industry category (the
 // results run sets the other codes).
 extern int ScenarioCode;
