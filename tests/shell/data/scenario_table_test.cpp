@@ -327,6 +327,18 @@ TEST_F(ScenarioRowTest, AMissingKeyLoadsDefaultsWithTheKeyAndASaveAppendsIt) {
     EXPECT_EQ(CurrentPmn.CHEMNAME, "New");
 }
 
+TEST_F(ScenarioRowTest, TheFirstCaseOfAnEmptyTableStartsFromTheDefaults) {
+    OpenTables();
+    CurrentPmn.CHEMNAME = "Left over";
+    LoadScenarioRecord("NEW,1");
+    EXPECT_EQ(CurrentPmn.CaseNum, "NEW");
+    EXPECT_EQ(CurrentPmn.CHEMNAME, "");
+    CurrentPmn.CHEMNAME = "First";
+    SaveScenarioRecord();
+    LoadScenarioRecord("NEW,1");
+    EXPECT_EQ(CurrentPmn.CHEMNAME, "First");
+}
+
 TEST_F(ScenarioRowTest, AnEmptyKeyReadsTheCurrentRow) {
     Add("nyr01.dbf", {{"PMN_ID", "C,1"}, {"CHEMNAME", "First"}});
     Add("nyr01.dbf", {{"PMN_ID", "C,2"}, {"CHEMNAME", "Second"}});
@@ -436,6 +448,18 @@ TEST_F(ScenarioRowTest, PlantFlowAndStabilityClassAreKeptInRange) {
     std::map<std::string, std::string> fields(row.begin(), row.end());
     EXPECT_EQ(std::strtod(fields["PLANTFLO"].c_str(), nullptr), 0.01);
     EXPECT_EQ(fields["STABCLASS"], "0");
+}
+
+TEST_F(ScenarioRowTest, AValueTheRowCannotHoldLeavesTheRowAsItWas) {
+    Add("nyr01.dbf", {{"PMN_ID", "W,1"}, {"CHEMNAME", "Stored"}, {"BW", "70"}});
+    OpenTables();
+    LoadScenarioRecord("W,1");
+    CurrentPmn.CHEMNAME = "Changed";
+    CurrentPmn.BW = 1e30;  // wider than any number field
+    EXPECT_THROW(SaveScenarioRecord(), std::exception);
+    LoadScenarioRecord("W,1");
+    EXPECT_EQ(CurrentPmn.CHEMNAME, "Stored");
+    EXPECT_EQ(CurrentPmn.BW, 70);
 }
 
 TEST_F(ScenarioRowTest, BlankFieldsReadAsEmptyZeroOrTrue) {
