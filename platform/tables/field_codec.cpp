@@ -48,6 +48,11 @@ int DecimalsWritten(std::string_view text) {
     return static_cast<int>(end - point - 1);
 }
 
+// Some writers fill an empty or overflowing number field with asterisks.
+bool AllStars(std::string_view raw) {
+    return !raw.empty() && raw.find_first_not_of('*') == std::string_view::npos;
+}
+
 }  // namespace
 
 std::string_view FieldBytes(std::string_view record, const FieldDef& field) {
@@ -61,6 +66,10 @@ bool FieldIsBlank(std::string_view raw, const FieldDef& field) {
     if (field.type == FieldType::Memo) {
         std::uint32_t block = 0;
         return !DecodeMemoBlock(raw, block) || block == 0;
+    }
+    if (field.type == FieldType::Numeric || field.type == FieldType::Float) {
+        if (AllStars(raw))
+            return true;
     }
     return AllBlank(raw);
 }
@@ -79,7 +88,7 @@ bool DecodeNumber(std::string_view raw, double& value) {
         ++begin;
     while (end > begin && (raw[end - 1] == ' ' || raw[end - 1] == '\0'))
         --end;
-    if (begin == end) {
+    if (begin == end || AllStars(raw.substr(begin, end - begin))) {
         value = 0;
         return true;
     }

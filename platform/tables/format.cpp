@@ -173,7 +173,7 @@ std::string ParseHeader(std::string_view bytes, std::uint64_t fileLength, DbfHea
     int offset = 1;
     while (pos < header.headerLength && p[pos] != kHeaderEnd) {
         if (pos + kFieldDescriptor > header.headerLength)
-            return "a field descriptor is cut short";
+            return "the field list has no end marker before the header ends";
         FieldDef f;
         std::string problem = ParseDescriptor(p + pos, f);
         if (!problem.empty())
