@@ -7,9 +7,10 @@ namespace consumer {
 
 void ResetCaseIdentity(ExposureInputs& inputs) {
     inputs.ScenarioKeyword = "appliedsurfacecleaner";
-    inputs.IdNumber = " ";
-    inputs.ChemicalName = " ";
-    inputs.ProductName = " ";
+    // One blank each (assigned by count: GCC 12 misreports a one-character literal here).
+    inputs.IdNumber.assign(1, ' ');
+    inputs.ChemicalName.assign(1, ' ');
+    inputs.ProductName.assign(1, ' ');
     inputs.ScenarioName = "General Purpose Cleaner";
     inputs.ScenarioClass = 2;
     inputs.AgeGroup = 1;

@@ -52,6 +52,11 @@ class zonaromain {
         double second = 1.0;
     };
 
+    // The (from, to) nodes of the first twenty flows; later flows join the outdoors to itself.
+    static constexpr int kFlowPairs[20][2] = {
+        {0, 1}, {1, 0}, {0, 2}, {2, 0}, {1, 2}, {2, 1}, {0, 3}, {3, 0}, {1, 3}, {3, 1},
+        {2, 3}, {3, 2}, {0, 4}, {4, 0}, {1, 4}, {4, 1}, {2, 4}, {4, 2}, {3, 4}, {4, 3}};
+
     // A step of 10 seconds, in days.
     static constexpr double kStep = 1.0 / 8640;
     static constexpr long kStepsPerHour = 360;
@@ -118,9 +123,25 @@ class zonaromain {
 
     // Running.
     void PrepareRun();
-    void Derivatives(double t, const double* conc, double* dconc, double* dload);
-    void EmissionRates(double t);
-    void Step(double t, double h);
+    void Derivatives(const double* sourceTerms, const double* conc, double* dconc, double* dload);
+    template <int N>
+    void StepFixed(double t, double tEnd, double h, long step);
+    template <class StepFunction>
+    void TimeLoop(StepFunction stepOnce);
+    // exp(-k (time - origin)) at the three stage times of a step: from the value at the step's
+    // start by constant factors, taken afresh every hour of steps, at a source's start and
+    // on a shortened step.
+    struct DecayClock {
+        double half = 1.0;  // exp(-k h/2)
+        double full = 1.0;  // exp(-k h)
+        double atStart = 0.0;
+        bool valid = false;
+        void Stages(double k, double origin, const double (&times)[3], bool exact, long step,
+                    double (&out)[3]);
+    };
+    // The sources' share of each node's derivative at the three stage times of a step.
+    void StepSourceTerms(const double (&times)[3], bool exact, long step);
+    void Step(double t, double tEnd, double h, long step);
     void Saturate();
     void Expose(double t, double h, long step);
     const PatternEntry* PersonAt(double t) const;
@@ -174,9 +195,13 @@ class zonaromain {
     std::vector<double> stage_;      // 4 stages x nodes
     std::vector<double> trial_;      // nodes
     std::vector<double> loadStage_;  // 4 stages x sinks
-    std::vector<double> sourceRates_;
-    double sourceRatesTime_ = 0;
-    bool sourceRatesValid_ = false;
+    std::vector<double> inverseVolume_;
+    std::vector<double> flowRates_;        // rates with the air-flow multiplier applied
+    std::vector<double> sourceTerms_;      // 3 x nodes: the sources' share of each derivative
+    std::vector<DecayClock> earlyClocks_;  // exp(-k (t - start)) per source
+    std::vector<DecayClock> lateClocks_;   // exp(-k (t - start - duration)) per source
+    mutable const std::vector<PatternEntry>* personList_ = nullptr;
+    mutable size_t personIndex_ = 0;
     double overrideEnd_ = 0;
 };
 

@@ -12,11 +12,6 @@
 namespace consumer {
 namespace {
 
-// The (from, to) node pairs of the first twenty flows; later flows join the outdoors to itself.
-const int kFlowPairs[20][2] = {{0, 1}, {1, 0}, {0, 2}, {2, 0}, {1, 2}, {2, 1}, {0, 3},
-                               {3, 0}, {1, 3}, {3, 1}, {2, 3}, {3, 2}, {0, 4}, {4, 0},
-                               {1, 4}, {4, 1}, {2, 4}, {4, 2}, {3, 4}, {4, 3}};
-
 bool CountsAsLine(std::string_view line, size_t pos) {
     return pos < line.size() && std::isalnum(static_cast<unsigned char>(line[pos]));
 }

@@ -1,19 +1,11 @@
 // The multi-zone model's time loop: fourth-order Runge-Kutta steps, saturation and exposure.
+#include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "consumer/model/zonaromain.h"
 
 namespace consumer {
-namespace {
-
-// Past this exponent exp(-x) is below half an ulp of 1, so 1 - exp(-x) is exactly 1.
-constexpr double kNegligibleExponent = 38.0;
-
-double OneMinusExp(double x) {
-    return x > kNegligibleExponent ? 1.0 : 1.0 - std::exp(-x);
-}
-
-}  // namespace
 
 double zonaromain::LifetimeAverageDailyDose() const {
     return massInhaled_ * eventsPerYear_ / bodyWeight_ * (yearsExposure_ / averageLifetime_);
@@ -31,99 +23,67 @@ double zonaromain::AverageDailyConcentration() const {
     return integratedConc_ * eventsPerYear_ * 0.0027378507871321013;
 }
 
-double zonaromain::EmissionRate(const Source& source, double t) const {
-    const bool started = source.start <= t;
-    const bool active =
-        (started && t < source.start + source.window) ||
-        (source.kind == kIncremental && started && t < source.start + source.duration);
-    const bool after = !active && started && source.kind != kConstant;
-    switch (source.kind) {
-        case kConstant:
-            return active ? source.rate : 0.0;
-        case kIncremental: {
-            if (!active && !after)
-                return 0.0;
-            const double perDay = source.mass / source.duration;
-            double rate = perDay * OneMinusExp(source.rate * (t - source.start));
-            if (after) {
-                rate -= perDay * OneMinusExp(source.rate * (t - source.start - source.duration));
-            }
-            return rate;
-        }
-        case kExponential:
-            return active ? source.initialRate * std::exp(-(source.rate * (t - source.start)))
-                          : 0.0;
-        case kDataEntry: {
-            double rate = 0.0;
-            for (const auto& row : source.table) {
-                if (row[0] > t)
-                    break;
-                rate = row[1];
-            }
-            return rate;
-        }
-        default:
-            return 0.0;
-    }
-}
-
 void zonaromain::PrepareRun() {
     const size_t nodes = conc_.size();
     stage_.assign(4 * nodes, 0.0);
     trial_.assign(nodes, 0.0);
     loadStage_.assign(4 * sinks_.size(), 0.0);
-    sourceRates_.assign(sources_.size(), 0.0);
-    sourceRatesValid_ = false;
+    sourceTerms_.assign(3 * nodes, 0.0);
+    earlyClocks_.assign(sources_.size(), DecayClock{});
+    lateClocks_.assign(sources_.size(), DecayClock{});
+    for (size_t i = 0; i < sources_.size(); ++i) {
+        const double k = sources_[i].rate;
+        earlyClocks_[i].half = lateClocks_[i].half = std::exp(-(k * (kStep / 2)));
+        earlyClocks_[i].full = lateClocks_[i].full = std::exp(-(k * kStep));
+    }
+    // The derivative multiplies by 1/V: a division per term would dominate the run's time.
+    inverseVolume_.resize(nodes);
+    for (size_t n = 0; n < nodes; ++n)
+        inverseVolume_[n] = 1.0 / volume_[n];
+    flowRates_.resize(flows_.size());
+    for (size_t i = 0; i < flows_.size(); ++i)
+        flowRates_[i] = flows_[i].rate * airFlowMultiplier_;
     overrideEnd_ = -1e300;
     for (const PatternEntry& entry : override_)
         overrideEnd_ = std::max(overrideEnd_, entry.end);
+    personList_ = nullptr;
 }
 
-void zonaromain::EmissionRates(double t) {
-    // The stages of a step share times; rates depend on time only.
-    if (sourceRatesValid_ && t == sourceRatesTime_)
-        return;
-    for (size_t i = 0; i < sources_.size(); ++i)
-        sourceRates_[i] = EmissionRate(sources_[i], t);
-    sourceRatesTime_ = t;
-    sourceRatesValid_ = true;
-}
-
-void zonaromain::Derivatives(double t, const double* conc, double* dconc, double* dload) {
-    EmissionRates(t);
+// Flows in flow index order (so each node gets its terms in that order), then the sources,
+// then the sinks.
+void zonaromain::Derivatives(const double* sourceTerms, const double* conc, double* dconc,
+                             double* dload) {
     const int nodes = zones_ + 1;
-    for (int n = 0; n < nodes; ++n) {
-        const double v = volume_[static_cast<size_t>(n)];
-        double d = 0.0;
-        for (const Flow& flow : flows_) {
-            const double rate = flow.rate * airFlowMultiplier_;
-            if (flow.to == n)
-                d += rate * conc[flow.from] / v;
-            if (flow.from == n)
-                d -= rate * conc[n] / v;
+    const double* inv = inverseVolume_.data();
+    for (int n = 0; n < nodes; ++n)
+        dconc[n] = 0.0;
+    for (size_t i = 0; i < flows_.size(); ++i) {
+        const int from = flows_[i].from;
+        const int to = flows_[i].to;
+        const double moved = flowRates_[i] * conc[from];
+        dconc[to] += moved * inv[to];
+        dconc[from] -= moved * inv[from];
+    }
+    for (int n = 0; n < nodes; ++n)
+        dconc[n] += sourceTerms[n];
+    for (size_t i = 0; i < sinks_.size(); ++i) {
+        const Sink& sink = sinks_[i];
+        const int n = sink.zone;
+        if (n < 0 || n >= nodes)
+            continue;
+        if (sink.kind == kFirstOrder) {
+            dconc[n] -= sink.first * firstOrderMultiplier_ * conc[n] * inv[n];
+        } else {
+            const double ka = sink.first * adsorptionMultiplier_;
+            const double kd = sink.second * desorptionMultiplier_;
+            dconc[n] +=
+                -ka * sink.third * conc[n] * inv[n] + kd * sink.third * sink.loading * inv[n];
+            dload[i] = ka * sink.third * conc[n] - kd * sink.third * sink.loading;
         }
-        for (size_t i = 0; i < sources_.size(); ++i) {
-            if (sources_[i].zone == n)
-                d += sourceRates_[i] * emissionMultiplier_ / v;
-        }
-        for (size_t i = 0; i < sinks_.size(); ++i) {
-            const Sink& sink = sinks_[i];
-            if (sink.zone != n)
-                continue;
-            if (sink.kind == kFirstOrder) {
-                d -= sink.first * firstOrderMultiplier_ * conc[n] / v;
-            } else {
-                const double ka = sink.first * adsorptionMultiplier_;
-                const double kd = sink.second * desorptionMultiplier_;
-                d += -ka * sink.third * conc[n] / v + kd * sink.third * sink.loading / v;
-                dload[i] = ka * sink.third * conc[n] - kd * sink.third * sink.loading;
-            }
-        }
-        dconc[n] = d;
     }
 }
 
-void zonaromain::Step(double t, double h) {
+void zonaromain::Step(double t, double tEnd, double h, long step) {
     const size_t nodes = conc_.size();
     const size_t sinks = sinks_.size();
     double* k[4];
@@ -132,18 +92,24 @@ void zonaromain::Step(double t, double h) {
         k[s] = stage_.data() + s * nodes;
         l[s] = loadStage_.data() + s * sinks;
     }
+    const double times[3] = {t, t + h / 2, tEnd};
+    StepSourceTerms(times, h != kStep, step);
+    const double* startTerms = sourceTerms_.data();
+    const double* midTerms = startTerms + nodes;
+    const double* endTerms = midTerms + nodes;
+
     const double* c = conc_.data();
     double* trial = trial_.data();
-    Derivatives(t, c, k[0], l[0]);
+    Derivatives(startTerms, c, k[0], l[0]);
     for (size_t n = 0; n < nodes; ++n)
         trial[n] = c[n] + h / 2 * k[0][n];
-    Derivatives(t + h / 2, trial, k[1], l[1]);
+    Derivatives(midTerms, trial, k[1], l[1]);
     for (size_t n = 0; n < nodes; ++n)
         trial[n] = c[n] + h / 2 * k[1][n];
-    Derivatives(t + h / 2, trial, k[2], l[2]);
+    Derivatives(midTerms, trial, k[2], l[2]);
     for (size_t n = 0; n < nodes; ++n)
         trial[n] = c[n] + h * k[2][n];
-    Derivatives(t + h, trial, k[3], l[3]);
+    Derivatives(endTerms, trial, k[3], l[3]);
     for (size_t n = 0; n < nodes; ++n) {
         conc_[n] = c[n] + h / 6 * (k[0][n] + 2 * k[1][n] + 2 * k[2][n] + k[3][n]);
     }
@@ -151,6 +117,50 @@ void zonaromain::Step(double t, double h) {
         if (sinks_[i].kind != kLangmuir)
             continue;
         sinks_[i].loading += h / 6 * (l[0][i] + 2 * l[1][i] + 2 * l[2][i] + l[3][i]);
+    }
+}
+
+// The same step for N zones without sinks, with the node count known to the compiler: the
+// same arithmetic in the same order, held in registers.
+template <int N>
+void zonaromain::StepFixed(double t, double tEnd, double h, long step) {
+    constexpr int M = N + 1;
+    constexpr int F = N * M;
+    const double times[3] = {t, t + h / 2, tEnd};
+    StepSourceTerms(times, h != kStep, step);
+    const double* terms = sourceTerms_.data();
+    const double* rate = flowRates_.data();
+    double inv[M];
+    double c[M];
+    for (int n = 0; n < M; ++n) {
+        inv[n] = inverseVolume_[static_cast<size_t>(n)];
+        c[n] = conc_[static_cast<size_t>(n)];
+    }
+    auto derivative = [&](const double* x, const double* source, double* d) {
+        double acc[M] = {};
+        for (int i = 0; i < F; ++i) {
+            const int from = kFlowPairs[i][0];
+            const int to = kFlowPairs[i][1];
+            const double moved = rate[i] * x[from];
+            acc[to] += moved * inv[to];
+            acc[from] -= moved * inv[from];
+        }
+        for (int n = 0; n < M; ++n)
+            d[n] = acc[n] + source[n];
+    };
+    double k1[M], k2[M], k3[M], k4[M], y[M];
+    derivative(c, terms, k1);
+    for (int n = 0; n < M; ++n)
+        y[n] = c[n] + h / 2 * k1[n];
+    derivative(y, terms + M, k2);
+    for (int n = 0; n < M; ++n)
+        y[n] = c[n] + h / 2 * k2[n];
+    derivative(y, terms + M, k3);
+    for (int n = 0; n < M; ++n)
+        y[n] = c[n] + h * k3[n];
+    derivative(y, terms + 2 * M, k4);
+    for (int n = 0; n < M; ++n) {
+        conc_[static_cast<size_t>(n)] = c[n] + h / 6 * (k1[n] + 2 * k2[n] + 2 * k3[n] + k4[n]);
     }
 }
 
@@ -189,11 +199,19 @@ const zonaromain::PatternEntry* zonaromain::PersonAt(double t) const {
     const int dayNumber = static_cast<int>(day) + 1;
     const bool primaryDay = dayNumber >= 1 && dayNumber <= 7 && primaryDays_[dayNumber];
     const std::vector<PatternEntry>& list = primaryDay ? primary_ : secondary_;
+    // The entry of the last step usually still holds.
+    if (personList_ == &list && personIndex_ < list.size() &&
+        list[personIndex_].start <= timeOfDay &&
+        (personIndex_ + 1 == list.size() || list[personIndex_ + 1].start > timeOfDay)) {
+        return &list[personIndex_];
+    }
     const PatternEntry* found = nullptr;
-    for (const PatternEntry& entry : list) {
-        if (entry.start > timeOfDay)
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (list[i].start > timeOfDay)
             break;
-        found = &entry;
+        found = &list[i];
+        personList_ = &list;
+        personIndex_ = i;
     }
     return found;
 }
@@ -228,19 +246,44 @@ void zonaromain::Expose(double t, double h, long step) {
     }
 }
 
-void zonaromain::Run() {
-    if (!(currentTime_ < endTime_) || zones_ < 1)
-        return;
-    PrepareRun();
+// The time loop: step, hold saturation, follow the person. Time is the start plus a whole
+// number of steps; a step ends where the next starts, the last one at the end time.
+template <class StepFunction>
+void zonaromain::TimeLoop(StepFunction stepOnce) {
     const double t0 = currentTime_;
     for (long step = 0;; ++step) {
         const double t = t0 + static_cast<double>(step) * kStep;
         if (!(t < endTime_))
             break;
-        const double h = t + kStep > endTime_ ? endTime_ - t : kStep;
-        Step(t, h);
+        const double next = t0 + static_cast<double>(step + 1) * kStep;
+        const bool last = !(next < endTime_);
+        const double h = last ? endTime_ - t : kStep;
+        stepOnce(t, last ? endTime_ : next, h, step);
         Saturate();
         Expose(t, h, step);
+    }
+}
+
+void zonaromain::Run() {
+    if (!(currentTime_ < endTime_) || zones_ < 1)
+        return;
+    PrepareRun();
+    const bool simple = sinks_.empty();
+    auto fixed = [this](auto zones) {
+        TimeLoop([this](double t, double tEnd, double h, long step) {
+            StepFixed<decltype(zones)::value>(t, tEnd, h, step);
+        });
+    };
+    if (simple && zones_ == 1) {
+        fixed(std::integral_constant<int, 1>());
+    } else if (simple && zones_ == 2) {
+        fixed(std::integral_constant<int, 2>());
+    } else if (simple && zones_ == 3) {
+        fixed(std::integral_constant<int, 3>());
+    } else if (simple && zones_ == 4) {
+        fixed(std::integral_constant<int, 4>());
+    } else {
+        TimeLoop([this](double t, double tEnd, double h, long step) { Step(t, tEnd, h, step); });
     }
     currentTime_ = endTime_;
 }
