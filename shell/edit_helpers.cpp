@@ -18,7 +18,9 @@ void ShowError(const std::string& text) {
 }
 
 // Exponent form with 3 significant digits, or 2 decimals, by the display rule's ranges.
-bool UsesExponent(double value) { return value >= 10000.0 || (value > 0.0 && value < 0.1); }
+bool UsesExponent(double value) {
+    return value >= 10000.0 || (value > 0.0 && value < 0.1);
+}
 
 std::string GroupThousands(const std::string& fixed) {
     size_t point = fixed.find('.');
@@ -28,26 +30,30 @@ std::string GroupThousands(const std::string& fixed) {
     int count = 0;
     for (size_t i = whole.size(); i > 0; --i) {
         grouped.insert(grouped.begin(), whole[i - 1]);
-        if (++count % 3 == 0 && i > 1) grouped.insert(grouped.begin(), ',');
+        if (++count % 3 == 0 && i > 1)
+            grouped.insert(grouped.begin(), ',');
     }
     return grouped + rest;
 }
 
 std::string FixedOrNa(double value, const char* format, const char* notApplicable) {
-    if (value == NotApplicable) return notApplicable;
+    if (value == NotApplicable)
+        return notApplicable;
     return sys::Format(format, value);
 }
 
 }  // namespace
 
 void SelectAllOnEnter(forms::TextControl& edit) {
-    if (!edit.IsReadOnly()) edit.SelectAllText();
+    if (!edit.IsReadOnly())
+        edit.SelectAllText();
 }
 
 void FilterNumericEdit(forms::TextControl& edit) {
     std::string kept;
     for (char c : edit.Text()) {
-        if (IsNumericChar(c)) kept += c;
+        if (IsNumericChar(c))
+            kept += c;
     }
     edit.SetText(kept);
 }
@@ -55,7 +61,8 @@ void FilterNumericEdit(forms::TextControl& edit) {
 void RemoveCommas(forms::TextControl& edit) {
     std::string kept;
     for (char c : edit.Text()) {
-        if (c != ',') kept += c;
+        if (c != ',')
+            kept += c;
     }
     edit.SetText(kept);
 }
@@ -63,12 +70,14 @@ void RemoveCommas(forms::TextControl& edit) {
 double ParseNumber(const std::string& text) {
     std::string copy;
     for (char c : text) {
-        if (c != ',') copy += c;
+        if (c != ',')
+            copy += c;
     }
     if (copy.size() >= 2 && copy.compare(copy.size() - 2, 2, "\r\n") == 0) {
         copy = sys::Trim(copy.substr(0, copy.size() - 2));
     }
-    if (copy.empty()) copy = "0.00";
+    if (copy.empty())
+        copy = "0.00";
     double value = 0.0;
     if (!sys::ParseDouble(copy, value)) {
         throw std::invalid_argument("'" + copy + "' is not a valid floating point value");
@@ -130,16 +139,22 @@ void CheckFraction(forms::TextControl& edit, double* value, const std::string& l
 }
 
 std::string DisplayValue(double value) {
-    if (value < 0.0) return "N/A";
-    if (UsesExponent(value)) return sys::Format("%.2E", value);
+    if (value < 0.0)
+        return "N/A";
+    if (UsesExponent(value))
+        return sys::Format("%.2E", value);
     return GroupThousands(sys::Format("%.2f", value));
 }
 
-void ShowValue(double value, forms::TextControl& control) { control.SetText(DisplayValue(value)); }
+void ShowValue(double value, forms::TextControl& control) {
+    control.SetText(DisplayValue(value));
+}
 
 std::string FormatValue(double value) {
-    if (value < 0.0) return "N/A";
-    if (UsesExponent(value)) return sys::Format("%.2E", value);
+    if (value < 0.0)
+        return "N/A";
+    if (UsesExponent(value))
+        return sys::Format("%.2E", value);
     return sys::Format("%.2f", value);
 }
 
@@ -147,22 +162,28 @@ std::string FormatFixed0Width10(double value) {
     return FixedOrNa(value, "%10.0f", "     N/A");
 }
 
-std::string FormatFixed0Width6(double value) { return FixedOrNa(value, "%6.0f", " N/A"); }
+std::string FormatFixed0Width6(double value) {
+    return FixedOrNa(value, "%6.0f", " N/A");
+}
 
 std::string FormatFixed2Width10(double value) {
     return FixedOrNa(value, "%10.2f", "     N/A");
 }
 
-std::string FormatFixed2Width6(double value) { return FixedOrNa(value, "%6.2f", "     N/A"); }
+std::string FormatFixed2Width6(double value) {
+    return FixedOrNa(value, "%6.2f", "     N/A");
+}
 
 std::string PadLeft10(const std::string& text) {
-    if (text.size() >= 10) return text;
+    if (text.size() >= 10)
+        return text;
     return std::string(10 - text.size(), ' ') + text;
 }
 
 std::string ZeroPad(const std::string& text, int width) {
     std::string trimmed = sys::Trim(text);
-    if (static_cast<int>(trimmed.size()) >= width) return trimmed;
+    if (static_cast<int>(trimmed.size()) >= width)
+        return trimmed;
     return std::string(static_cast<size_t>(width) - trimmed.size(), '0') + trimmed;
 }
 

@@ -5,11 +5,17 @@
 #include "platform/sys/text.h"
 #include "shell/globals.h"
 
-std::string ToAnsiString(const char* text) { return text ? std::string(text) : std::string(); }
+std::string ToAnsiString(const char* text) {
+    return text ? std::string(text) : std::string();
+}
 
-std::string ToCString(const std::string& text) { return text; }
+std::string ToCString(const std::string& text) {
+    return text;
+}
 
-std::string TrimCString(const std::string& text) { return sys::Trim(text); }
+std::string TrimCString(const std::string& text) {
+    return sys::Trim(text);
+}
 
 LineStatus ReadLine(std::string& destination, std::FILE* file) {
     return sys::ReadTextLine(file, destination) ? LineStatus::LineRead : LineStatus::EndOfFile;
@@ -19,4 +25,6 @@ bool CopyFileBytes(const std::string& source, const std::string& target) {
     return sys::CopyBytes(source, target);
 }
 
-std::string DataPath(const std::string& name) { return DataFolder + name; }
+std::string DataPath(const std::string& name) {
+    return DataFolder + name;
+}

@@ -18,7 +18,6 @@ Application::Application(int& argc, char** argv, const std::string& title)
     sys::UseCNumericLocale();
     QLocale::setDefault(QLocale::c());
     setApplicationName(QString::fromStdString(title));
-    setApplicationDisplayName(QString::fromStdString(title));
     // While another program runs, windows keep painting but take no input.
     sys::SetWaitTick([] { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 }
@@ -34,11 +33,14 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     return false;
 }
 
-QWidget* Application::MainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
+QWidget* Application::MainForm() const {
+    return forms_.empty() ? nullptr : forms_.front().get();
+}
 
 int Application::Run() {
     QWidget* main = MainForm();
-    if (!main) return 0;
+    if (!main)
+        return 0;
     main->show();
     if (auto* form = qobject_cast<QDialog*>(main)) {
         connect(form, &QDialog::finished, this, &QApplication::quit);
@@ -49,7 +51,8 @@ int Application::Run() {
 
 bool Application::HasDisplay() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform) return true;
+    if (platform && *platform)
+        return true;
     const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return (display && *display) || (wayland && *wayland);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QWidget>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,7 +14,7 @@ class Form;
 // Shows an exception that escapes an event handler in a message box and carries on.
 class Application : public QApplication {
     Q_OBJECT
-public:
+  public:
     Application(int& argc, char** argv, const std::string& title);
 
     bool notify(QObject* receiver, QEvent* event) override;
@@ -37,7 +38,7 @@ public:
     // True when there is a display to show windows on.
     static bool HasDisplay();
 
-private:
+  private:
     std::string helpFile_;
     std::vector<std::unique_ptr<QWidget>> forms_;
 };

@@ -7,14 +7,17 @@ namespace forms {
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, [this] {
-        if (changing_ || !OnChange) return;
+        if (changing_ || !OnChange)
+            return;
         changing_ = true;
         OnChange();
         changing_ = false;
     });
 }
 
-std::string TEdit::Text() const { return text().toStdString(); }
+std::string TEdit::Text() const {
+    return text().toStdString();
+}
 
 void TEdit::SetText(const std::string& value) {
     QString next = QString::fromStdString(value);
@@ -32,84 +35,108 @@ void TEdit::SetText(const std::string& value) {
 
 void TEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (OnEnter) OnEnter();
+    if (OnEnter)
+        OnEnter();
 }
 
 void TEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (OnExit) OnExit();
+    if (OnExit)
+        OnExit();
 }
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (changing_ || !OnChange) return;
+        if (changing_ || !OnChange)
+            return;
         changing_ = true;
         OnChange();
         changing_ = false;
     });
 }
 
-std::string TMemo::Text() const { return toPlainText().toStdString(); }
+std::string TMemo::Text() const {
+    return toPlainText().toStdString();
+}
 
-void TMemo::SetText(const std::string& text) { setPlainText(QString::fromStdString(text)); }
+void TMemo::SetText(const std::string& text) {
+    setPlainText(QString::fromStdString(text));
+}
 
 std::vector<std::string> TMemo::Lines() const {
     std::vector<std::string> lines;
     QString all = toPlainText();
-    if (all.isEmpty()) return lines;
-    for (const QString& line : all.split('\n')) lines.push_back(line.toStdString());
+    if (all.isEmpty())
+        return lines;
+    for (const QString& line : all.split('\n'))
+        lines.push_back(line.toStdString());
     return lines;
 }
 
-void TMemo::AddLine(const std::string& line) { appendPlainText(QString::fromStdString(line)); }
+void TMemo::AddLine(const std::string& line) {
+    appendPlainText(QString::fromStdString(line));
+}
 
 TLabel::TLabel(const std::string& caption, QWidget* parent)
     : QLabel(QString::fromStdString(caption), parent) {}
 
-std::string TLabel::Text() const { return text().toStdString(); }
+std::string TLabel::Text() const {
+    return text().toStdString();
+}
 
-void TLabel::SetText(const std::string& value) { setText(QString::fromStdString(value)); }
+void TLabel::SetText(const std::string& value) {
+    setText(QString::fromStdString(value));
+}
 
 TButton::TButton(const std::string& caption, QWidget* parent)
     : QPushButton(QString::fromStdString(caption), parent) {
     connect(this, &QPushButton::clicked, this, [this] {
-        if (OnClick) OnClick();
+        if (OnClick)
+            OnClick();
     });
 }
 
 void TButton::Click() {
-    if (OnClick) OnClick();
+    if (OnClick)
+        OnClick();
 }
 
 TCheckBox::TCheckBox(const std::string& caption, QWidget* parent)
     : QCheckBox(QString::fromStdString(caption), parent) {
     connect(this, &QCheckBox::clicked, this, [this] {
-        if (OnClick) OnClick();
+        if (OnClick)
+            OnClick();
     });
 }
 
 void TCheckBox::SetChecked(bool checked) {
-    if (checked == isChecked()) return;
+    if (checked == isChecked())
+        return;
     setChecked(checked);
-    if (OnClick) OnClick();
+    if (OnClick)
+        OnClick();
 }
 
 TRadioButton::TRadioButton(const std::string& caption, QWidget* parent)
     : QRadioButton(QString::fromStdString(caption), parent) {
     connect(this, &QRadioButton::clicked, this, [this] {
-        if (OnClick) OnClick();
+        if (OnClick)
+            OnClick();
     });
 }
 
 void TRadioButton::SetChecked(bool checked) {
-    if (checked == isChecked()) return;
+    if (checked == isChecked())
+        return;
     setChecked(checked);
-    if (OnClick) OnClick();
+    if (OnClick)
+        OnClick();
 }
 
 TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent) {
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
-        if (OnSelectCell && row >= 0 && col >= 0) OnSelectCell(col, row);
+        if (OnSelectCell && row >= 0 && col >= 0)
+            OnSelectCell(col, row);
     });
 }
 
@@ -119,8 +146,10 @@ std::string TStringGrid::Cells(int col, int row) const {
 }
 
 void TStringGrid::SetCells(int col, int row, const std::string& text) {
-    if (row >= rowCount()) setRowCount(row + 1);
-    if (col >= columnCount()) setColumnCount(col + 1);
+    if (row >= rowCount())
+        setRowCount(row + 1);
+    if (col >= columnCount())
+        setColumnCount(col + 1);
     QTableWidgetItem* cell = item(row, col);
     if (!cell) {
         setItem(row, col, new QTableWidgetItem(QString::fromStdString(text)));
@@ -142,7 +171,8 @@ void TTimer::SetEnabled(bool enabled) {
 }
 
 void TTimer::Fire() {
-    if (OnTimer) OnTimer();
+    if (OnTimer)
+        OnTimer();
 }
 
 }  // namespace forms

@@ -18,11 +18,13 @@ namespace forms {
 using Action = std::function<void()>;
 
 // "Visible" in the forms' sense: not hidden, even while the parent is not shown.
-inline bool Visible(const QWidget* widget) { return widget && !widget->isHidden(); }
+inline bool Visible(const QWidget* widget) {
+    return widget && !widget->isHidden();
+}
 
 // Anything with a text the helpers can read and set: edits, memos, labels.
 class TextControl {
-public:
+  public:
     virtual ~TextControl() = default;
     virtual std::string Text() const = 0;
     virtual void SetText(const std::string& text) = 0;
@@ -33,7 +35,7 @@ public:
 // An edit whose change action also fires for text set by code, but never inside itself.
 class TEdit : public QLineEdit, public TextControl {
     Q_OBJECT
-public:
+  public:
     explicit TEdit(QWidget* parent = nullptr);
     std::string Text() const override;
     void SetText(const std::string& text) override;
@@ -44,17 +46,17 @@ public:
     Action OnEnter;
     Action OnExit;
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     bool changing_ = false;
 };
 
 class TMemo : public QPlainTextEdit, public TextControl {
     Q_OBJECT
-public:
+  public:
     explicit TMemo(QWidget* parent = nullptr);
     std::string Text() const override;
     void SetText(const std::string& text) override;
@@ -65,13 +67,13 @@ public:
 
     Action OnChange;
 
-private:
+  private:
     bool changing_ = false;
 };
 
 class TLabel : public QLabel, public TextControl {
     Q_OBJECT
-public:
+  public:
     explicit TLabel(const std::string& caption = "", QWidget* parent = nullptr);
     std::string Text() const override;
     void SetText(const std::string& text) override;
@@ -80,7 +82,7 @@ public:
 
 class TButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     explicit TButton(const std::string& caption = "", QWidget* parent = nullptr);
     Action OnClick;
     // Runs the click action as a user's click would.
@@ -91,7 +93,7 @@ public:
 // only when the state actually changes.
 class TCheckBox : public QCheckBox {
     Q_OBJECT
-public:
+  public:
     explicit TCheckBox(const std::string& caption = "", QWidget* parent = nullptr);
     bool Checked() const { return isChecked(); }
     void SetChecked(bool checked);
@@ -100,7 +102,7 @@ public:
 
 class TRadioButton : public QRadioButton {
     Q_OBJECT
-public:
+  public:
     explicit TRadioButton(const std::string& caption = "", QWidget* parent = nullptr);
     bool Checked() const { return isChecked(); }
     void SetChecked(bool checked);
@@ -110,7 +112,7 @@ public:
 // A grid of texts addressed as Cells(col, row).
 class TStringGrid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     explicit TStringGrid(QWidget* parent = nullptr);
     std::string Cells(int col, int row) const;
     void SetCells(int col, int row, const std::string& text);
@@ -125,7 +127,7 @@ public:
 
 class TTimer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TTimer(QObject* parent = nullptr);
     int Interval() const { return timer_.interval(); }
     void SetInterval(int ms) { timer_.setInterval(ms); }
@@ -135,7 +137,7 @@ public:
     // Runs the timer's action as if the interval had passed (tests).
     void Fire();
 
-private:
+  private:
     QTimer timer_;
 };
 

@@ -12,22 +12,28 @@ Form::Form(QWidget* parent) : QDialog(parent) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-std::string Form::Caption() const { return windowTitle().toStdString(); }
+std::string Form::Caption() const {
+    return windowTitle().toStdString();
+}
 
 void Form::SetCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
 }
 
-int Form::ShowModal() { return Ui().ShowModal(*this); }
+int Form::ShowModal() {
+    return Ui().ShowModal(*this);
+}
 
 void Form::SetModalResult(int result) {
     modalResult_ = result;
-    if (result != mrNone && modal_ && !scripted_) QDialog::done(result);
+    if (result != mrNone && modal_ && !scripted_)
+        QDialog::done(result);
 }
 
 void Form::Close() {
     if (modal_ && !scripted_) {
-        if (modalResult_ == mrNone) modalResult_ = mrCancel;
+        if (modalResult_ == mrNone)
+            modalResult_ = mrCancel;
         QDialog::done(modalResult_);
     } else if (!scripted_) {
         close();
@@ -40,7 +46,8 @@ int Form::RunModalScripted(const std::function<int(Form&)>& step) {
     scripted_ = true;
     FormShow();
     FormActivate();
-    if (step) modalResult_ = step(*this);
+    if (step)
+        modalResult_ = step(*this);
     FormClose();
     modal_ = false;
     scripted_ = false;
@@ -57,21 +64,25 @@ int Form::RunModalReal() {
 
 void Form::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!scripted_) FormShow();
+    if (!scripted_)
+        FormShow();
 }
 
 void Form::closeEvent(QCloseEvent* event) {
-    if (!scripted_) FormClose();
+    if (!scripted_)
+        FormClose();
     QDialog::closeEvent(event);
 }
 
 bool Form::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !scripted_) FormActivate();
+    if (event->type() == QEvent::WindowActivate && !scripted_)
+        FormActivate();
     return QDialog::event(event);
 }
 
 void Form::done(int result) {
-    if (modalResult_ == mrNone) modalResult_ = result == QDialog::Accepted ? mrOk : mrCancel;
+    if (modalResult_ == mrNone)
+        modalResult_ = result == QDialog::Accepted ? mrOk : mrCancel;
     QDialog::done(result);
 }
 

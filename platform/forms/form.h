@@ -9,7 +9,7 @@ namespace forms {
 
 class Form : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit Form(QWidget* parent = nullptr);
 
     std::string Caption() const;
@@ -33,13 +33,13 @@ public:
     // Used by the real UI service.
     int RunModalReal();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     void done(int result) override;
 
-private:
+  private:
     int modalResult_ = 0;
     bool modal_ = false;
     bool scripted_ = false;

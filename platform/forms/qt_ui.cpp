@@ -72,7 +72,8 @@ QMessageBox::Icon ToQt(Icon icon) {
 }
 
 std::optional<std::string> Chosen(const QString& path) {
-    if (path.isEmpty()) return std::nullopt;
+    if (path.isEmpty())
+        return std::nullopt;
     return path.toStdString();
 }
 
@@ -80,14 +81,16 @@ std::optional<std::string> Chosen(const QString& path) {
 
 int QtUi::MessageBox(const std::string& text, const std::string& caption, Buttons buttons,
                      Icon icon) {
-    QString title = caption.empty() ? QApplication::applicationDisplayName()
-                                    : QString::fromStdString(caption);
+    QString title =
+        caption.empty() ? QApplication::applicationName() : QString::fromStdString(caption);
     QMessageBox box(ToQt(icon), title, QString::fromStdString(text), ToQt(buttons),
                     QApplication::activeWindow());
     return FromQt(box.exec());
 }
 
-int QtUi::ShowModal(Form& form) { return form.RunModalReal(); }
+int QtUi::ShowModal(Form& form) {
+    return form.RunModalReal();
+}
 
 std::optional<std::string> QtUi::OpenFileDialog(const FileDialogRequest& request) {
     QString start = QString::fromStdString(sys::NativePath(request.initialFolder));

@@ -6,7 +6,7 @@
 namespace forms {
 
 class QtUi : public UiService {
-public:
+  public:
     int MessageBox(const std::string& text, const std::string& caption, Buttons buttons,
                    Icon icon) override;
     int ShowModal(Form& form) override;

@@ -28,12 +28,15 @@ int FirstButton(Buttons buttons) {
 }  // namespace
 
 UiService& Ui() {
-    if (current) return *current;
+    if (current)
+        return *current;
     static QtUi real;
     return real;
 }
 
-void SetUi(UiService* service) { current = service; }
+void SetUi(UiService* service) {
+    current = service;
+}
 
 int ShowMessage(const std::string& text, const std::string& caption, Icon icon) {
     return Ui().MessageBox(text, caption, Buttons::Ok, icon);
@@ -43,17 +46,25 @@ std::string HelpPagePath(const std::string& topic) {
     return sys::NativePath(sys::ProgramRoot() + "/help/" + topic + ".html");
 }
 
-ScriptedUi::ScriptedUi() : previous_(current) { SetUi(this); }
+ScriptedUi::ScriptedUi() : previous_(current) {
+    SetUi(this);
+}
 
-ScriptedUi::~ScriptedUi() { SetUi(previous_); }
+ScriptedUi::~ScriptedUi() {
+    SetUi(previous_);
+}
 
-void ScriptedUi::AnswerNextBox(int answer) { boxAnswers_.push_back(answer); }
+void ScriptedUi::AnswerNextBox(int answer) {
+    boxAnswers_.push_back(answer);
+}
 
 void ScriptedUi::AnswerNextDialog(std::optional<std::string> path) {
     dialogAnswers_.push_back(std::move(path));
 }
 
-void ScriptedUi::AnswerNextPrintDialog(bool accept) { printAnswers_.push_back(accept); }
+void ScriptedUi::AnswerNextPrintDialog(bool accept) {
+    printAnswers_.push_back(accept);
+}
 
 void ScriptedUi::OnNextModal(std::function<int(Form&)> step) {
     modalSteps_.push_back(std::move(step));
@@ -62,7 +73,8 @@ void ScriptedUi::OnNextModal(std::function<int(Form&)> step) {
 std::vector<ShownItem> ScriptedUi::Boxes() const {
     std::vector<ShownItem> boxes;
     for (const ShownItem& item : shown_) {
-        if (item.kind == "box") boxes.push_back(item);
+        if (item.kind == "box")
+            boxes.push_back(item);
     }
     return boxes;
 }
@@ -110,8 +122,7 @@ std::optional<std::string> ScriptedUi::SaveFileDialog(const FileDialogRequest& r
     return NextDialog("save", request.title);
 }
 
-std::optional<std::string> ScriptedUi::FolderDialog(const std::string& title,
-                                                    const std::string&) {
+std::optional<std::string> ScriptedUi::FolderDialog(const std::string& title, const std::string&) {
     return NextDialog("folder", title);
 }
 
@@ -129,6 +140,8 @@ void ScriptedUi::ShowHelp(const std::string& topic) {
     shown_.push_back({"help", topic, HelpPagePath(topic), 0});
 }
 
-void ScriptedUi::SetHourglass(bool on) { hourglass_ += on ? 1 : -1; }
+void ScriptedUi::SetHourglass(bool on) {
+    hourglass_ += on ? 1 : -1;
+}
 
 }  // namespace forms

@@ -43,7 +43,7 @@ struct ShownItem {
 };
 
 class UiService {
-public:
+  public:
     virtual ~UiService() = default;
     virtual int MessageBox(const std::string& text, const std::string& caption, Buttons buttons,
                            Icon icon) = 0;
@@ -63,12 +63,11 @@ UiService& Ui();
 void SetUi(UiService* service);  // nullptr restores the real service
 
 // Shorthand for the common box with an OK button.
-int ShowMessage(const std::string& text, const std::string& caption = "",
-                Icon icon = Icon::None);
+int ShowMessage(const std::string& text, const std::string& caption = "", Icon icon = Icon::None);
 
 // Shows the hourglass while in scope.
 class Hourglass {
-public:
+  public:
     Hourglass() { Ui().SetHourglass(true); }
     ~Hourglass() { Ui().SetHourglass(false); }
     Hourglass(const Hourglass&) = delete;
@@ -82,7 +81,7 @@ std::string HelpPagePath(const std::string& topic);
 // unscripted dialogs are cancelled, and unscripted modal forms run their show and activation
 // and then return their modal result (mrCancel when none was set). Installs itself while alive.
 class ScriptedUi : public UiService {
-public:
+  public:
     ScriptedUi();
     ~ScriptedUi() override;
 
@@ -109,7 +108,7 @@ public:
     void ShowHelp(const std::string& topic) override;
     void SetHourglass(bool on) override;
 
-private:
+  private:
     std::optional<std::string> NextDialog(const std::string& kind, const std::string& title);
 
     std::deque<int> boxAnswers_;

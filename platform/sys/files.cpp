@@ -25,7 +25,8 @@ bool WriteAll(int fd, const char* data, size_t size) {
     while (size > 0) {
         ssize_t n = ::write(fd, data, size);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         data += n;
@@ -52,26 +53,31 @@ bool FolderExists(const std::string& path) {
 
 std::int64_t FileLength(const std::string& path) {
     struct stat st;
-    if (!StatPath(path, st) || !S_ISREG(st.st_mode)) return -1;
+    if (!StatPath(path, st) || !S_ISREG(st.st_mode))
+        return -1;
     return static_cast<std::int64_t>(st.st_size);
 }
 
 bool DeleteFile(const std::string& path) {
     std::string native = NativePath(path);
-    if (::unlink(native.c_str()) == 0) return true;
+    if (::unlink(native.c_str()) == 0)
+        return true;
     return errno == ENOENT;
 }
 
 bool MakeFolder(const std::string& path) {
     std::string native = NativePath(path);
-    if (native.empty()) return false;
+    if (native.empty())
+        return false;
     std::string partial;
     size_t start = 0;
     while (start <= native.size()) {
         size_t slash = native.find('/', start);
-        if (slash == std::string::npos) slash = native.size();
+        if (slash == std::string::npos)
+            slash = native.size();
         partial = native.substr(0, slash);
-        if (!partial.empty()) ::mkdir(partial.c_str(), 0777);
+        if (!partial.empty())
+            ::mkdir(partial.c_str(), 0777);
         start = slash + 1;
     }
     struct stat st;
@@ -80,10 +86,12 @@ bool MakeFolder(const std::string& path) {
 
 std::optional<FileDate> ModificationDate(const std::string& path) {
     struct stat st;
-    if (!StatPath(path, st)) return std::nullopt;
+    if (!StatPath(path, st))
+        return std::nullopt;
     std::tm local{};
     time_t seconds = st.st_mtime;
-    if (!::localtime_r(&seconds, &local)) return std::nullopt;
+    if (!::localtime_r(&seconds, &local))
+        return std::nullopt;
     return FileDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
@@ -94,10 +102,12 @@ bool RenameFile(const std::string& from, const std::string& to) {
 std::vector<std::string> ListFolder(const std::string& path) {
     std::vector<std::string> names;
     DIR* dir = ::opendir(NativePath(path).c_str());
-    if (!dir) return names;
+    if (!dir)
+        return names;
     while (dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
-        if (name != "." && name != "..") names.push_back(name);
+        if (name != "." && name != "..")
+            names.push_back(name);
     }
     ::closedir(dir);
     std::sort(names.begin(), names.end());
@@ -106,17 +116,20 @@ std::vector<std::string> ListFolder(const std::string& path) {
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0)
+        return std::nullopt;
     std::string bytes;
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             ::close(fd);
             return std::nullopt;
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         bytes.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);
@@ -127,17 +140,21 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     std::string native = NativePath(path);
     std::string temporary = TemporaryBeside(native);
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    if (ok) ok = ::rename(temporary.c_str(), native.c_str()) == 0;
-    if (!ok) ::unlink(temporary.c_str());
+    if (ok)
+        ok = ::rename(temporary.c_str(), native.c_str()) == 0;
+    if (!ok)
+        ::unlink(temporary.c_str());
     return ok;
 }
 
 bool CopyBytes(const std::string& source, const std::string& target) {
     std::optional<std::string> bytes = ReadWholeFile(source);
-    if (!bytes) return false;
+    if (!bytes)
+        return false;
     return WriteWholeFile(target, *bytes);
 }
 
@@ -148,7 +165,8 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
 std::string CanonicalPath(const std::string& path) {
     std::string native = NativePath(path);
     char* resolved = ::realpath(native.c_str(), nullptr);
-    if (!resolved) return native;
+    if (!resolved)
+        return native;
     std::string result = resolved;
     std::free(resolved);
     return result;
@@ -156,7 +174,8 @@ std::string CanonicalPath(const std::string& path) {
 
 std::string WorkingFolder() {
     char* cwd = ::getcwd(nullptr, 0);
-    if (!cwd) return {};
+    if (!cwd)
+        return {};
     std::string result = cwd;
     std::free(cwd);
     return result;
@@ -170,6 +189,8 @@ WorkingFolderGuard::WorkingFolderGuard() : returnTo_(ProgramRoot()) {}
 
 WorkingFolderGuard::WorkingFolderGuard(std::string returnTo) : returnTo_(std::move(returnTo)) {}
 
-WorkingFolderGuard::~WorkingFolderGuard() { SetWorkingFolder(returnTo_); }
+WorkingFolderGuard::~WorkingFolderGuard() {
+    SetWorkingFolder(returnTo_);
+}
 
 }  // namespace sys

@@ -54,14 +54,14 @@ bool SetWorkingFolder(const std::string& path);
 
 // Returns to a folder (by default the program folder) when it goes out of scope, on every path out.
 class WorkingFolderGuard {
-public:
+  public:
     WorkingFolderGuard();
     explicit WorkingFolderGuard(std::string returnTo);
     ~WorkingFolderGuard();
     WorkingFolderGuard(const WorkingFolderGuard&) = delete;
     WorkingFolderGuard& operator=(const WorkingFolderGuard&) = delete;
 
-private:
+  private:
     std::string returnTo_;
 };
 

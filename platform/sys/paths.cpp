@@ -21,7 +21,8 @@ std::string ExecutableFolder() {
     std::string buffer(4096, '\0');
     for (;;) {
         ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (n < 0) return ".";
+        if (n < 0)
+            return ".";
         if (static_cast<size_t>(n) < buffer.size()) {
             buffer.resize(static_cast<size_t>(n));
             break;
@@ -39,7 +40,8 @@ bool Exists(const std::string& path) {
 // Finds an entry of folder whose name equals name without regard to case.
 std::string MatchInFolder(const std::string& folder, const std::string& name) {
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (!dir) return {};
+    if (!dir)
+        return {};
     std::string found;
     while (dirent* entry = ::readdir(dir)) {
         if (::strcasecmp(entry->d_name, name.c_str()) == 0) {
@@ -56,13 +58,15 @@ std::vector<std::string> SplitComponents(const std::string& path) {
     std::string current;
     for (char c : path) {
         if (c == '/') {
-            if (!current.empty()) parts.push_back(current);
+            if (!current.empty())
+                parts.push_back(current);
             current.clear();
         } else {
             current += c;
         }
     }
-    if (!current.empty()) parts.push_back(current);
+    if (!current.empty())
+        parts.push_back(current);
     return parts;
 }
 
@@ -92,9 +96,11 @@ std::string CaseFallback(const std::string& path) {
 std::string ProgramRoot() {
     {
         std::lock_guard<std::mutex> lock(rootMutex);
-        if (!rootOverride.empty()) return rootOverride;
+        if (!rootOverride.empty())
+            return rootOverride;
     }
-    if (const char* env = std::getenv("OMBRIX_PROGRAM_DIR"); env && *env) return env;
+    if (const char* env = std::getenv("OMBRIX_PROGRAM_DIR"); env && *env)
+        return env;
     return ExecutableFolder();
 }
 
@@ -106,7 +112,8 @@ void SetProgramRoot(const std::string& folder) {
 std::string DriveFolder(char letter) {
     char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
     if (lower == 'c') {
-        if (const char* env = std::getenv("OMBRIX_DRIVE_C"); env && *env) return env;
+        if (const char* env = std::getenv("OMBRIX_DRIVE_C"); env && *env)
+            return env;
     }
     return JoinPath(ProgramRoot(), std::string("drive_") + lower);
 }
@@ -114,33 +121,42 @@ std::string DriveFolder(char letter) {
 std::string NativePath(const std::string& path) {
     std::string text = path;
     for (char& c : text) {
-        if (c == '\\') c = '/';
+        if (c == '\\')
+            c = '/';
     }
     if (text.size() >= 2 && text[1] == ':' && std::isalpha(static_cast<unsigned char>(text[0]))) {
         std::string rest = text.substr(2);
         text = DriveFolder(text[0]) + "/" + rest;
     }
-    if (text.empty()) return text;
+    if (text.empty())
+        return text;
     bool trailing = text.back() == '/';
     // Collapse doubled separators that joining folder and name can leave.
     std::string collapsed;
     for (char c : text) {
-        if (c == '/' && !collapsed.empty() && collapsed.back() == '/') continue;
+        if (c == '/' && !collapsed.empty() && collapsed.back() == '/')
+            continue;
         collapsed += c;
     }
-    if (Exists(collapsed)) return collapsed;
+    if (Exists(collapsed))
+        return collapsed;
     std::string matched = CaseFallback(collapsed);
-    if (trailing && (matched.empty() || matched.back() != '/')) matched += '/';
+    if (trailing && (matched.empty() || matched.back() != '/'))
+        matched += '/';
     return matched;
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty()) return name;
-    if (name.empty()) return folder;
+    if (folder.empty())
+        return name;
+    if (name.empty())
+        return folder;
     bool folderEnds = folder.back() == '/' || folder.back() == '\\';
     bool nameStarts = name.front() == '/' || name.front() == '\\';
-    if (folderEnds && nameStarts) return folder + name.substr(1);
-    if (folderEnds || nameStarts) return folder + name;
+    if (folderEnds && nameStarts)
+        return folder + name.substr(1);
+    if (folderEnds || nameStarts)
+        return folder + name;
     return folder + "/" + name;
 }
 
@@ -151,8 +167,10 @@ std::string FileNamePart(const std::string& path) {
 
 std::string FolderPart(const std::string& path) {
     size_t pos = path.find_last_of("/\\");
-    if (pos == std::string::npos) return "";
-    if (pos == 0) return path.substr(0, 1);
+    if (pos == std::string::npos)
+        return "";
+    if (pos == 0)
+        return path.substr(0, 1);
     return path.substr(0, pos);
 }
 

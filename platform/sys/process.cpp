@@ -22,17 +22,20 @@ std::mutex tickMutex;
 std::function<void()> waitTick;
 
 bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
-    if (text.size() < suffix.size()) return false;
+    if (text.size() < suffix.size())
+        return false;
     for (size_t i = 0; i < suffix.size(); ++i) {
         char a = text[text.size() - suffix.size() + i];
-        if (std::tolower(static_cast<unsigned char>(a)) != suffix[i]) return false;
+        if (std::tolower(static_cast<unsigned char>(a)) != suffix[i])
+            return false;
     }
     return true;
 }
 
 std::vector<std::string> CommandLine(const std::string& file, const ProcessRequest& request) {
     std::vector<std::string> argv;
-    if (EndsWithNoCase(file, ".bat")) argv.push_back("/bin/sh");
+    if (EndsWithNoCase(file, ".bat"))
+        argv.push_back("/bin/sh");
     argv.push_back(file);
     argv.insert(argv.end(), request.arguments.begin(), request.arguments.end());
     return argv;
@@ -48,7 +51,8 @@ std::vector<std::string> CommandLine(const std::string& file, const ProcessReque
         ::_exit(127);
     }
     std::vector<char*> args;
-    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     ::execv(args[0], args.data());
     int code = errno;
@@ -62,7 +66,8 @@ void Tick() {
         std::lock_guard<std::mutex> lock(tickMutex);
         tick = waitTick;
     }
-    if (tick) tick();
+    if (tick)
+        tick();
 }
 
 ProcessResult WaitForChild(pid_t pid, int timeoutMs) {
@@ -100,10 +105,12 @@ ProcessResult WaitForChild(pid_t pid, int timeoutMs) {
 
 std::string ResolveProgram(const std::string& program) {
     std::string native = NativePath(program);
-    if (FileExists(native) && !FolderExists(native)) return native;
+    if (FileExists(native) && !FolderExists(native))
+        return native;
     if (EndsWithNoCase(native, ".exe")) {
         std::string bare = NativePath(program.substr(0, program.size() - 4));
-        if (FileExists(bare) && !FolderExists(bare)) return bare;
+        if (FileExists(bare) && !FolderExists(bare))
+            return bare;
     }
     return {};
 }

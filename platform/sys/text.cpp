@@ -13,10 +13,10 @@ namespace sys {
 namespace {
 
 // Windows-1252 characters 0x80..0x9F; 0 marks the five unassigned positions.
-const char32_t kHigh1252[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+const char32_t kHigh1252[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -72,25 +72,31 @@ std::string Format(const char* format, ...) {
 
 bool ReadTextLine(std::FILE* file, std::string& line) {
     line.clear();
-    if (!file) return false;
+    if (!file)
+        return false;
     bool readAny = false;
     for (;;) {
         int c = std::fgetc(file);
-        if (c == EOF) break;
+        if (c == EOF)
+            break;
         readAny = true;
-        if (c == '\n') break;
+        if (c == '\n')
+            break;
         line += static_cast<char>(c);
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
     return readAny;
 }
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
     lines.clear();
     std::FILE* file = OpenFile(path, "rb");
-    if (!file) return false;
+    if (!file)
+        return false;
     std::string line;
-    while (ReadTextLine(file, line)) lines.push_back(line);
+    while (ReadTextLine(file, line))
+        lines.push_back(line);
     std::fclose(file);
     return true;
 }
@@ -106,31 +112,39 @@ bool WriteTextLines(const std::string& path, const std::vector<std::string>& lin
 
 bool ParseDouble(std::string_view text, double& value) {
     std::string copy = Trim(text);
-    if (copy.empty()) return false;
+    if (copy.empty())
+        return false;
     char* end = nullptr;
     double parsed = std::strtod(copy.c_str(), &end);
-    if (end != copy.c_str() + copy.size()) return false;
+    if (end != copy.c_str() + copy.size())
+        return false;
     value = parsed;
     return true;
 }
 
 bool ParseLong(std::string_view text, long& value) {
     std::string copy = Trim(text);
-    if (copy.empty()) return false;
+    if (copy.empty())
+        return false;
     char* end = nullptr;
     long parsed = std::strtol(copy.c_str(), &end, 10);
-    if (end != copy.c_str() + copy.size()) return false;
+    if (end != copy.c_str() + copy.size())
+        return false;
     value = parsed;
     return true;
 }
 
-void UseCNumericLocale() { std::setlocale(LC_NUMERIC, "C"); }
+void UseCNumericLocale() {
+    std::setlocale(LC_NUMERIC, "C");
+}
 
 std::string Trim(std::string_view text) {
     size_t begin = 0;
     size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ')
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ')
+        --end;
     return std::string(text.substr(begin, end - begin));
 }
 
@@ -140,7 +154,8 @@ std::string Cp1252ToUtf8(std::string_view text) {
     for (char ch : text) {
         unsigned char b = static_cast<unsigned char>(ch);
         char32_t c = b;
-        if (b >= 0x80 && b < 0xA0) c = kHigh1252[b - 0x80] ? kHigh1252[b - 0x80] : 0xFFFD;
+        if (b >= 0x80 && b < 0xA0)
+            c = kHigh1252[b - 0x80] ? kHigh1252[b - 0x80] : 0xFFFD;
         AppendUtf8(out, c);
     }
     return out;
@@ -158,7 +173,8 @@ std::string Utf8ToCp1252(std::string_view text) {
         }
         char mapped = '?';
         for (int k = 0; k < 32; ++k) {
-            if (kHigh1252[k] == c && c != 0) mapped = static_cast<char>(0x80 + k);
+            if (kHigh1252[k] == c && c != 0)
+                mapped = static_cast<char>(0x80 + k);
         }
         out += mapped;
     }
