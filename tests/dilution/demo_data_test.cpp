@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "shell/scenario_record.h"
 #include "shell/table_set.h"
 #include "tests/dilution/reference_script.h"
+#include "tests/shell/data/fixture_tables.h"
 
 namespace {
 
@@ -32,11 +34,19 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
+// A copy of the program folder's tables for each test: the table set opens the search-results
+// table for exclusive use, so tests running side by side cannot share one folder.
 class DemoRegionTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(sys::SetWorkingFolder(OMBRIX_PROGRAM_DIR));
-        ProgramFolder = OMBRIX_PROGRAM_DIR;
+        namespace fs = std::filesystem;
+        for (const char* sub : {"duriviz", "rscan", "pdm", "kiv/dbfiles", "endanger"}) {
+            fs::create_directories(folder_.Path() / sub);
+            fs::copy(fs::path(OMBRIX_PROGRAM_DIR) / sub, folder_.Path() / sub,
+                     fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        }
+        ASSERT_TRUE(sys::SetWorkingFolder(folder_.Path().string()));
+        ProgramFolder = folder_.Path().string();
         Tables().OpenLookupTables();
         CurrentPmn = pmn_record{};
         CurrentPmn.H2O_HI = 1;
@@ -53,10 +63,11 @@ class DemoRegionTest : public ::testing::Test {
 
     std::vector<std::string> Reference(const std::string& arguments) {
         return RunReferenceScript(arguments.substr(0, arguments.find(' ')) + " " +
-                                  OMBRIX_PROGRAM_DIR + arguments.substr(arguments.find(' ')));
+                                  folder_.Path().string() + arguments.substr(arguments.find(' ')));
     }
 
     sys::WorkingFolderGuard back_{sys::WorkingFolder()};
+    fixture::TempFolder folder_;
 };
 
 TEST_F(DemoRegionTest, SiteRunsWithAndWithoutAStation) {
