@@ -1,0 +1,99 @@
+// An open .dbf file: its header, live record access through a shared mapping, record writes,
+// appends, locks between processes and the change stamp that tells an index to rebuild.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/tables/format.h"
+#include "platform/tables/memo_file.h"
+
+namespace tables {
+
+// Identifies one state of the file's contents: any write by any process changes it.
+struct ChangeStamp {
+    std::int64_t seconds = 0;
+    std::int64_t nanoseconds = 0;
+    std::int64_t size = 0;
+    bool operator==(const ChangeStamp&) const = default;
+};
+
+class DbfFile {
+  public:
+    DbfFile() = default;
+    ~DbfFile();
+    DbfFile(const DbfFile&) = delete;
+    DbfFile& operator=(const DbfFile&) = delete;
+
+    // Opens the table (and its memo file when it has memo fields). Exclusive refuses other
+    // openers and is refused while others have it open. A file without write permission opens
+    // read-only. Throws TableError.
+    void Open(const std::string& path, bool exclusive);
+    void Close();
+    bool IsOpen() const { return fd_ >= 0; }
+    bool ReadOnly() const { return readOnly_; }
+    bool Exclusive() const { return exclusive_; }
+    const std::string& NativePath() const { return path_; }
+    const DbfHeader& Header() const { return header_; }
+    MemoFile* Memo() { return memo_.IsOpen() ? &memo_ : nullptr; }
+
+    // The number of records the header counts now.
+    std::uint32_t RecordCount();
+    // The record's bytes as they are in the file now (deletion flag first), valid until the next
+    // call on this object. recNo runs from 1 to RecordCount().
+    std::string_view Record(std::uint32_t recNo);
+    bool Deleted(std::uint32_t recNo) { return Record(recNo)[0] == '*'; }
+
+    // Rewrites one record in a single write and flushes it.
+    void WriteRecord(std::uint32_t recNo, const std::string& bytes);
+    // Appends a record under the table's write lock: the record (with the end mark after it)
+    // first, flushed, then the header count. Returns the new record's number.
+    std::uint32_t AppendRecord(const std::string& bytes);
+    // Drops every record. The file is cut short only when opened exclusively; when shared, other
+    // processes may be reading it, so only the count goes to zero.
+    void Empty();
+
+    ChangeStamp Stamp() const;
+
+    // Record locks between processes, for the time a record is being edited.
+    bool TryLockRecord(std::uint32_t recNo);
+    void UnlockRecord(std::uint32_t recNo);
+
+    // Holds the table's write lock (appends, memo blocks, header) while it lives.
+    class WriteLock {
+      public:
+        explicit WriteLock(DbfFile& file);
+        ~WriteLock();
+        WriteLock(const WriteLock&) = delete;
+        WriteLock& operator=(const WriteLock&) = delete;
+
+      private:
+        DbfFile& file_;
+    };
+
+    [[noreturn]] void Fail(const std::string& cause) const;
+
+  private:
+    void Map();
+    void Unmap();
+    void EnsureMapped(std::uint64_t end);
+    void RequireWritable() const;
+    void FlushData();
+    void MarkChanged(const ChangeStamp& before);
+    void WriteHeaderCount(std::uint32_t count);
+    void OpenMemo();
+
+    int fd_ = -1;
+    bool readOnly_ = false;
+    bool exclusive_ = false;
+    std::string path_;
+    DbfHeader header_;
+    const char* map_ = nullptr;
+    std::uint64_t mapped_ = 0;
+    int lockDepth_ = 0;
+    MemoFile memo_;
+};
+
+}  // namespace tables

@@ -1,0 +1,226 @@
+// Reading and writing single field values inside a record's bytes.
+#include "platform/tables/field_codec.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/sys/text.h"
+
+namespace tables {
+namespace {
+
+bool AllBlank(std::string_view raw) {
+    for (char c : raw) {
+        if (c != ' ' && c != '\0')
+            return false;
+    }
+    return true;
+}
+
+std::string RightAligned(const FieldDef& field, std::string_view text, std::string& out) {
+    if (static_cast<int>(text.size()) > field.width)
+        return sys::Format("the value '%.*s' is %zu characters wide, the field holds %d",
+                           static_cast<int>(text.size()), text.data(), text.size(), field.width);
+    out.assign(static_cast<std::size_t>(field.width) - text.size(), ' ');
+    out.append(text);
+    return "";
+}
+
+bool ValidDate(std::string_view t) {
+    if (t.size() != 8)
+        return false;
+    for (char c : t) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    int month = (t[4] - '0') * 10 + (t[5] - '0');
+    int day = (t[6] - '0') * 10 + (t[7] - '0');
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
+int DecimalsWritten(std::string_view text) {
+    auto point = text.find('.');
+    if (point == std::string_view::npos)
+        return 0;
+    auto end = text.find_first_of("eE", point);
+    if (end == std::string_view::npos)
+        end = text.size();
+    return static_cast<int>(end - point - 1);
+}
+
+// Some writers fill an empty or overflowing number field with asterisks.
+bool AllStars(std::string_view raw) {
+    return !raw.empty() && raw.find_first_not_of('*') == std::string_view::npos;
+}
+
+}  // namespace
+
+std::string_view FieldBytes(std::string_view record, const FieldDef& field) {
+    return record.substr(static_cast<std::size_t>(field.offset),
+                         static_cast<std::size_t>(field.width));
+}
+
+bool FieldIsBlank(std::string_view raw, const FieldDef& field) {
+    if (field.type == FieldType::Logical)
+        return raw.empty() || raw[0] == ' ' || raw[0] == '?';
+    if (field.type == FieldType::Memo) {
+        std::uint32_t block = 0;
+        return !DecodeMemoBlock(raw, block) || block == 0;
+    }
+    if (field.type == FieldType::Numeric || field.type == FieldType::Float) {
+        if (AllStars(raw))
+            return true;
+    }
+    return AllBlank(raw);
+}
+
+std::string DecodeText(std::string_view raw) {
+    std::size_t end = raw.size();
+    while (end > 0 && (raw[end - 1] == ' ' || raw[end - 1] == '\0'))
+        --end;
+    return sys::Cp1252ToUtf8(raw.substr(0, end));
+}
+
+bool DecodeNumber(std::string_view raw, double& value) {
+    std::size_t begin = 0;
+    std::size_t end = raw.size();
+    while (begin < end && (raw[begin] == ' ' || raw[begin] == '\0'))
+        ++begin;
+    while (end > begin && (raw[end - 1] == ' ' || raw[end - 1] == '\0'))
+        --end;
+    if (begin == end || AllStars(raw.substr(begin, end - begin))) {
+        value = 0;
+        return true;
+    }
+    return sys::ParseDouble(raw.substr(begin, end - begin), value);
+}
+
+std::optional<bool> DecodeLogical(std::string_view raw) {
+    if (raw.empty())
+        return std::nullopt;
+    switch (raw[0]) {
+        case 'T':
+        case 't':
+        case 'Y':
+        case 'y':
+            return true;
+        case 'F':
+        case 'f':
+        case 'N':
+        case 'n':
+            return false;
+        default:
+            return std::nullopt;
+    }
+}
+
+bool DecodeMemoBlock(std::string_view raw, std::uint32_t& block) {
+    block = 0;
+    bool seenDigit = false;
+    for (char c : raw) {
+        if (c == ' ' || c == '\0') {
+            if (seenDigit)
+                break;
+            continue;
+        }
+        if (c < '0' || c > '9')
+            return false;
+        seenDigit = true;
+        block = block * 10 + static_cast<std::uint32_t>(c - '0');
+        if (block > 0x7FFFFFFFu)
+            return false;
+    }
+    return true;
+}
+
+std::string EncodeText(const FieldDef& field, std::string_view utf8, std::string& out) {
+    std::string bytes = sys::Utf8ToCp1252(utf8);
+    if (static_cast<int>(bytes.size()) > field.width)
+        return sys::Format("the text is %zu characters long, the field holds %d", bytes.size(),
+                           field.width);
+    out = bytes;
+    out.resize(static_cast<std::size_t>(field.width), ' ');
+    return "";
+}
+
+std::string EncodeNumber(const FieldDef& field, double value, std::string& out) {
+    if (!std::isfinite(value))
+        return "the value is not a finite number";
+    std::string text = sys::Format("%.*f", field.decimals, value);
+    if (text == sys::Format("-%.*f", field.decimals, 0.0))
+        text = text.substr(1);
+    return RightAligned(field, text, out);
+}
+
+std::string EncodeNumberText(const FieldDef& field, std::string_view text, std::string& out) {
+    std::string trimmed = sys::Trim(text);
+    if (trimmed.empty()) {
+        out.assign(static_cast<std::size_t>(field.width), ' ');
+        return "";
+    }
+    double value = 0;
+    if (!sys::ParseDouble(trimmed, value) || !std::isfinite(value))
+        return "'" + trimmed + "' is not a number";
+    if (DecimalsWritten(trimmed) > field.decimals)
+        return sys::Format("'%s' has more decimals than the field holds (%d)", trimmed.c_str(),
+                           field.decimals);
+    return RightAligned(field, trimmed, out);
+}
+
+std::string EncodeLogical(const FieldDef& field, bool value, std::string& out) {
+    out.assign(static_cast<std::size_t>(field.width), ' ');
+    out[0] = value ? 'T' : 'F';
+    return "";
+}
+
+std::string EncodeDate(const FieldDef& field, std::string_view text, std::string& out) {
+    std::string trimmed = sys::Trim(text);
+    if (trimmed.empty()) {
+        out.assign(static_cast<std::size_t>(field.width), ' ');
+        return "";
+    }
+    if (!ValidDate(trimmed))
+        return "'" + trimmed + "' is not a date written as YYYYMMDD";
+    out = trimmed;
+    return "";
+}
+
+std::string EncodeMemoBlock(const FieldDef& field, std::uint32_t block, std::string& out) {
+    if (block == 0) {
+        out.assign(static_cast<std::size_t>(field.width), ' ');
+        return "";
+    }
+    return RightAligned(field, std::to_string(block), out);
+}
+
+std::string EncodeFromText(const FieldDef& field, std::string_view utf8, std::string& out) {
+    switch (field.type) {
+        case FieldType::Character:
+            return EncodeText(field, utf8, out);
+        case FieldType::Numeric:
+        case FieldType::Float:
+            return EncodeNumberText(field, utf8, out);
+        case FieldType::Date:
+            return EncodeDate(field, utf8, out);
+        case FieldType::Logical: {
+            std::string t = sys::Trim(utf8);
+            if (t.empty()) {
+                out.assign(static_cast<std::size_t>(field.width), ' ');
+                return "";
+            }
+            if (t == "True" || t == "TRUE" || t == "true")
+                t = "T";
+            if (t == "False" || t == "FALSE" || t == "false")
+                t = "F";
+            auto value = t.size() == 1 ? DecodeLogical(t) : std::nullopt;
+            if (!value)
+                return "'" + t + "' is not a logical value (T or F)";
+            return EncodeLogical(field, *value, out);
+        }
+        case FieldType::Memo:
+            return "a memo field takes its text through the memo file";
+    }
+    return "unknown field type";
+}
+
+}  // namespace tables

@@ -1,0 +1,166 @@
+// The table component: one cursor over a dBASE table, with an optional in-memory index, row
+// navigation, nearest-key seek, edit/append/post, and field access by name.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/tables/dbf_file.h"
+#include "platform/tables/error.h"
+#include "platform/tables/format.h"
+#include "platform/tables/key_index.h"
+
+namespace tables {
+
+enum class TableState { Inactive, Browse, Edit, Insert };
+
+// Rows are never cached between calls: in browse state every field read looks at the file as
+// it is now, and an index is rebuilt as soon as the file has changed, whoever changed it.
+// Field names are matched without regard to case. Strings are UTF-8; the file holds
+// Windows-1252. Every failure throws TableError naming the file and, where there is one, the
+// field.
+class Table {
+  public:
+    Table() = default;
+    ~Table();
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    // path: a system path (backslashes, drive letters and any letter case are fine). Opening
+    // leaves the table in natural order on its first row.
+    void Open(const std::string& path, bool exclusive = false);
+    // Posts a pending change first (nothing is lost), then closes.
+    void Close();
+    bool IsOpen() const { return file_.IsOpen(); }
+    const std::string& FileName() const { return name_; }  // as given to Open
+    const std::string& NativeFileName() const { return file_.NativePath(); }
+    bool ReadOnly() const { return file_.ReadOnly(); }
+    TableState State() const { return state_; }
+
+    // Field list.
+    const std::vector<FieldDef>& Fields() const;
+    int FieldIndex(const std::string& name) const;  // -1 when the table has no such field
+    bool HasField(const std::string& name) const { return FieldIndex(name) >= 0; }
+
+    // Index: a tag is named after its key field; "" returns to natural (record) order. The
+    // current row stays current.
+    void SetIndex(const std::string& tagName);
+    const std::string& IndexName() const { return indexName_; }
+
+    // Navigation. A pending edit is posted first when the row was changed, else dropped.
+    void First();
+    void Next();
+    void Prior();
+    void Last();
+    // Moves n rows (back when negative), stopping at the first or last row; returns the rows
+    // actually moved.
+    int MoveBy(int n);
+    bool Eof() const { return eof_; }
+    bool Bof() const { return bof_; }
+    bool IsEmpty();
+    // Physical record number of the current row (1-based); 0 when there is none.
+    std::uint32_t RecNo() const { return recNo_; }
+    // Goes to a physical record; false (and no move) when it does not exist or is deleted.
+    bool GoToRecord(std::uint32_t recNo);
+    // Records the file counts now (deleted ones included).
+    std::uint32_t RecordCount();
+
+    // On the current index: moves to the first row whose key is at or after the key, else to
+    // the last row. Text keys compare blank-padded to the field's width; numeric keys by value.
+    void FindNearest(const std::string& key);
+    void FindNearest(double key);
+    // On the current text index: moves as FindNearest and tells whether that row's key starts
+    // with the given text (all of it, trailing blanks included).
+    bool FindPrefix(const std::string& prefix);
+
+    // Editing. Edit takes the row's lock (a row another program edits raises an error).
+    void Edit();
+    void Append();  // a blank new row, written by Post
+    void Post();
+    void Cancel();
+    bool Modified() const { return modified_; }
+    // Removes every row.
+    void EmptyTable();
+
+    // Field access by name or by position (0-based). A blank field is null; its value reads as
+    // "", 0 or false. Conversions that cannot be made raise TableError.
+    bool IsNull(const std::string& name);
+    std::string AsString(const std::string& name);  // memo fields give their text
+    double AsFloat(const std::string& name);
+    long AsInteger(const std::string& name);  // a number cut toward zero
+    bool AsBoolean(const std::string& name);
+    bool IsNull(int index);
+    std::string AsString(int index);
+    double AsFloat(int index);
+    long AsInteger(int index);
+    bool AsBoolean(int index);
+
+    // Setters need Edit or Insert state. A value that does not fit its field raises TableError
+    // and leaves the field as it was: nothing is cut silently.
+    void SetString(const std::string& name, const std::string& value);  // memo fields too
+    void SetFloat(const std::string& name, double value);
+    void SetInteger(const std::string& name, long value);
+    void SetBoolean(const std::string& name, bool value);
+    void SetNull(const std::string& name);
+    void SetString(int index, const std::string& value);
+    void SetFloat(int index, double value);
+    void SetInteger(int index, long value);
+    void SetBoolean(int index, bool value);
+    void SetNull(int index);
+
+    // The current row's bytes (deletion flag first, Windows-1252 text), and replacing them in
+    // Edit or Insert state; used by the record-level calls.
+    std::string RecordBytes();
+    void SetRecordBytes(const std::string& bytes);
+    // A memo's text by block number (Windows-1252 bytes as stored).
+    std::string ReadMemoBlock(std::uint32_t block);
+    // Gives a memo field new text (UTF-8) to be written by Post.
+    void SetMemo(int index, const std::string& text);
+
+  private:
+    const FieldDef& FieldAt(int index) const;
+    int RequireField(const std::string& name) const;
+    [[noreturn]] void FieldFail(int index, const std::string& cause) const;
+    [[noreturn]] void Fail(const std::string& cause) const;
+    void RequireOpen() const;
+    void RequireEditing(int index) const;
+    std::string_view CurrentRecord();
+    std::string RawField(int index);
+    void PutField(int index, const std::string& bytes);
+    void CheckBrowseMode();
+    void ReleaseLock();
+    void WritePendingMemos();
+    void Reposition();
+
+    // Navigation over either order.
+    bool Indexed() const { return !indexName_.empty(); }
+    void RefreshIndex();
+    std::uint32_t NaturalNext(std::uint32_t from, int step);
+    void MoveTo(std::uint32_t recNo);
+    void SetEmpty();
+    void LandAt(std::size_t position);
+    void RequireIndex() const;
+    std::string PaddedKey(const std::string& key) const;
+
+    DbfFile file_;
+    std::string name_;
+    TableState state_ = TableState::Inactive;
+    std::string indexName_;
+    int indexField_ = -1;
+    KeyIndex index_;
+    bool indexStale_ = true;
+    std::uint32_t recNo_ = 0;
+    std::size_t position_ = 0;  // position in the index when indexed
+    bool eof_ = true;
+    bool bof_ = true;
+    std::string editBuffer_;
+    std::map<int, std::string> pendingMemos_;  // field index -> Windows-1252 text
+    bool modified_ = false;
+    std::uint32_t lockedRecord_ = 0;
+    std::unordered_map<std::string, int> fieldNumbers_;  // upper-case name -> index
+};
+
+}  // namespace tables

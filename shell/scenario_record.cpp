@@ -1,0 +1,85 @@
+// The shared records, their globals, the reset of the scenario record and the release key split.
+#include "shell/scenario_record.h"
+
+#include "dilution/pdm_results.h"
+#include "releases/exposure_factors.h"
+
+pmn_record CurrentPmn;
+save_record SavedFactors;
+direct_record DirectRec;
+reach_record ReachRec;
+estflow_record EstFlowRec;
+actflow_record ActFlowRec;
+tmp_record TmpRec;
+critter_record CritterRec;
+pdm_coefficients PdmCoefficients;
+
+std::string HealthFlags = "111";
+int DisposalHighEnd = 1;
+unsigned char SuppressFactorLoad = 0;
+
+namespace {
+
+// A fresh record that keeps the members which carry over from one release to the next.
+pmn_record DefaultsKeepingCarriedMembers(const pmn_record& old) {
+    pmn_record fresh;
+    static_cast<pmn_results&>(fresh) = static_cast<const pmn_results&>(old);
+    fresh.SIC = old.SIC;
+    fresh.IACC = old.IACC;
+    fresh.WHICHANAL = old.WHICHANAL;
+    fresh.COC0 = old.COC0;
+    fresh.COC1 = old.COC1;
+    fresh.COC2 = old.COC2;
+    fresh.MigrateText = old.MigrateText;
+    fresh.HIT = old.HIT;
+    fresh.MEANFLOW = old.MEANFLOW;
+    fresh.DTYPE = old.DTYPE;
+    fresh.DispPreTreat = old.DispPreTreat;
+    fresh.AcuteConc = old.AcuteConc;
+    fresh.ChronicConc = old.ChronicConc;
+    fresh.PdmSiteDays = old.PdmSiteDays;
+    fresh.PdmSicDays = old.PdmSicDays;
+    fresh.DispDays = old.DispDays;
+    // The category flow statistics are cleared only once the exposure factors are loaded.
+    fresh.HMF_50 = old.HMF_50;
+    fresh.HMF_10 = old.HMF_10;
+    fresh._0Q5_50 = old._0Q5_50;
+    fresh._0Q5_10 = old._0Q5_10;
+    fresh.LOW_50 = old.LOW_50;
+    fresh.LOW_10 = old.LOW_10;
+    fresh._Q10_10 = old._Q10_10;
+    fresh._Q10_50 = old._Q10_50;
+    // The fugitive air concentrations are not carried over: a new release must not inherit
+    // another case's concentrations, so they start at 0 like the stack pair.
+    return fresh;
+}
+
+}  // namespace
+
+void ResetScenarioRecord() {
+    CurrentPmn = DefaultsKeepingCarriedMembers(CurrentPmn);
+    PdmHighEnd = 1;
+    HealthFlags = "111";
+    DisposalHighEnd = 1;
+    CurrentPmn.POP_NUM = 0;
+    LoadScreeningExposureFactors();
+    CurrentPmn.HMF_50 = 0;
+    CurrentPmn.HMF_10 = 0;
+    CurrentPmn._0Q5_50 = 0;
+    CurrentPmn._0Q5_10 = 0;
+    CurrentPmn.LOW_50 = 0;
+    CurrentPmn.LOW_10 = 0;
+    CurrentPmn._Q10_10 = 0;
+    CurrentPmn._Q10_50 = 0;
+}
+
+void SplitReleaseKey(const std::string& key) {
+    const auto comma = key.rfind(',');
+    if (comma == std::string::npos) {
+        CurrentPmn.CaseNum.clear();
+        CurrentPmn.ScenNum.clear();
+        return;
+    }
+    CurrentPmn.CaseNum = key.substr(0, comma);
+    CurrentPmn.ScenNum = key.substr(comma + 1);
+}

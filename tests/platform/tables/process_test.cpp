@@ -1,0 +1,186 @@
+// Two processes on one table: changes seen at once, appends never interleaved, and a writer
+// killed in the middle of appending leaves every posted row.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <set>
+#include <thread>
+
+#include "platform/sys/text.h"
+#include "platform/tables/table.h"
+#include "tests/platform/tables/table_fixture.h"
+
+namespace {
+
+using tables::Table;
+using tables_test::MakeTable;
+using tables_test::ScratchFolder;
+
+// Runs the work in a child process; returns its process id.
+pid_t StartChild(const std::function<void()>& work) {
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        int status = 0;
+        try {
+            work();
+        } catch (...) {
+            status = 1;
+        }
+        ::_exit(status);
+    }
+    return pid;
+}
+
+int WaitFor(pid_t pid) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+const char* kSchema = "KEY C 10 0\nVALUE N 12 2\nNOTE M 10 0\n";
+
+// A row whose every field derives from its number, so a torn or mixed record shows.
+void AppendRow(Table& table, const std::string& key, int n) {
+    table.Append();
+    table.SetString("KEY", key);
+    table.SetFloat("VALUE", n * 1.25);
+    table.SetString("NOTE", sys::Format("memo of %s", key.c_str()));
+    table.Post();
+}
+
+TEST(TwoProcesses, ASecondProcessEditsAndAppendsWhileTheFirstHasTheTableOpen) {
+    ScratchFolder folder;
+    std::string path = folder.Path("shared.dbf");
+    MakeTable(path, kSchema, {{"A", "1"}, {"C", "2"}, {"E", "3"}});
+    Table first;
+    first.Open(path);
+    first.SetIndex("KEY");
+    first.FindNearest(std::string("C"));
+    ASSERT_EQ(first.AsFloat("VALUE"), 2);
+
+    pid_t child = StartChild([&] {
+        Table second;
+        second.Open(path);
+        second.SetIndex("KEY");
+        second.FindNearest(std::string("C"));
+        second.Edit();
+        second.SetFloat("VALUE", 20);
+        second.SetString("NOTE", "edited elsewhere");
+        second.Post();
+        AppendRow(second, "D", 4);
+    });
+    ASSERT_EQ(WaitFor(child), 0);
+
+    // The current row is read from the file as it is now, without moving.
+    EXPECT_EQ(first.AsFloat("VALUE"), 20);
+    EXPECT_EQ(first.AsString("NOTE"), "edited elsewhere");
+    EXPECT_EQ(first.RecordCount(), 4u);
+    first.FindNearest(std::string("D"));  // the rebuilt index finds the new row
+    EXPECT_EQ(first.RecNo(), 4u);
+    EXPECT_EQ(first.AsString("NOTE"), "memo of D");
+    first.Next();
+    EXPECT_EQ(first.AsString("KEY"), "E");
+}
+
+TEST(TwoProcesses, ConcurrentAppendsNeverLoseOrMixRecords) {
+    ScratchFolder folder;
+    std::string path = folder.Path("busy.dbf");
+    MakeTable(path, kSchema, {});
+    const int perWriter = 150;
+    auto writer = [&](char prefix) {
+        return StartChild([&, prefix] {
+            Table table;
+            table.Open(path);
+            for (int i = 0; i < perWriter; ++i)
+                AppendRow(table, sys::Format("%c%04d", prefix, i), i);
+        });
+    };
+    pid_t a = writer('A');
+    pid_t b = writer('B');
+    ASSERT_EQ(WaitFor(a), 0);
+    ASSERT_EQ(WaitFor(b), 0);
+
+    Table table;
+    table.Open(path);
+    EXPECT_EQ(table.RecordCount(), 2u * perWriter);
+    std::set<std::string> keys;
+    for (table.First(); !table.Eof(); table.Next()) {
+        std::string key = table.AsString("KEY");
+        int n = std::stoi(key.substr(1));
+        EXPECT_EQ(table.AsFloat("VALUE"), n * 1.25) << key;
+        EXPECT_EQ(table.AsString("NOTE"), "memo of " + key);
+        keys.insert(key);
+    }
+    EXPECT_EQ(keys.size(), 2u * perWriter);
+}
+
+TEST(TwoProcesses, AWriterKilledWhileAppendingLeavesEveryPostedRow) {
+    ScratchFolder folder;
+    std::string path = folder.Path("killed.dbf");
+    MakeTable(path, kSchema, {});
+    pid_t child = StartChild([&] {
+        Table table;
+        table.Open(path);
+        for (int i = 0;; ++i)
+            AppendRow(table, sys::Format("K%06d", i), i);
+    });
+    {
+        Table watcher;
+        watcher.Open(path);
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (watcher.RecordCount() < 40 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ::kill(child, SIGKILL);
+    WaitFor(child);
+
+    Table table;
+    table.Open(path);
+    std::uint32_t count = table.RecordCount();
+    EXPECT_GE(count, 40u);
+    std::uint32_t n = 0;
+    for (table.First(); !table.Eof(); table.Next(), ++n) {
+        ASSERT_EQ(table.AsString("KEY"), sys::Format("K%06u", n));
+        ASSERT_EQ(table.AsFloat("VALUE"), n * 1.25);
+        ASSERT_EQ(table.AsString("NOTE"), sys::Format("memo of K%06u", n));
+    }
+    EXPECT_EQ(n, count);
+    AppendRow(table, "AFTER", 1);  // and the table takes new rows
+    EXPECT_EQ(table.RecordCount(), count + 1);
+}
+
+TEST(CrashStates, ARecordWrittenButNotCountedIsIgnoredAndOverwritten) {
+    ScratchFolder folder;
+    std::string path = folder.Path("crash.dbf");
+    MakeTable(path, "KEY C 10 0\n", {{"one"}, {"two"}});
+    // As left by a writer stopped between the record and the header count: a whole record
+    // after the counted ones, or only part of one.
+    for (std::string tail : {std::string(" three     \x1A"), std::string(" thr")}) {
+        SCOPED_TRACE(tail);
+        std::string bytes = tables_test::ReadBytes(path);
+        bytes.resize(bytes.size() - 1);  // drop the end mark
+        tables_test::WriteBytes(path, bytes + tail);
+        Table table;
+        table.Open(path);
+        EXPECT_EQ(table.RecordCount(), 2u);
+        table.Last();
+        EXPECT_EQ(table.AsString("KEY"), "two");
+        table.Append();
+        table.SetString("KEY", "new");
+        table.Post();
+        table.Close();
+        std::string out = tables_test::RunCommand(
+            "/usr/bin/python3 -c \"import dbfread,sys; "
+            "print(','.join(r['KEY'] for r in dbfread.DBF(sys.argv[1])))\" " +
+            path);
+        EXPECT_EQ(out, "one,two,new\n");
+        MakeTable(path, "KEY C 10 0\n", {{"one"}, {"two"}});
+    }
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+// Indexes held in memory: index order, nearest-key seeks on text and numeric keys, rebuilds.
+#include <gtest/gtest.h>
+
+#include "platform/tables/table.h"
+#include "tests/platform/tables/table_fixture.h"
+
+namespace {
+
+using tables::Table;
+using tables_test::MakeTable;
+using tables_test::ScratchFolder;
+
+class SeekTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // record: 1    2    3    4     5    6    7
+        // KEY:    D    B    D    AB    F    b    (blank)
+        // NUM:    10   9    2.5  blank -1   9    100
+        MakeTable(folder_.Path("keys.dbf"), "KEY C 6 0\nNUM N 6 1\n",
+                  {{"D", "10"},
+                   {"B", "9"},
+                   {"D", "2.5"},
+                   {"AB", ""},
+                   {"F", "-1"},
+                   {"b", "9"},
+                   {"", "100"}});
+        table_.Open(folder_.Path("keys.dbf"));
+    }
+
+    std::vector<std::uint32_t> IndexOrder() {
+        std::vector<std::uint32_t> order;
+        for (table_.First(); !table_.Eof(); table_.Next())
+            order.push_back(table_.RecNo());
+        return order;
+    }
+
+    ScratchFolder folder_;
+    Table table_;
+};
+
+TEST_F(SeekTest, TextIndexOrdersBlankPaddedBytesWithDuplicatesInRecordOrder) {
+    table_.SetIndex("KEY");
+    // blank < "AB" < "B" < "D" (1, then 3) < "F" < "b"
+    EXPECT_EQ(IndexOrder(), (std::vector<std::uint32_t>{7, 4, 2, 1, 3, 5, 6}));
+    table_.SetIndex("");
+    EXPECT_EQ(IndexOrder(), (std::vector<std::uint32_t>{1, 2, 3, 4, 5, 6, 7}));
+}
+
+TEST_F(SeekTest, NearestTextKey) {
+    table_.SetIndex("key");
+    struct Case {
+        const char* key;
+        std::uint32_t recNo;
+    } cases[] = {
+        {"D", 1},        // exact, first of two equal keys
+        {"C", 1},        // between rows: the next key
+        {"A", 4},        // "A" pads to "A     ", before "AB"
+        {"B ", 2},       // trailing blanks change nothing
+        {"E", 5},        //
+        {"Z", 6},        // lower case sorts after upper case
+        {"zz", 6},       // past the last key: the last row
+        {"DDDDDDDX", 5}  // longer than the field: compared on the field's width
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        table_.FindNearest(std::string(c.key));
+        EXPECT_EQ(table_.RecNo(), c.recNo);
+        EXPECT_FALSE(table_.Eof());
+    }
+    table_.FindNearest(std::string("D"));
+    table_.Next();
+    EXPECT_EQ(table_.RecNo(), 3u);  // the second "D"
+}
+
+TEST_F(SeekTest, NearestNumericKeyComparesValuesNotText) {
+    table_.SetIndex("NUM");
+    // by value: -1(5) blank=0(4) 2.5(3) 9(2) 9(6) 10(1) 100(7)
+    EXPECT_EQ(IndexOrder(), (std::vector<std::uint32_t>{5, 4, 3, 2, 6, 1, 7}));
+    struct Case {
+        double key;
+        std::uint32_t recNo;
+    } cases[] = {{9, 2}, {5, 2}, {10, 1}, {11, 7}, {-5, 5}, {0, 4}, {2.5, 3}, {1000, 7}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        table_.FindNearest(c.key);
+        EXPECT_EQ(table_.RecNo(), c.recNo);
+    }
+    table_.FindNearest(std::string("9.5"));  // a text key on a numeric index is read as a number
+    EXPECT_EQ(table_.RecNo(), 1u);
+}
+
+TEST_F(SeekTest, OwnWritesRebuildTheIndex) {
+    table_.SetIndex("KEY");
+    table_.Append();
+    table_.SetString("KEY", "C");
+    table_.Post();
+    table_.FindNearest(std::string("C"));
+    EXPECT_EQ(table_.RecNo(), 8u);
+    table_.Edit();
+    table_.SetString("KEY", "ZZ");
+    table_.Post();
+    table_.FindNearest(std::string("C"));
+    EXPECT_EQ(table_.RecNo(), 1u);  // "C" is gone: the next key is "D"
+    table_.FindNearest(std::string("ZZ"));
+    EXPECT_EQ(table_.RecNo(), 8u);
+}
+
+TEST_F(SeekTest, PrefixLookup) {
+    table_.SetIndex("KEY");
+    EXPECT_TRUE(table_.FindPrefix("A"));
+    EXPECT_EQ(table_.RecNo(), 4u);
+    EXPECT_TRUE(table_.FindPrefix("AB"));
+    EXPECT_FALSE(table_.FindPrefix("ABC"));
+    EXPECT_FALSE(table_.FindPrefix("C"));
+    EXPECT_EQ(table_.RecNo(), 1u);  // stands on the nearest row
+}
+
+TEST_F(SeekTest, SeekErrors) {
+    EXPECT_THROW(table_.FindNearest(std::string("D")), tables::TableError);  // no index
+    EXPECT_THROW(table_.SetIndex("NOSUCH"), tables::TableError);
+    table_.SetIndex("NUM");
+    EXPECT_THROW(table_.FindNearest(std::string("ten")), tables::TableError);
+}
+
+}  // namespace
