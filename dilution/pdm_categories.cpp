@@ -138,6 +138,23 @@ void SelectPdmCategory(int category, int highEnd) {
     PdmTableFileName += ".dbf";
 }
 
+std::vector<PdmCategoryTable> PdmCategoryTableList() {
+    std::vector<PdmCategoryTable> tables;
+    for (const PdmCategory& entry : PdmCategories) {
+        tables.push_back({entry.category, entry.tableCode, entry.siteCount});
+    }
+    return tables;
+}
+
+bool PdmCategoryKnown(int category) {
+    for (const PdmCategory& entry : PdmCategories) {
+        if (entry.category == category) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::span<const SicRange> PdmCategoryRanges(int category) {
     for (const CategoryRanges& entry : WalkRanges()) {
         if (entry.category == category) {

@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 // Number of facilities of the category, and the file name of its precomputed dilution table
 // ("pdm\pdm<code>.dbf" high-end, "pdm\pdma<code>.dbf" average).
@@ -14,6 +15,17 @@ extern std::string PdmTableFileName;
 // the high-end table. A category the model does not know keeps the list and the count, and
 // gives the bare prefix followed by ".dbf".
 void SelectPdmCategory(int category, int highEnd);
+
+// A category's precomputed table: its table code and site count.
+struct PdmCategoryTable {
+    int category;
+    std::string tableCode;
+    double siteCount;
+};
+std::vector<PdmCategoryTable> PdmCategoryTableList();
+
+// Whether the dilution model has a code list and a table for the category.
+bool PdmCategoryKnown(int category);
 
 struct SicRange {
     int low;

@@ -12,6 +12,7 @@ double PdmSiteLowFlow = 0;
 int GageFlowsFound = 0;
 int EstimatedFlowsFound = 0;
 int PdmHighEnd = 0;
+int ScenarioCode = 0;
 unsigned char PdmOnlyRun = 0;
 unsigned char PdmPagesActive = 0;
 int PdmSiteResultRows = 1;

@@ -22,6 +22,9 @@ extern int EstimatedFlowsFound;
 
 // 1 high-end, anything else average.
 extern int PdmHighEnd;
+// Which calculation ran last: 8 dilution per site, 9 dilution per industry category (the
+// results run sets the other codes).
+extern int ScenarioCode;
 // The results form shows only the dilution pages (PdmPagesActive) or was opened for a
 // dilution-only run (PdmOnlyRun).
 extern unsigned char PdmOnlyRun;

@@ -78,6 +78,9 @@ void TDataDriveForm::BuildLayout() {
 }
 
 void TDataDriveForm::FormActivate() {
+    if (activated_)
+        return;
+    activated_ = true;
     ChangeFolder->show();
     CurFolder->SetText(DataFolder);
     activationFolder_ = DataFolder;

@@ -39,6 +39,8 @@ class TDataDriveForm : public forms::Form {
     forms::TButton* ExitNoSave;
     forms::TMemo* Memo1;
 
+    void FormShow() override { activated_ = false; }
+    // Once per showing: returning from a dialog does not reset the folder chosen.
     void FormActivate() override;
     void FormClose() override;
     void ChangeFolderClick();
@@ -54,6 +56,7 @@ class TDataDriveForm : public forms::Form {
     bool IsBackupFolder(const std::string& folder) const;
     static bool ProbeWritable(const std::string& folder);
 
+    bool activated_ = false;
     std::string activationFolder_;
     std::string newFolder_;
 };

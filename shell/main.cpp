@@ -1,20 +1,38 @@
 // Entry point of the main screening program.
+//
+// OMBRIX_CLOSE_AFTER_START: when set (to a number of milliseconds, 0 or more), the program waits
+// until the introductory screen is shown and its start-up work is done, then waits that long,
+// prints "window shown: <caption>" on standard output and closes the main form as the Quit menu
+// item would. Tests use it to run the real program without a person at the screen.
+#include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "platform/forms/application.h"
-#include "platform/forms/form.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
+#include "shell/data_drive.h"
+#include "shell/intro.h"
+#include "shell/memo.h"
+#include "shell/scr_main.h"
 
 namespace {
 
-class TIntro : public forms::Form {
-  public:
-    TIntro() {
-        SetCaption("Ombrix (2014) Introductory Screen");
-        resize(640, 480);
-    }
-};
+void CloseWhenStarted(TIntro* intro, int delayMs) {
+    QTimer::singleShot(50, intro, [intro, delayMs] {
+        if (!intro->isVisible() || !intro->StartupDone()) {
+            if (!intro->StartupAbandoned())
+                CloseWhenStarted(intro, delayMs);
+            return;
+        }
+        QTimer::singleShot(delayMs, intro, [intro] {
+            std::printf("window shown: %s\n", intro->Caption().c_str());
+            std::fflush(stdout);
+            intro->Quit1Click();
+        });
+    });
+}
 
 }  // namespace
 
@@ -27,6 +45,12 @@ int main(int argc, char** argv) {
     // The programs work in their own folder, as their paths assume.
     sys::SetWorkingFolder(sys::ProgramRoot());
     app.SetHelpFile("Ombrix2.hlp");
-    app.CreateForm<TIntro>();
+    TIntro* intro = app.CreateForm<TIntro>();
+    app.CreateForm<TDataDriveForm>();
+    app.CreateForm<TMemoForm>();
+    app.CreateForm<TScrMain>();
+    if (const char* close = std::getenv("OMBRIX_CLOSE_AFTER_START"); close && *close) {
+        CloseWhenStarted(intro, std::atoi(close));
+    }
     return app.Run();
 }

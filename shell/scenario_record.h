@@ -39,7 +39,8 @@ struct pmn_results {
 };
 
 // One release of a chemical case. Upper-case members carry the field names of the tables they are
-// read from; mixed-case members live only in memory. Members are listed in the record's own order.
+// read from; mixed-case members live only in memory. Members are listed in the record's own order,
+// except the kept results, which the record takes from pmn_results.
 struct pmn_record : pmn_results {
     // Identity, flags and text of the release.
     std::string SIC;
@@ -162,6 +163,7 @@ struct pmn_record : pmn_results {
     double WTFRAC_90 = 0;
     std::string PRODNAME;
 
+    // Water release after wastewater treatment, kg/day (unlike the other results, reset to 0).
     double PostTreat = 0;
 
     // Air concentrations (mg/m3) and dispersion inputs; each length has its unit after it.

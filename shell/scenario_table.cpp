@@ -415,13 +415,19 @@ void SaveScenarioRecord() {
     if (r.PLANTFLO < 0.01) {
         r.PLANTFLO = 0.01;
     }
-    WriteText("CHEMNAME", r.CHEMNAME);
-    WriteText("PMN_ID", key);
-    WriteReleaseInputs(r);
-    WriteFacilityAndFlows(r);
-    WriteChemicalBlock(r);
-    WriteExposureFactors(r);
-    WriteDispersionInputs(r);
+    try {
+        WriteText("CHEMNAME", r.CHEMNAME);
+        WriteText("PMN_ID", key);
+        WriteReleaseInputs(r);
+        WriteFacilityAndFlows(r);
+        WriteChemicalBlock(r);
+        WriteExposureFactors(r);
+        WriteDispersionInputs(r);
+    } catch (...) {
+        // A value the row cannot hold: the row stays as it was rather than half written.
+        Pmn().Cancel();
+        throw;
+    }
     Pmn().Post();
 }
 

@@ -11,10 +11,8 @@ unsigned char Level3Selected = 0;
 unsigned char AsTreatSelected = 0;
 unsigned char PdmSelected = 0;
 
-unsigned char PdmSicSubmitting = 0;
 unsigned char IndividualModelsEntered = 0;
 unsigned char ResultsRunBusy = 0;
-unsigned char DisposalActive = 0;
 
 unsigned char AsTreatRunFresh = 0;
 unsigned char AsTreatInputsMode = 0;

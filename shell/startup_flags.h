@@ -13,11 +13,9 @@ extern unsigned char Level3Selected;
 extern unsigned char AsTreatSelected;
 extern unsigned char PdmSelected;
 
-// Run flags of the results run, the dilution pages and the down-the-drain form.
-extern unsigned char PdmSicSubmitting;
+// Run flags of the results run and the dilution pages.
 extern unsigned char IndividualModelsEntered;
 extern unsigned char ResultsRunBusy;
-extern unsigned char DisposalActive;
 
 // Treatment-model values.
 extern unsigned char AsTreatRunFresh;

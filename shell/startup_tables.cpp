@@ -1,25 +1,64 @@
-// The tables and records the start-up work opens and resets, and their closing at shut-down.
-#include <cstdio>
+// The tables, records and flags the start-up work opens, sets and resets, and the closing of the
+// lookup tables at shut-down.
+#include <exception>
 
-#include "platform/sys/files.h"
+#include "dilution/pdm_results.h"
+#include "dilution/pdm_tables.h"
+#include "shell/lookups_facility.h"
+#include "shell/scenario_record.h"
 #include "shell/startup.h"
+#include "shell/startup_flags.h"
+#include "shell/table_set.h"
 
+// The table is closed first, so a failed open leaves it closed rather than on another file.
 std::string OpenScenarioTable(const std::string& path) {
-    std::FILE* file = sys::OpenFile(path, "rb");
-    if (!file)
-        return "The file cannot be read.";
-    std::fclose(file);
+    tables::Table& table = Tables().PmnTable;
+    try {
+        if (table.IsOpen())
+            table.Close();
+        table.Open(path);
+        table.SetIndex("PMN_ID");
+    } catch (const std::exception& error) {
+        if (table.IsOpen())
+            table.Close();
+        return error.what();
+    }
     return {};
 }
 
-void OpenLookupTables() {}
-
-void CloseStartupLookupTables() {}
-
-void ClearRunFlags() {}
-
-void StartTablesAndDilution() {
-    OpenLookupTables();
+void OpenLookupTables() {
+    Tables().OpenLookupTables();
 }
 
-void ResetCurrentCase() {}
+void CloseStartupLookupTables() {
+    CloseLookupTables();
+}
+
+void ClearRunFlags() {
+    PdmSicSubmitting = 0;
+    PdmOnlyRun = 0;
+    SuppressFactorLoad = 0;
+    IndividualModelsEntered = 0;
+    ResultsRunBusy = 0;
+    DisposalActive = 0;
+    AsTreatRunFresh = 0;
+    AsTreatInputsMode = 0;
+    AsTreatLoad = 0.0;
+    ExpFactorsFirstShow = 1;
+    ChemListLocked = 0;
+    GenRelInfoDone = 0;
+    ExpFactorsPending = 0;
+}
+
+void StartTablesAndDilution() {
+    FacilityIndexName = "NPDES";
+    OpenLookupTables();
+    PdmSiteResultRows = 1;
+    PdmSicResultRows = 1;
+    HealthFlags = "111";
+    InitPdmTables();
+}
+
+void ResetCurrentCase() {
+    ResetScenarioRecord();
+}

@@ -52,20 +52,32 @@ void OpenBound(tables::Table& table, const LookupBinding& binding) {
     }
 }
 
+// A field of an empty table reads as null, like a blank field; a field name the table does not
+// have is an error all the same.
+bool ReadsAsNull(tables::Table& table, const std::string& field) {
+    if (table.IsOpen() && table.State() == tables::TableState::Browse && table.RecNo() == 0) {
+        if (!table.HasField(field)) {
+            throw tables::TableError(table.FileName(), field, "the table has no such field");
+        }
+        return true;
+    }
+    return table.IsNull(field);
+}
+
 std::string FieldText(tables::Table& table, const std::string& field) {
-    return table.IsNull(field) ? std::string() : table.AsString(field);
+    return ReadsAsNull(table, field) ? std::string() : table.AsString(field);
 }
 
 double FieldNumber(tables::Table& table, const std::string& field) {
-    return table.IsNull(field) ? 0.0 : table.AsFloat(field);
+    return ReadsAsNull(table, field) ? 0.0 : table.AsFloat(field);
 }
 
 int FieldInteger(tables::Table& table, const std::string& field) {
-    return table.IsNull(field) ? 0 : static_cast<int>(std::trunc(table.AsFloat(field)));
+    return ReadsAsNull(table, field) ? 0 : static_cast<int>(std::trunc(table.AsFloat(field)));
 }
 
 bool FieldLogical(tables::Table& table, const std::string& field) {
-    return table.IsNull(field) ? true : table.AsBoolean(field);
+    return ReadsAsNull(table, field) ? true : table.AsBoolean(field);
 }
 
 }  // namespace
@@ -120,7 +132,7 @@ std::string PmnFieldAsString(const std::string& f) {
 }
 double PmnFieldAsFloat(const std::string& f) {
     tables::Table& table = Tables().PmnTable;
-    if (table.IsNull(f)) {  // a missing field throws here, as in every getter
+    if (ReadsAsNull(table, f)) {  // a missing field throws here, as in every getter
         return 0.0;
     }
     try {
@@ -189,7 +201,7 @@ double CritterGrpFieldAsFloat(const std::string& f) {
 }
 
 std::string ReadMemoField(const std::string& field) {
-    return Tables().PmnTable.AsString(field);
+    return FieldText(Tables().PmnTable, field);
 }
 
 void MoveToRow(tables::Table& table, int n) {

@@ -2,8 +2,9 @@
 """Independent reference values for the dilution model tests, computed with numpy and scipy.
 
   quadrature            the 32 points and weights on (0, 1), one "p w" line each
-  exceedance A B mean low plant plantCv concCv load coc
-                        the fraction of time above coc, with exact normal functions
+  exceedance A B mean low plant plantCv concCv load coc [A B ...]
+                        the fraction of time above coc, with exact normal functions, one
+                        line per group of nine values
 """
 import math
 import sys
@@ -45,7 +46,9 @@ def main():
         for p, w in quadrature():
             print(repr(float(p)), repr(float(w)))
     elif sys.argv[1] == "exceedance":
-        print(repr(exceedance(*[float(v) for v in sys.argv[2:11]])))
+        values = [float(v) for v in sys.argv[2:]]
+        for start in range(0, len(values) - 8, 9):
+            print(repr(exceedance(*values[start:start + 9])))
 
 
 main()

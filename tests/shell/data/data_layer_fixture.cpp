@@ -26,7 +26,6 @@ std::vector<std::string> FlowFields() {
 
 const std::map<std::string, std::vector<std::string>>& Layouts() {
     static const std::map<std::string, std::vector<std::string>> layouts = {
-        {"nyr01.dbf", ScenarioFields()},
         {"duriviz\\sids2004.dbf",
          {"NPDES C 9",       "NAME C 40",  "PARENT C 30",  "CITY C 20",    "ST C 2",
           "ZIP C 5",         "SIC C 4",    "REACH C 11",   "REACHNM C 30", "WB_TYPE C 1",
@@ -64,49 +63,12 @@ std::string Relative(const std::string& table) {
 
 }  // namespace
 
-const std::vector<std::string>& ScenarioFields() {
-    static const std::vector<std::string> fields = {
-        "PMN_ID C 40",       "MODGUYS C 9",       "CHEMNAME C 60",     "RELEASE C 60",
-        "FAC_NAME C 60",     "FAC_LOC C 60",      "NPDES C 12",        "YEARS_USE N 20 8",
-        "H2O_HI N 20 8",     "H2O_LO N 20 8",     "H2ODAYLO N 20 8",   "H2ODAYHI N 20 8",
-        "LANDREL N 20 8",    "WSOLUBLE N 20 8",   "KOW N 20 8",        "HENRY N 20 8",
-        "WTFRAC_MED N 20 8", "WTFRAC_90 N 20 8",  "MELT_PT N 20 8",    "GAGE_POS N 20 8",
-        "NUM_GAGES N 20 8",  "ED_KIV N 20 8",     "DO_PDM N 20 8",     "AEROSOL N 20 8",
-        "PRODNAME C 60",     "SPECEVAL C 2",      "CRITTERS L 1",      "NOWATER L 1",
-        "NOLAND L 1",        "NOAIR L 1",         "DATATEMP N 20 8",   "SORPTION N 20 8",
-        "SLUDGEAB N 20 8",   "LOSS2SLUDG N 20 8", "PRODVOL N 20 8",    "INCINREL N 20 8",
-        "INCINDAYS N 20 8",  "FUGREL N 20 8",     "FUGDAYLO N 20 8",   "FUGDAYHI N 20 8",
-        "SITE_LO N 20 8",    "SITE_HI N 20 8",    "RELEASES C 4",      "VP N 20 8",
-        "BCF N 20 8",        "MW N 20 8",         "COC0 N 20 8",       "COC1 N 20 8",
-        "COC2 N 20 8",       "WWT_LOW N 20 8",    "WWT_HI N 20 8",     "DWT N 20 8",
-        "INCIN_LO N 20 8",   "INCIN_HI N 20 8",   "MIGRATE N 4 0",     "WHICHANAL N 4 0",
-        "SIC_CODE N 4 0",    "MIGFACT N 20 8",    "PLANTFLO N 20 8",   "EFFFLG C 1",
-        "HARFLOW N 20 8",    "HARMNFLG C 1",      "MEANFLOW N 20 8",   "MEANFLG C 1",
-        "FLOW30Q5 N 20 8",   "FL30Q5FLG C 1",     "FLOW1Q10 N 20 8",   "FL1Q10FLG C 1",
-        "FLOW7Q10 N 20 8",   "FL7Q10FLG C 1",     "IREL_DOWN N 20 8",  "ACUTE_CONC N 20 8",
-        "IREL_DOWNF N 20 8", "ACUTECONCF N 20 8", "DAYSSLUDGE N 20 8", "DAYSNSLUDG N 20 8",
-        "STK_HT N 20 8",     "STKHTU C 10",       "STK_DIAM N 20 8",   "STKDMU C 10",
-        "STK_VEL N 20 8",    "STKVELU C 10",      "STK_TEMP N 20 8",   "STKTMPU C 10",
-        "AMB_TMP N 20 8",    "AMBTMPU C 10",      "FUGRELHT N 20 8",   "FUGRELHTU C 10",
-        "FIELDWIDTH N 20 8", "FWIDTHU C 10",      "FIELDLEN N 20 8",   "FIELDLENU C 10",
-        "LAND_USE C 10",     "TER_HT N 20 8",     "TERHTU C 10",       "NEAR_RES N 20 8",
-        "NEARRESU C 10",     "METCLASS C 20",     "STABCLASS N 4 0",   "WNDSPD N 20 8",
-        "WNDSPDU C 10",      "DOWNWASH N 4 0",    "FACLEN N 20 8",     "FACLENU C 10",
-        "FACWD N 20 8",      "FACWDU C 10",       "FACHT N 20 8",      "FACHTU C 10",
-        "BW N 20 8",         "FISH N 20 8",       "FISHCHRON N 20 8",  "DRINKCHRON N 20 8",
-        "DRINK N 20 8",      "INHALE N 20 8",     "CANCERAT N 20 8",   "NCANCERAT N 20 8",
-        "EXPDURCAN N 20 8",  "EXPDURNCAN N 20 8", "KIV_SCEN N 4 0",    "SA_BODY N 20 8",
-        "SA_HAND N 20 8",    "SWMEMO M 10",       "FUGMEMO M 10",      "STKMEMO M 10",
-        "LNDMEMO M 10",      "HEALTH C 5",        "POP_NUM N 4 0",     "REMARKS C 80",
-        "REACH C 12",        "REACHNAME C 40",
-    };
-    return fields;
-}
-
 void DataLayerTest::SetUp() {
     for (const auto& [table, fields] : Layouts()) {
         CreateTable(NativePath(table), fields);
     }
+    // The scenario table is the pristine one the program ships, so the tests run on its layout.
+    CopyShippedTable("nyr01.dbf", "data/nyr01.dbf");
     ProgramFolder = folder_.Path().string();
     DataFolder = folder_.Path().string() + "/data/";
     SuppressFactorLoad = 1;
@@ -141,6 +103,35 @@ void DataLayerTest::Add(const std::string& table, const Row& row) {
 void DataLayerTest::OpenTables() {
     Tables().OpenLookupTables();
     Tables().OpenScenarioTable();
+}
+
+std::filesystem::path ShippedProgramFolder() {
+    return OMBRIX_PROGRAM_DIR;
+}
+
+void DataLayerTest::CopyShippedTable(const std::string& shipped, const std::string& relative) {
+    const std::filesystem::path source = ShippedProgramFolder() / shipped;
+    const std::string target = folder_.File(relative);
+    std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::path memo = source;
+    memo.replace_extension(".dbt");
+    if (std::filesystem::exists(memo)) {
+        std::filesystem::path targetMemo = target;
+        targetMemo.replace_extension(".dbt");
+        std::filesystem::copy_file(memo, targetMemo,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
+void DemoRegionTest::SetUp() {
+    DataLayerTest::SetUp();
+    for (const char* table :
+         {"duriviz/sids2004.dbf", "duriviz/tmpres.dbf", "rscan/reach.dbf", "pdm/actflow.dbf",
+          "pdm/coef.dbf", "kiv/dbfiles/efmodule.dbf", "kiv/dbfiles/sic.dbf",
+          "endanger/trelspec.dbf", "endanger/species.dbf", "endanger/tblgroup.dbf"}) {
+        CopyShippedTable(table, table);
+    }
+    OpenTables();
 }
 
 }  // namespace fixture

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,8 +14,8 @@ namespace fixture {
 
 using Row = std::vector<std::pair<std::string, std::string>>;
 
-// The scenario table's fields as the main program reads and writes them.
-const std::vector<std::string>& ScenarioFields();
+// The program folder the build assembled, with the shipped tables.
+std::filesystem::path ShippedProgramFolder();
 
 // Every test starts with empty tables of the right layout; a test adds rows with Add() before
 // OpenTables(), and everything is closed and the shared globals reset afterwards.
@@ -28,8 +29,16 @@ class DataLayerTest : public ::testing::Test {
     void Add(const std::string& table, const Row& row);
     void OpenTables();
     std::string NativePath(const std::string& table) const;
+    // Copies a table of the built program folder (with its memo file) into the test's folders.
+    void CopyShippedTable(const std::string& shipped, const std::string& relative);
 
     TempFolder folder_;
+};
+
+// The shipped demonstration region as the program's lookup tables, opened.
+class DemoRegionTest : public DataLayerTest {
+  protected:
+    void SetUp() override;
 };
 
 }  // namespace fixture

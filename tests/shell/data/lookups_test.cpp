@@ -98,7 +98,10 @@ TEST_F(DataLayerTest, CategoryStatisticsAreReadByRowPosition) {
     EXPECT_EQ(CurrentPmn.LOW_10, 8);
     // Closing the lookup tables with the category table already closed does no harm.
     CloseLookupTables();
+    EXPECT_FALSE(Tables().SidsTable.IsOpen());
+    EXPECT_TRUE(Tables().PmnTable.IsOpen());  // the predictor edits it while it stays open
     ReopenTables();
+    EXPECT_TRUE(Tables().PmnTable.IsOpen());
     EXPECT_TRUE(Tables().SidsTable.IsOpen());
     EXPECT_TRUE(Tables().CoefTable.IsOpen());
 }

@@ -319,12 +319,25 @@ TEST_F(ScenarioRowTest, AMissingKeyLoadsDefaultsWithTheKeyAndASaveAppendsIt) {
 
     CurrentPmn.CHEMNAME = "New";
     SaveScenarioRecord();
-    EXPECT_EQ(fixture::ReadRowIndependently(NativePath("nyr01.dbf"), "PMN_ID", "A-7,3").size(),
-              fixture::ScenarioFields().size());
+    const auto appended = fixture::ReadRowIndependently(NativePath("nyr01.dbf"), "PMN_ID", "A-7,3");
+    std::map<std::string, std::string> fields(appended.begin(), appended.end());
+    EXPECT_EQ(fields["CHEMNAME"], "New");
     LoadScenarioRecord("B-1,1");
     EXPECT_EQ(CurrentPmn.CHEMNAME, "Other");
     LoadScenarioRecord("A-7,3");
     EXPECT_EQ(CurrentPmn.CHEMNAME, "New");
+}
+
+TEST_F(ScenarioRowTest, TheFirstCaseOfAnEmptyTableStartsFromTheDefaults) {
+    OpenTables();
+    CurrentPmn.CHEMNAME = "Left over";
+    LoadScenarioRecord("NEW,1");
+    EXPECT_EQ(CurrentPmn.CaseNum, "NEW");
+    EXPECT_EQ(CurrentPmn.CHEMNAME, "");
+    CurrentPmn.CHEMNAME = "First";
+    SaveScenarioRecord();
+    LoadScenarioRecord("NEW,1");
+    EXPECT_EQ(CurrentPmn.CHEMNAME, "First");
 }
 
 TEST_F(ScenarioRowTest, AnEmptyKeyReadsTheCurrentRow) {
@@ -436,6 +449,18 @@ TEST_F(ScenarioRowTest, PlantFlowAndStabilityClassAreKeptInRange) {
     std::map<std::string, std::string> fields(row.begin(), row.end());
     EXPECT_EQ(std::strtod(fields["PLANTFLO"].c_str(), nullptr), 0.01);
     EXPECT_EQ(fields["STABCLASS"], "0");
+}
+
+TEST_F(ScenarioRowTest, AValueTheRowCannotHoldLeavesTheRowAsItWas) {
+    Add("nyr01.dbf", {{"PMN_ID", "W,1"}, {"CHEMNAME", "Stored"}, {"BW", "70"}});
+    OpenTables();
+    LoadScenarioRecord("W,1");
+    CurrentPmn.CHEMNAME = "Changed";
+    CurrentPmn.BW = 1e30;  // wider than any number field
+    EXPECT_THROW(SaveScenarioRecord(), std::exception);
+    LoadScenarioRecord("W,1");
+    EXPECT_EQ(CurrentPmn.CHEMNAME, "Stored");
+    EXPECT_EQ(CurrentPmn.BW, 70);
 }
 
 TEST_F(ScenarioRowTest, BlankFieldsReadAsEmptyZeroOrTrue) {

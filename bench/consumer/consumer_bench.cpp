@@ -1,0 +1,137 @@
+// One full inhalation run of the consumer model (both passes, 60 days at 10-second steps),
+// and the number of allocations made inside the model's time loop.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <new>
+#include <string>
+
+#include "consumer/model/case_reset.h"
+#include "consumer/model/comtransfer.h"
+#include "consumer/model/keyword_file.h"
+#include "consumer/model/run_driver.h"
+#include "consumer/model/use_day_pattern.h"
+#include "consumer/model/zonaromain.h"
+#include "platform/forms/ui_service.h"
+
+namespace {
+
+std::atomic<long> allocations{0};
+
+// A latex paint case for an adult: two first-order sources, the heaviest default scenario.
+consumer::ExposureInputs PaintCase() {
+    consumer::ExposureInputs in;
+    consumer::ExposureResults results;
+    consumer::ResetCaseIdentity(in);
+    consumer::ResetExposureInputs(in, results);
+    in.ScenarioName = "Latex Paint";
+    in.ScenarioKeyword = "appliedsurfacepaint";
+    in.EVENTSPERYEAR = 2;
+    in.MassUsedCentral = 1500;
+    in.MassUsedHighEnd = 3000;
+    in.DurationCentral = 2.5;
+    in.DurationHighEnd = 4;
+    in.AIREXRATE = 0.45;
+    in.YEARSOFUSE = 10;
+    in.YEARSLIFETIME = 78;
+    in.AveragingTimeAdd = 10;
+    in.BODYWEIGHT = 80;
+    in.INHALRATEDURINGUSE = 0.74;
+    in.INHALRATEAFTERUSE = 0.61;
+    in.ZONE1VOL = 36;
+    in.HOUSEVOL = 492;
+    in.ROOMOFUSE = 1;
+    in.STARTTIME = 9;
+    in.MOLECWEIGHT = 150;
+    in.VAPORPRESS = 0.05;
+    in.WeightFractionMedian = 0.01;
+    in.WeightFraction90 = 0.05;
+    consumer::AdjustUseDayPattern(in, 0);
+    return in;
+}
+
+std::string ScratchFolder() {
+    auto folder = std::filesystem::temp_directory_path() / "consumer_bench";
+    std::filesystem::create_directories(folder);
+    return folder.string() + "/";
+}
+
+void FullInhalationRun(benchmark::State& state) {
+    const consumer::ExposureInputs in = PaintCase();
+    const std::string folder = ScratchFolder();
+    consumer::ExposureResults results;
+    forms::ScriptedUi ui;  // no windows: the hourglass is only counted
+    for (auto _ : state) {
+        if (!consumer::RunExposureModel(in, results, folder))
+            state.SkipWithError("run failed");
+        benchmark::DoNotOptimize(results);
+    }
+}
+BENCHMARK(FullInhalationRun)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Allocations of one run of the model input, stopped after the given number of days (a later
+// ENDTIME line replaces the model's own).
+long RunAllocations(const std::string& input, double days) {
+    consumer::zonaromain probe;
+    if (probe.ParseText(input) != 1)
+        return -1;
+    consumer::zonaromain model;
+    char endLine[64];
+    std::snprintf(endLine, sizeof endLine, "ENDTIME %.17g\n", probe.StartTime() + days);
+    if (model.ParseText(input + endLine) != 1)
+        return -1;
+    long before = allocations.load();
+    model.Run();
+    return allocations.load() - before;
+}
+
+// Allocations made inside the time loop of a pass: a 60-day run against a one-step run (the
+// work arrays are made once before the first step).
+long TimeLoopAllocations() {
+    const std::string folder = ScratchFolder();
+    consumer::WriteKeywordFile(folder + "xfer.cmi", PaintCase(), 2);
+    consumer::comtransfer transfer;
+    int code = 0;
+    auto trn = transfer.Read(folder + "xfer.cmi", code);
+    std::string input;
+    if (!trn)
+        return -1;
+    if (FILE* file = std::fopen(trn->c_str(), "r")) {
+        char buffer[4096];
+        size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+            input.append(buffer, n);
+        std::fclose(file);
+    }
+    long full = RunAllocations(input, 60);
+    long oneStep = RunAllocations(input, consumer::zonaromain::kStep);
+    if (full < 0 || oneStep < 0)
+        return -1;
+    return full - oneStep;
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::printf("consumer_time_loop_allocations %ld count\n", TimeLoopAllocations());
+    return 0;
+}

@@ -1,0 +1,208 @@
+// The multi-zone indoor-air model: well-mixed zones, sources, sinks and a person moving through
+// them.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace consumer {
+
+class ValueReader;
+
+class zonaromain {
+  public:
+    // Emission source kinds as the model input names them.
+    enum SourceKind { kConstant = 1, kIncremental = 2, kExponential = 3, kDataEntry = 4 };
+    enum SinkKind { kFirstOrder = 1, kLangmuir = 2 };
+
+    struct Source {
+        int zone = 0;
+        int kind = 0;
+        double start = 0;
+        double window = 0;
+        double duration = 0;
+        double mass = 0;
+        double initialRate = 0;
+        double rate = 0;                           // constant rate, or the rate constant
+        std::vector<std::array<double, 2>> table;  // DATAENTRY rows (time, rate)
+    };
+
+    struct Sink {
+        int zone = 0;
+        int index = 0;
+        int kind = 0;
+        double first = 0;
+        double second = 0;
+        double third = 0;
+        double loading = 0;
+    };
+
+    struct PatternEntry {
+        double start = 0;
+        double end = 0;  // override entries only
+        int zone = 0;
+        double rate = 0;  // m3/day
+    };
+
+    struct MonteCarloLine {
+        int distribution = 0;  // 0 undefined, 1 normal, 2 triangular, 3 uniform, 4 lognormal
+        double first = 1.0;
+        double second = 1.0;
+    };
+
+    // The (from, to) nodes of the first twenty flows; later flows join the outdoors to itself.
+    static constexpr int kFlowPairs[20][2] = {
+        {0, 1}, {1, 0}, {0, 2}, {2, 0}, {1, 2}, {2, 1}, {0, 3}, {3, 0}, {1, 3}, {3, 1},
+        {2, 3}, {3, 2}, {0, 4}, {4, 0}, {1, 4}, {4, 1}, {2, 4}, {4, 2}, {3, 4}, {4, 3}};
+
+    // A step of 10 seconds, in days.
+    static constexpr double kStep = 1.0 / 8640;
+    static constexpr long kStepsPerHour = 360;
+
+    zonaromain() = default;
+
+    // Reads a model input file; 1 on success, 0 at the first refused line (what was read stays).
+    // A file that cannot be opened reads as empty.
+    int Parse(const std::string& path);
+    int ParseText(const std::string& text);
+
+    // Integrates from the current time to the end time.
+    void Run();
+
+    double MassInhaled() const { return massInhaled_; }
+    double LifetimeAverageDailyDose() const;
+    double LifetimeAverageDailyConcentration() const;
+    double AverageDailyDose() const;
+    double AverageDailyConcentration() const;
+    double PeakConcentration() const { return peak_; }
+    double HighestDailyDose() const { return highest24HourDose_; }
+
+    // Read access for tests and diagnostics.
+    int ZoneCount() const { return zones_; }
+    double Concentration(int node) const { return conc_.at(static_cast<size_t>(node)); }
+    double CondensedMass(int node) const { return condensed_.at(static_cast<size_t>(node)); }
+    double Volume(int node) const { return volume_.at(static_cast<size_t>(node)); }
+    double FlowRate(int index) const { return flows_.at(static_cast<size_t>(index)).rate; }
+    int FlowFrom(int index) const { return flows_.at(static_cast<size_t>(index)).from; }
+    int FlowTo(int index) const { return flows_.at(static_cast<size_t>(index)).to; }
+    const std::vector<Source>& Sources() const { return sources_; }
+    const std::vector<Sink>& Sinks() const { return sinks_; }
+    const std::vector<PatternEntry>& PrimaryPattern() const { return primary_; }
+    const std::vector<PatternEntry>& OverridePattern() const { return override_; }
+    double StartTime() const { return startTime_; }
+    double EndTime() const { return endTime_; }
+    double CurrentTime() const { return currentTime_; }
+    double Saturation() const { return saturation_; }
+    double IntegratedConcentration() const { return integratedConc_; }
+    double VolumeInhaled() const { return volumeInhaled_; }
+    double HighestDailyDoseTime() const { return highestTime_; }
+    int MonteCarloSeed() const { return monteCarloSeed_; }
+    // Emission rate (mg/day) of one source at a time.
+    double EmissionRate(const Source& source, double t) const;
+
+  private:
+    struct Flow {
+        int from = 0;
+        int to = 0;
+        double rate = 0;
+    };
+
+    // Parsing, one handler per keyword.
+    bool ParseLine(std::string_view line, const std::vector<std::string>& lines, size_t& next);
+    bool ParseZones(ValueReader& reader);
+    bool ParseNodeValues(ValueReader& reader, bool initial);
+    bool ParseAirFlow(ValueReader& reader, int set);
+    bool ParsePattern(ValueReader& reader, std::vector<PatternEntry>& list, bool withEnd);
+    bool ParsePrimaryDays(ValueReader& reader);
+    bool ParseSink(ValueReader& reader);
+    bool ParseEmission(ValueReader& reader, const std::vector<std::string>& lines, size_t& next);
+    bool ParseMonteCarlo(ValueReader& reader, const std::vector<std::string>& lines, size_t& next);
+    void SortPatterns();
+
+    // Running.
+    void PrepareRun();
+    void Derivatives(const double* sourceTerms, const double* conc, double* dconc, double* dload);
+    template <int N>
+    void StepFixed(double t, double tEnd, double h, long step);
+    template <class StepFunction>
+    void TimeLoop(StepFunction stepOnce);
+    // exp(-k (time - origin)) at the three stage times of a step: from the value at the step's
+    // start by constant factors, taken afresh every hour of steps, at a source's start and
+    // on a shortened step.
+    struct DecayClock {
+        double half = 1.0;  // exp(-k h/2)
+        double full = 1.0;  // exp(-k h)
+        double atStart = 0.0;
+        bool valid = false;
+        void Stages(double k, double origin, const double (&times)[3], bool exact, long step,
+                    double (&out)[3]);
+    };
+    // The sources' share of each node's derivative at the three stage times of a step.
+    void StepSourceTerms(const double (&times)[3], bool exact, long step);
+    void Step(double t, double tEnd, double h, long step);
+    void Saturate();
+    void Expose(double t, double h, long step);
+    const PatternEntry* PersonAt(double t) const;
+
+    int zones_ = 0;
+    std::vector<double> volume_;
+    std::vector<double> conc_;
+    std::vector<double> initialConc_;
+    std::vector<double> condensed_;
+    std::vector<Flow> flows_;
+    std::vector<Source> sources_;
+    std::vector<Sink> sinks_;
+    std::vector<PatternEntry> primary_;
+    std::vector<PatternEntry> secondary_;
+    std::vector<PatternEntry> override_;
+    std::array<bool, 8> primaryDays_{};
+
+    double saturation_ = 1e300;
+    double startTime_ = 0;
+    double endTime_ = 0;
+    double reportInterval_ = 0;
+    double eventsPerYear_ = 0;
+    double bodyWeight_ = 0;
+    double yearsExposure_ = 0;
+    double averageLifetime_ = 0;
+    double outputUnits_ = 1.0;
+    bool outputPpm_ = false;
+    double airFlowMultiplier_ = 1.0;
+    double emissionMultiplier_ = 1.0;
+    double firstOrderMultiplier_ = 1.0;
+    double adsorptionMultiplier_ = 1.0;
+    double desorptionMultiplier_ = 1.0;
+    int monteCarloCount_ = 0;
+    int monteCarloSeed_ = 0;
+    std::array<MonteCarloLine, 5> monteCarlo_{};
+
+    double currentTime_ = 0;
+    double massInhaled_ = 0;
+    double integratedConc_ = 0;
+    double volumeInhaled_ = 0;
+    double peak_ = 0;
+    double exposureConc_ = 0;
+    double highest24HourDose_ = 0;
+    double highestTime_ = 0;
+    double hourDose_ = 0;
+    std::array<double, 24> rollingSums_{};
+    int rollingIndex_ = 0;
+    long hourMarkStep_ = 0;
+
+    // Work arrays of the time loop, allocated once before the first step.
+    std::vector<double> stage_;      // 4 stages x nodes
+    std::vector<double> trial_;      // nodes
+    std::vector<double> loadStage_;  // 4 stages x sinks
+    std::vector<double> inverseVolume_;
+    std::vector<double> flowRates_;        // rates with the air-flow multiplier applied
+    std::vector<double> sourceTerms_;      // 3 x nodes: the sources' share of each derivative
+    std::vector<DecayClock> earlyClocks_;  // exp(-k (t - start)) per source
+    std::vector<DecayClock> lateClocks_;   // exp(-k (t - start - duration)) per source
+    mutable const std::vector<PatternEntry>* personList_ = nullptr;
+    mutable size_t personIndex_ = 0;
+    double overrideEnd_ = 0;
+};
+
+}  // namespace consumer

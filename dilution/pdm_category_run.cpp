@@ -1,0 +1,260 @@
+// The dilution run over every usable facility of an industry category: average and high-end.
+#include "dilution/pdm_category_run.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "dilution/pdm_categories.h"
+#include "dilution/pdm_engine.h"
+#include "dilution/pdm_results.h"
+#include "dilution/pdm_site_run.h"
+#include "platform/sys/text.h"
+#include "shell/edit_helpers.h"
+#include "shell/lookups_facility.h"
+#include "shell/scenario_record.h"
+#include "shell/table_set.h"
+
+namespace {
+
+// Marks the run for the facility lookups and leaves the flag and the facility index as they
+// were before on every way out, also when a table error ends the run.
+class SicRunScope {
+  public:
+    SicRunScope() : indexName_(FacilityIndexName) { PdmSicRunActive = 1; }
+    ~SicRunScope() {
+        PdmSicRunActive = 0;
+        FacilityIndexName = indexName_;
+    }
+    SicRunScope(const SicRunScope&) = delete;
+    SicRunScope& operator=(const SicRunScope&) = delete;
+
+  private:
+    std::string indexName_;
+};
+
+int SicNumber(const std::string& sic) {
+    return static_cast<int>(std::strtol(sic.c_str(), nullptr, 10));
+}
+
+void AppendCurrentFacility(std::vector<PdmSicFacility>& facilities) {
+    PdmSicFacility f;
+    f.NPDES = DirectRec.NPDES;
+    f.REACH = ReachRec.REACH;
+    f.MEAN_FLOW = ReachRec.MEAN_FLOW;
+    f.HarmonicFlow = ReachRec.HarmonicFlow;
+    f.LOW_FLOW = ReachRec.LOW_FLOW;
+    f.Flow30Q5 = ReachRec.Flow30Q5;
+    f.Flow1Q10 = ReachRec.Flow1Q10;
+    f.PLANTFLOW = DirectRec.PLANTFLOW;
+    f.POP = DirectRec.POP;
+    f.FacilityReach = DirectRec.REACH;
+    facilities.push_back(std::move(f));
+}
+
+void LoadNextFacility(tables::Table& sids) {
+    sids.Next();
+    LoadFacilityForSic("", "SIC");
+}
+
+// Treatment works of SIC 4952 only (type "T"); the walk ends with the code or the table.
+void WalkTreatmentWorks(std::vector<PdmSicFacility>& facilities) {
+    tables::Table& sids = Tables().SidsTable;
+    sids.First();
+    LoadFacilityForSic("4952", "SIC");
+    while (sys::Trim(DirectRec.SIC) == "4952" && !sids.Eof()) {
+        if (DirectRec.FacilityType == "T" && DirectRec.Found) {
+            AppendCurrentFacility(facilities);
+        }
+        LoadNextFacility(sids);
+    }
+}
+
+// Direct dischargers and treatment works whose SIC lies in the range. The seek lands on the
+// last row when no code at or after the range's low code exists, so the low end is checked too.
+void WalkRange(const SicRange& range, std::vector<PdmSicFacility>& facilities) {
+    tables::Table& sids = Tables().SidsTable;
+    LoadFacilityForSic(std::to_string(range.low), "SIC");
+    while (!sids.Eof()) {
+        const int sic = SicNumber(DirectRec.SIC);
+        if (sic > range.high) {
+            break;
+        }
+        const bool modelled = DirectRec.FacilityType == "T" || DirectRec.FacilityType == "F";
+        if (sic >= range.low && modelled && DirectRec.Found) {
+            AppendCurrentFacility(facilities);
+        }
+        LoadNextFacility(sids);
+    }
+}
+
+void WalkCategory(int category, std::vector<PdmSicFacility>& facilities) {
+    if (category == IndustrialTreatmentWorksCategory) {
+        WalkTreatmentWorks(facilities);
+        return;
+    }
+    for (const SicRange& range : PdmCategoryRanges(category)) {
+        WalkRange(range, facilities);
+    }
+}
+
+}  // namespace
+
+std::vector<double> PdmSicFractions(const std::vector<PdmSicFacility>& facilities, double load,
+                                    double cocValue, unsigned char target) {
+    std::vector<double> fractions;
+    fractions.reserve(facilities.size());
+    for (const PdmSicFacility& f : facilities) {
+        int region = 0;
+        int subregion = 0;
+        const double facilityLoad = target == 1 ? load : 0.001 * load * f.POP;
+        const bool usable = std::isfinite(f.MEAN_FLOW) && std::isfinite(f.LOW_FLOW) &&
+                            std::isfinite(f.PLANTFLOW) && std::isfinite(facilityLoad);
+        if (!usable || !RegionOfReach(f.FacilityReach, &region, &subregion)) {
+            continue;
+        }
+        fractions.push_back(PdmEngine.ComputeExceedance(region, subregion, f.MEAN_FLOW, f.LOW_FLOW,
+                                                        f.PLANTFLOW, 0.24, 0.85, facilityLoad,
+                                                        cocValue));
+    }
+    return fractions;
+}
+
+namespace {
+
+void RunCoc(PdmSicRunTarget& form, int coc, double load, unsigned char target) {
+    const double cocValue = CocOfCurrentRelease(coc);
+    form.AverageFractions[coc] = 0;
+    form.HighEndFractions[coc] = 0;
+    form.CocApplies[coc] = cocValue > 0 && std::isfinite(cocValue) && std::isfinite(load);
+    if (form.CocApplies[coc]) {
+        CondenseFractions(PdmSicFractions(form.Facilities, load, cocValue, target),
+                          &form.AverageFractions[coc], &form.HighEndFractions[coc]);
+    }
+    form.PdmSicAverageFraction = form.AverageFractions[coc];
+    form.PdmSicHighEndFraction = form.HighEndFractions[coc];
+}
+
+// Starts a run: clears the results and the lists, sets the release after treatment and
+// walks the category. Returns the load of the run.
+double StartRun(PdmSicRunTarget& form, int category, unsigned char target) {
+    form.PdmSicAverageFraction = 0;
+    form.PdmSicHighEndFraction = 0;
+    ScenarioCode = 9;
+    const double release = target == 1 ? CurrentPmn.H2O_HI : CurrentPmn.DispPreTreat;
+    CurrentPmn.PostTreat = (1 - 0.01 * CurrentPmn.WWT_LOW) * release;
+    form.Facilities.clear();
+    WalkCategory(category, form.Facilities);
+    return CurrentPmn.PostTreat;
+}
+
+}  // namespace
+
+std::string PdmSicListLine(const PdmSicFacility& facility, PdmSicList list) {
+    switch (list) {
+        case PdmSicList::PdmSicList:
+            return facility.NPDES;
+        case PdmSicList::ReachList:
+            return facility.REACH;
+        case PdmSicList::MeanFlowList:
+            return sys::Format("%.15g", facility.MEAN_FLOW);
+        case PdmSicList::HarMeanFlowList:
+            return sys::Format("%.2f", facility.HarmonicFlow);
+        case PdmSicList::Flow1q10List:
+            return sys::Format("%.2f", facility.Flow1Q10);
+        case PdmSicList::Flow30q5List:
+            return sys::Format("%.2f", facility.Flow30Q5);
+        case PdmSicList::Flow7q10List:
+            return sys::Format("%.15g", facility.LOW_FLOW);
+        case PdmSicList::PlantFlowList:
+            return sys::Format("%.15g", facility.PLANTFLOW);
+    }
+    return "";
+}
+
+int CompareDoubles(double a, double b) {
+    if (a < b) {
+        return -1;
+    }
+    if (a > b) {
+        return 1;
+    }
+    return 0;
+}
+
+void CondenseFractions(const std::vector<double>& fractions, double* average, double* highEnd) {
+    *average = 0;
+    *highEnd = 0;
+    const int n = static_cast<int>(fractions.size());
+    if (n < 1) {
+        return;
+    }
+    // x[1..N] hold the fractions smallest first; x[0] is a 0 that sorts before them.
+    std::vector<double> x(fractions);
+    x.push_back(x[0]);
+    x[0] = 0;
+    std::sort(x.begin(), x.end(), [](double a, double b) { return CompareDoubles(a, b) < 0; });
+    double sum = 0;
+    for (int i = 1; i <= n; ++i) {
+        sum += x[i];
+    }
+    *average = sum / n;
+    double top = x[n];
+    int count = 1;
+    for (int d = 2; d <= n; ++d) {
+        if (static_cast<double>(d) / n <= 0.1) {
+            count = count + 1;
+            top = top + x[n - d + 1];
+        }
+    }
+    *highEnd = top / count;
+}
+
+std::vector<PdmSicFacility> ListPdmCategoryFacilities(int category) {
+    SicRunScope scope;
+    std::vector<PdmSicFacility> facilities;
+    WalkCategory(category, facilities);
+    return facilities;
+}
+
+void RunPdmSic(PdmSicRunTarget& form, int coc, int category, unsigned char target) {
+    if (coc < 0 || coc > 2) {
+        return;
+    }
+    SicRunScope scope;
+    const double load = StartRun(form, category, target);
+    RunCoc(form, coc, load, target);
+}
+
+void RunPdmSicForAllCocs(PdmSicRunTarget& form, int category, unsigned char target) {
+    SicRunScope scope;
+    const double load = StartRun(form, category, target);
+    for (int coc = 2; coc >= 0; --coc) {
+        RunCoc(form, coc, load, target);
+    }
+}
+
+void StorePdmSicDaysExceeded(PdmSicRunTarget& form, int coc, unsigned char target) {
+    if (coc < 0 || coc > 2) {
+        return;
+    }
+    const bool highEnd = target == 1 ? CurrentPmn.WHICHANAL == 1 : form.HighEnd;
+    const double fraction = highEnd ? form.HighEndFractions[coc] : form.AverageFractions[coc];
+    double percent = NotApplicable;
+    double days = NotApplicable;
+    if (form.CocApplies[coc]) {
+        percent = PercentOfYear(fraction, CurrentPmn.H2ODAYLO);
+        days = DaysOfPercent(percent);
+    }
+    if (target == 1) {
+        PdmPercentExceeded[coc] = percent;
+        PdmDaysExceeded[coc] = days;
+    } else {
+        form.PercentExceeded[coc] = percent;
+        form.DaysExceeded[coc] = days;
+    }
+    PdmCoc[coc] = CocOfCurrentRelease(coc);
+    PdmPreTreatRelease = CurrentPmn.H2O_HI;
+    PdmWwtRemoval = CurrentPmn.WWT_LOW;
+    PdmReleaseDays = CurrentPmn.H2ODAYLO;
+}

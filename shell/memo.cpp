@@ -1,0 +1,75 @@
+// TMemoForm: shows and edits one comment memo of the current release row.
+#include "shell/memo.h"
+
+#include <QVBoxLayout>
+
+#include "platform/forms/ui_service.h"
+
+#include "shell/table_set.h"
+
+TMemoForm* MemoForm = nullptr;
+
+bool MemoKindField(int kind, std::string& field, std::string& caption) {
+    switch (kind) {
+        case 1:
+            field = "SWMEMO";
+            caption = "Surface Water Comments";
+            return true;
+        case 2:
+            field = "LNDMEMO";
+            caption = "Landfill Comments";
+            return true;
+        case 4:
+            field = "FUGMEMO";
+            caption = "Inhalation Comments";
+            return true;
+        default:
+            return false;
+    }
+}
+
+TMemoForm::TMemoForm() {
+    MemoForm = this;
+    SetCaption("Memo Form");
+    DBMemo1 = new forms::TMemo(this);
+    Done = new forms::TButton("OK", this);
+    CommentsMemo = new forms::TMemo(this);
+    CommentsMemo->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(DBMemo1);
+    layout->addWidget(Done);
+    resize(480, 320);
+    Done->OnClick = [this] { DoneClick(); };
+}
+
+TMemoForm::~TMemoForm() {
+    if (MemoForm == this)
+        MemoForm = nullptr;
+}
+
+// Any other kind leaves the binding and the caption as they were.
+void TMemoForm::FormActivate() {
+    if (activated_)
+        return;
+    activated_ = true;
+    std::string field;
+    std::string caption;
+    if (MemoKindField(MemoKind, field, caption)) {
+        boundField_ = field;
+        SetCaption(caption);
+    }
+    if (!boundField_.empty())
+        DBMemo1->SetText(ReadMemoField(boundField_));
+}
+
+// The edited text goes into the memo field of the current release row.
+void TMemoForm::DoneClick() {
+    if (!boundField_.empty()) {
+        tables::Table& table = Tables().PmnTable;
+        table.Edit();
+        table.SetString(boundField_, DBMemo1->Text());
+        table.Post();
+    }
+    SetModalResult(forms::mrOk);
+    Close();
+}

@@ -1,0 +1,52 @@
+// A fresh scratch folder per test, removed afterwards.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace consumer_test {
+
+class TestFolder {
+  public:
+    explicit TestFolder(const std::string& name) {
+        path_ = std::filesystem::path(OMBRIX_BUILD_DIR) / "test-scratch" / name;
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TestFolder() { std::filesystem::remove_all(path_); }
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    // The folder with a trailing separator, as the model's working folder is given.
+    std::string Folder() const { return path_.string() + "/"; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+    void Write(const std::string& name, const std::string& text) const {
+        std::ofstream out(File(name), std::ios::binary);
+        out << text;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(File(name), std::ios::binary);
+        std::stringstream buffer;
+        buffer << in.rdbuf();
+        return buffer.str();
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// Splits text at "\n"; a final line end gives no extra empty element.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    std::istringstream in(text);
+    while (std::getline(in, line))
+        lines.push_back(line);
+    return lines;
+}
+
+}  // namespace consumer_test
