@@ -122,8 +122,10 @@ ConsumerRunOutcome ExchangeWithConsumerModel(const std::string& program,
     }
     std::optional<std::string> text = sys::ReadWholeFile(outputFile);
     if (!text) {
+        std::string how =
+            run.exitCode == 0 ? "" : " It ended with code " + std::to_string(run.exitCode) + ".";
         return Failed("The consumer model ended without returning the case (" + outputFile +
-                      " was not written).\nNothing was saved.");
+                      " was not written)." + how + "\nNothing was saved.");
     }
     std::string error;
     std::optional<ConsumerCaseReturn> values = ParseNyrOutput(*text, error);

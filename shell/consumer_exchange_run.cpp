@@ -59,7 +59,7 @@ void StoreReturn(const ConsumerCaseReturn& values) {
 
 void RestoreMainWindow() {
     if (QWidget* window = QApplication::activeWindow()) {
-        window->showNormal();
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
         window->raise();
         window->activateWindow();
     }

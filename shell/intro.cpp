@@ -2,6 +2,7 @@
 #include "shell/intro.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "platform/forms/ui_service.h"
@@ -144,4 +145,12 @@ void TIntro::Topics1Click() {
 
 void TIntro::Quit1Click() {
     Close();
+}
+
+void TIntro::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    forms::Form::keyPressEvent(event);
 }

@@ -42,6 +42,10 @@ class TIntro : public forms::Form {
     // True once the user chose to end the program during the start-up work.
     bool StartupAbandoned() const { return startupAbandoned_; }
 
+  protected:
+    // Escape does not end the program; Quit or the close button does.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void BuildLayout();
     void BuildMenu();

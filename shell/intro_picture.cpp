@@ -44,7 +44,9 @@ void TImage::mousePressEvent(QMouseEvent* event) {
 TClickPanel::TClickPanel(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::StyledPanel);
     setCursor(Qt::PointingHandCursor);
-    new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
+    // The picture and its text stay together in the middle of the panel.
+    layout->setAlignment(Qt::AlignCenter);
 }
 
 forms::TLabel* TClickPanel::AddLabel(const std::string& caption) {

@@ -26,3 +26,24 @@ inline std::vector<std::string> RunReferenceScript(const std::string& arguments)
     pclose(pipe);
     return lines;
 }
+
+// The fraction of time above coc by the independent model, for a discharge with regional
+// coefficients a and b and the usual coefficients of variation 0.24 and 0.85.
+struct ReferenceCase {
+    double a, b, mean, low, plant, load, coc;
+};
+
+inline std::vector<double> ReferenceFractions(const std::vector<ReferenceCase>& cases) {
+    std::string arguments = "exceedance";
+    for (const ReferenceCase& c : cases) {
+        char text[320];
+        std::snprintf(text, sizeof text, " %.17g %.17g %.17g %.17g %.17g 0.24 0.85 %.17g %.17g",
+                      c.a, c.b, c.mean, c.low, c.plant, c.load, c.coc);
+        arguments += text;
+    }
+    std::vector<double> fractions;
+    for (const std::string& line : RunReferenceScript(arguments)) {
+        fractions.push_back(std::stod(line));
+    }
+    return fractions;
+}

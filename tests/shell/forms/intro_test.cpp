@@ -47,6 +47,7 @@ TEST_F(IntroTest, MainPageNeedsAChemicalFirst) {
               "You must select a Chemical ID first.\nPress 'OK' to select a Chemical ID.");
     EXPECT_EQ(ui.Boxes()[0].caption, "Note");
     EXPECT_NE(ui.Boxes()[1].text.find("not available in this version"), std::string::npos);
+    EXPECT_EQ(DirectRec.NPDES, "NY0020371") << "the properties screen starts from this facility";
 
     // As the properties screen leaves it: the chemical chosen and its first release saved.
     CurrentPmn.CaseNum = "P-14-0001";

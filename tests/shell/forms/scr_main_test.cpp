@@ -116,6 +116,26 @@ TEST_F(ScrMainTest, RecheckUpdatesTheChoice) {
               "WordPerfect® format.");
 }
 
+// With the test document of the word processor present, the re-check finds it and the Word
+// panel can be chosen in the same run.
+TEST_F(ScrMainTest, RecheckThatFindsTheWordProcessorLetsWordBeChosen) {
+    ASSERT_TRUE(sys::WriteWholeFile(program / "wordup", "NOWORD\n"));
+    Show(page);
+    page.NoWordClick();
+    EXPECT_TRUE(page.WordPerfectFormat()) << "not available yet";
+    ASSERT_TRUE(sys::CopyBytes(std::string(OMBRIX_PROGRAM_DIR) + "/tstombrix.doc",
+                               program / "tstombrix.doc"));
+    page.Label3Click();
+    EXPECT_EQ(FileText(program / "wordup"), "WORD\n");
+    ASSERT_FALSE(ui.Boxes().empty());
+    EXPECT_EQ(ui.Boxes().back().text, "Microsoft® Word has been located.");
+    EXPECT_EQ(page.WordStatus, 1);
+    EXPECT_TRUE(page.WordPerfectFormat()) << "the re-check itself does not switch";
+    page.NoWordClick();
+    EXPECT_FALSE(page.WordPerfectFormat());
+    EXPECT_TRUE(forms::Visible(page.NoWp));
+}
+
 // The stored group is checked with the factor load held back: the factors stored in the row
 // stay, the durations of the group are set, and the row is saved.
 TEST_F(ScrMainTest, StoredAgeGroupIsCheckedOnActivation) {
