@@ -126,27 +126,11 @@ void DbfFile::Unmap() {
     mapped_ = 0;
 }
 
-void DbfFile::EnsureMapped(std::uint64_t end) {
-    if (end <= mapped_)
-        return;
+void DbfFile::Remap(std::uint64_t end) {
     Unmap();
     Map();
     if (end > mapped_)
         Fail("the file is shorter than its header says: it has been cut short");
-}
-
-std::uint32_t DbfFile::RecordCount() {
-    if (fd_ < 0)
-        Fail("the table is not open");
-    std::uint32_t count = ReadU32(reinterpret_cast<const unsigned char*>(map_) + 4);
-    EnsureMapped(header_.headerLength + std::uint64_t(count) * header_.recordLength);
-    return count;
-}
-
-std::string_view DbfFile::Record(std::uint32_t recNo) {
-    std::uint64_t at = header_.headerLength + std::uint64_t(recNo - 1) * header_.recordLength;
-    EnsureMapped(at + header_.recordLength);
-    return std::string_view(map_ + at, header_.recordLength);
 }
 
 void DbfFile::RequireWritable() const {

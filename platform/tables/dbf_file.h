@@ -40,10 +40,20 @@ class DbfFile {
     MemoFile* Memo() { return memo_.IsOpen() ? &memo_ : nullptr; }
 
     // The number of records the header counts now.
-    std::uint32_t RecordCount();
+    std::uint32_t RecordCount() {
+        if (map_ == nullptr)
+            Fail("the table is not open");
+        std::uint32_t count = ReadU32(reinterpret_cast<const unsigned char*>(map_) + 4);
+        EnsureMapped(header_.headerLength + std::uint64_t(count) * header_.recordLength);
+        return count;
+    }
     // The record's bytes as they are in the file now (deletion flag first), valid until the next
     // call on this object. recNo runs from 1 to RecordCount().
-    std::string_view Record(std::uint32_t recNo);
+    std::string_view Record(std::uint32_t recNo) {
+        std::uint64_t at = header_.headerLength + std::uint64_t(recNo - 1) * header_.recordLength;
+        EnsureMapped(at + header_.recordLength);
+        return std::string_view(map_ + at, header_.recordLength);
+    }
     bool Deleted(std::uint32_t recNo) { return Record(recNo)[0] == '*'; }
 
     // Rewrites one record in a single write and flushes it.
@@ -78,7 +88,12 @@ class DbfFile {
   private:
     void Map();
     void Unmap();
-    void EnsureMapped(std::uint64_t end);
+    // The mapping covers the file as it was when mapped; a file grown since is mapped again.
+    void EnsureMapped(std::uint64_t end) {
+        if (end > mapped_)
+            Remap(end);
+    }
+    void Remap(std::uint64_t end);
     void RequireWritable() const;
     void FlushData();
     void MarkChanged(const ChangeStamp& before);

@@ -311,7 +311,8 @@ DBIResult DbiGetField(CursorHandle cursor, unsigned fieldNo, const RecordBuffer&
         *blank = FieldIsBlank(raw, *field);
     double number = 0;
     if (!DecodeNumber(raw, number))
-        return FieldFailure(*cursor, field, kFileError, "'" + sys::Trim(raw) + "' is not a number");
+        return FieldFailure(*cursor, field, kFileError,
+                            sys::Format("'%s' is not a number", sys::Trim(raw).c_str()));
     value = number;
     return kOk;
 }

@@ -33,11 +33,6 @@ void Table::FieldFail(int index, const std::string& cause) const {
     throw TableError(file_.NativePath(), FieldAt(index).name, cause);
 }
 
-void Table::RequireOpen() const {
-    if (!IsOpen())
-        Fail("the table is not open");
-}
-
 void Table::Open(const std::string& path, bool exclusive) {
     if (IsOpen())
         Close();
@@ -77,8 +72,8 @@ int Table::FieldIndex(const std::string& name) const {
     return it == fieldNumbers_.end() ? -1 : it->second;
 }
 
-const FieldDef& Table::FieldAt(int index) const {
-    return file_.Header().fields[std::size_t(index)];
+void Table::NoSuchField(int index) const {
+    Fail(sys::Format("there is no field number %d", index));
 }
 
 int Table::RequireField(const std::string& name) const {
@@ -192,7 +187,8 @@ void Table::Last() {
 
 void Table::Next() {
     RequireOpen();
-    CheckBrowseMode();
+    if (state_ != TableState::Browse)
+        CheckBrowseMode();
     if (recNo_ == 0)
         return First();
     if (Indexed()) {

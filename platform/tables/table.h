@@ -121,13 +121,28 @@ class Table {
     void SetMemo(int index, const std::string& text);
 
   private:
-    const FieldDef& FieldAt(int index) const;
+    const FieldDef& FieldAt(int index) const {
+        const auto& fields = file_.Header().fields;
+        if (index < 0 || std::size_t(index) >= fields.size())
+            NoSuchField(index);
+        return fields[std::size_t(index)];
+    }
+    [[noreturn]] void NoSuchField(int index) const;
     int RequireField(const std::string& name) const;
     [[noreturn]] void FieldFail(int index, const std::string& cause) const;
     [[noreturn]] void Fail(const std::string& cause) const;
-    void RequireOpen() const;
+    void RequireOpen() const {
+        if (!IsOpen())
+            Fail("the table is not open");
+    }
     void RequireEditing(int index) const;
-    std::string_view CurrentRecord();
+    // The current row: the edit buffer while editing, else the file's bytes as they are now.
+    std::string_view CurrentRecord() {
+        if (state_ == TableState::Browse && recNo_ != 0 && recNo_ <= file_.RecordCount())
+            return file_.Record(recNo_);
+        return CurrentRecordSlow();
+    }
+    std::string_view CurrentRecordSlow();
     std::string RawField(int index);
     void PutField(int index, const std::string& bytes);
     void CheckBrowseMode();

@@ -111,7 +111,7 @@ void Table::EmptyTable() {
     SetEmpty();
 }
 
-std::string_view Table::CurrentRecord() {
+std::string_view Table::CurrentRecordSlow() {
     RequireOpen();
     if (state_ == TableState::Edit || state_ == TableState::Insert)
         return editBuffer_;

@@ -58,12 +58,12 @@ std::string Table::AsString(int index) {
             FieldFail(index, "the memo pointer is damaged");
         return sys::Cp1252ToUtf8(ReadMemoBlock(block));
     }
-    std::string raw = RawField(index);
+    std::string_view raw = FieldBytes(CurrentRecord(), field);
+    if (field.type == FieldType::Character)
+        return DecodeText(raw);  // a blank field trims to ""
     if (FieldIsBlank(raw, field))
         return "";
     switch (field.type) {
-        case FieldType::Character:
-            return DecodeText(raw);
         case FieldType::Numeric:
         case FieldType::Float:
             return sys::Format("%.15g", AsFloat(index));

@@ -12,8 +12,10 @@
 #include "dilution/pdm_category_run.h"
 #include "dilution/pdm_older_path.h"
 #include "dilution/pdm_results.h"
+#include "dilution/pdm_sic_flow_values.h"
 #include "dilution/pdm_site_run.h"
 #include "platform/sys/files.h"
+#include "platform/sys/text.h"
 #include "shell/edit_helpers.h"
 #include "shell/globals.h"
 #include "shell/lookups_facility.h"
@@ -174,6 +176,57 @@ TEST_F(DemoRegionTest, OlderSiteRunAgreesWithTheEngine) {
         // analytical model uses coarser normal approximations.
         EXPECT_NEAR(PdmDaysExceeded[0], std::stod(words[2]) * 365, 2e-3 * 365) << line;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SicFlowValues, InterpolatedPercentiles) {
+    EXPECT_NEAR(InterpolatedPercentile({5, 1, 4, 2, 3}, 0.1), 1.4, 1e-12);
+    EXPECT_EQ(InterpolatedPercentile({5, 1, 4, 2, 3}, 0.5), 3);
+    EXPECT_NEAR(InterpolatedPercentile({20, 10}, 0.1), 11, 1e-12);
+    EXPECT_EQ(InterpolatedPercentile({7}, 0.1), 7);
+    EXPECT_EQ(InterpolatedPercentile({}, 0.5), 0);
+}
+
+TEST_F(DemoRegionTest, CategoryFlowPercentilesMatchTheShippedStatistics) {
+    // The shipped statistics were computed separately from the region's sources; row n of the
+    // statistics table is category n.
+    const std::vector<SicFlowPercentiles> values = ComputeSicFlowValues();
+    ASSERT_EQ(values.size(), 36u);
+    tables::Table& stats = Tables().SicFlowTable;
+    if (!stats.IsOpen()) {
+        stats.Open("kiv\\dbfiles\\sic.dbf");
+    }
+    stats.First();
+    for (const SicFlowPercentiles& row : values) {
+        ASSERT_FALSE(stats.Eof());
+        const struct {
+            const char* field;
+            double value;
+        } checks[] = {
+            {"LOW_50", row.median[1]}, {"LOW_10", row.tenth[1]},   {"HMF_50", row.median[2]},
+            {"HMF_10", row.tenth[2]},  {"_0Q5_50", row.median[3]}, {"_Q10_10", row.tenth[4]},
+        };
+        for (const auto& check : checks) {
+            EXPECT_NEAR(stats.AsFloat(check.field), check.value, 5e-5 + 1e-6 * check.value)
+                << row.category << " " << check.field;
+        }
+        stats.Next();
+    }
+}
+
+TEST_F(DemoRegionTest, SicFlowValuesListing) {
+    ASSERT_TRUE(WriteSicFlowValues("sic_vals.txt"));
+    std::vector<std::string> lines;
+    ASSERT_TRUE(sys::ReadTextLines("sic_vals.txt", lines));
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[0].substr(0, 30), "  Item                   mean ");
+    EXPECT_EQ(lines[1].substr(0, 14), "    1  10ile  ");
+    EXPECT_EQ(lines[2].substr(0, 14), "       50ile  ");
+    EXPECT_NE(lines[2].find("Adhesives and Sealants Manufacture"), std::string::npos);
+    EXPECT_EQ(lines.size(), 1u + 36 * 3);
 }
 
 }  // namespace
