@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "shell/scenario_record.h"
+
 std::string SicCodeList;
 
 namespace {
@@ -70,4 +72,8 @@ void SetSicCodesForCategory(int category) {
     if (IsCategory(category)) {
         SicCodeList = Categories[category - 1].codes;
     }
+}
+
+void SetSicCodesForCategory() {
+    SetSicCodesForCategory(CurrentPmn.SIC_CODE);
 }

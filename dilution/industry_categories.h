@@ -17,3 +17,5 @@ extern std::string SicCodeList;
 // SicCodeList := the code list of the category; a number outside 1..36 (0 none, -1 facility
 // analysis) keeps the previous text.
 void SetSicCodesForCategory(int category);
+// The same for the category of CurrentPmn (SIC_CODE).
+void SetSicCodesForCategory();

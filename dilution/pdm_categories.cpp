@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "dilution/industry_categories.h"
+#include "dilution/pdm_results.h"
+#include "shell/scenario_record.h"
 
 double PdmCategorySiteCount = 0;
 std::string PdmTableFileName;
@@ -144,6 +146,10 @@ std::vector<PdmCategoryTable> PdmCategoryTableList() {
         tables.push_back({entry.category, entry.tableCode, entry.siteCount});
     }
     return tables;
+}
+
+void SelectPdmCategory() {
+    SelectPdmCategory(CurrentPmn.SIC_CODE, PdmHighEnd);
 }
 
 bool PdmCategoryKnown(int category) {

@@ -15,6 +15,8 @@ extern std::string PdmTableFileName;
 // the high-end table. A category the model does not know keeps the list and the count, and
 // gives the bare prefix followed by ".dbf".
 void SelectPdmCategory(int category, int highEnd);
+// The same for the category of CurrentPmn (SIC_CODE) and PdmHighEnd.
+void SelectPdmCategory();
 
 // A category's precomputed table: its table code and site count.
 struct PdmCategoryTable {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <sys/stat.h>
+
 #include "dilution/pdm_categories.h"
 #include "dilution/pdm_engine.h"
 #include "dilution/pdm_results.h"
@@ -135,16 +137,46 @@ void RunCoc(PdmSicRunTarget& form, int coc, double load, unsigned char target) {
     form.PdmSicHighEndFraction = form.HighEndFractions[coc];
 }
 
-// Starts a run: clears the results and the lists, sets the release after treatment and
-// walks the category. Returns the load of the run.
+// Size and modification time of a table's file; empty when it cannot be examined.
+std::string FileState(const tables::Table& table) {
+    struct stat info {};
+    if (!table.IsOpen() || ::stat(table.NativeFileName().c_str(), &info) != 0) {
+        return {};
+    }
+    return sys::Format("%s %lld %lld.%09ld;", table.NativeFileName().c_str(),
+                       static_cast<long long>(info.st_size),
+                       static_cast<long long>(info.st_mtim.tv_sec), info.st_mtim.tv_nsec);
+}
+
+PdmSicWalkKey WalkKeyNow(int category) {
+    PdmSicWalkKey key;
+    const std::string facilities = FileState(Tables().SidsTable);
+    const std::string reaches = FileState(Tables().ReachTable);
+    if (facilities.empty() || reaches.empty()) {
+        return key;  // never matches a walk: category -1
+    }
+    key.category = category;
+    key.disposalActive = DisposalActive;
+    key.files = facilities + reaches;
+    return key;
+}
+
+// Starts a run: clears the results, sets the release after treatment and lists the category's
+// facilities, walking the table unless the form's list came from the same walk. Returns the
+// load of the run.
 double StartRun(PdmSicRunTarget& form, int category, unsigned char target) {
     form.PdmSicAverageFraction = 0;
     form.PdmSicHighEndFraction = 0;
     ScenarioCode = 9;
     const double release = target == 1 ? CurrentPmn.H2O_HI : CurrentPmn.DispPreTreat;
     CurrentPmn.PostTreat = (1 - 0.01 * CurrentPmn.WWT_LOW) * release;
-    form.Facilities.clear();
-    WalkCategory(category, form.Facilities);
+    const PdmSicWalkKey key = WalkKeyNow(category);
+    if (key.category < 0 || !(key == form.Walked)) {
+        form.Walked = PdmSicWalkKey{};
+        form.Facilities.clear();
+        WalkCategory(category, form.Facilities);
+        form.Walked = key;
+    }
     return CurrentPmn.PostTreat;
 }
 

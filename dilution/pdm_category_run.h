@@ -19,11 +19,24 @@ struct PdmSicFacility {
     std::string FacilityReach;  // the facility's own reach code, which names its region
 };
 
+// What a walk of the facility table depended on: the category, whether the down-the-drain
+// form was open, and the facility and reach files as they were.
+struct PdmSicWalkKey {
+    int category = -1;
+    unsigned char disposalActive = 0;
+    std::string files;  // path, size and modification time of both tables
+    bool operator==(const PdmSicWalkKey&) const = default;
+};
+
 // The form a category run lists on and reports to: the results form (target 1) or the
 // down-the-drain form (target 0). The forms show Facilities on their lists, one line per
 // facility (PdmSicListLine), and keep the two fractions of the last run.
 struct PdmSicRunTarget {
     std::vector<PdmSicFacility> Facilities;
+    // The walk that made Facilities: a run with the same key and unchanged tables lists the
+    // same facilities again without walking, so the runs for the three concentrations of
+    // concern of a release walk the table once.
+    PdmSicWalkKey Walked;
     double PdmSicAverageFraction = 0;
     double PdmSicHighEndFraction = 0;
     // The two fractions per concentration of concern of the last run; a level that is not

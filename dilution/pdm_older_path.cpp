@@ -277,8 +277,14 @@ void RunPdmBySite(int coc) {
     PdmPreTreatRelease = CurrentPmn.H2O_HI;
     PdmWwtRemoval = CurrentPmn.WWT_LOW;
     PdmCoc[coc] = CocOfCurrentRelease(coc);
-    PdmSitePlantFlow = CurrentPmn.PLANTFLO;
-    PdmStationKey = CurrentPmn.REACH;
+    if (LoadFacility(CurrentPmn.NPDES, "NPDES") != 'D') {
+        PdmSiteMeanFlow = NotApplicable;
+        PdmSiteLowFlow = NotApplicable;
+        SetNotApplicable(coc);
+        return;
+    }
+    PdmSitePlantFlow = DirectRec.PLANTFLOW;
+    PdmStationKey = DirectRec.REACH;
     LookUpSiteFlows();
     RunPdmExceedance(coc);
 }

@@ -38,7 +38,8 @@ double IntegrateTailProbability(double x);
 bool PdmTailUnderflow();
 // Days and percent for concentration of concern coc from the site values of the last lookup.
 void RunPdmExceedance(int coc);
-// The older site run for the facility of CurrentPmn.
+// The older site run for the facility CurrentPmn.NPDES, on the stations and flows of its reach;
+// NotApplicable for a facility that is not in the table.
 void RunPdmBySite(int coc);
 
 // Row (1-based) of the axis at or just below x; *hit when a row lies within 1e-9 of x; -1

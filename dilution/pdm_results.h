@@ -19,6 +19,9 @@ extern double PdmSiteLowFlow;
 // without a station finds a reach mean flow above 0.
 extern int GageFlowsFound;
 extern int EstimatedFlowsFound;
+// The same two flags under the names the results pages use.
+inline int& PdmGageFound = GageFlowsFound;
+inline int& PdmEstFlowFound = EstimatedFlowsFound;
 
 // 1 high-end, anything else average.
 extern int PdmHighEnd;

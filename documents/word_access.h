@@ -1,5 +1,4 @@
-// Access to Word documents for the report writers: open, set a bookmark, run a macro, close,
-// and the test whether Word documents can be made at all.
+// Word document access for the report writers, and the test whether Word documents can be made.
 #pragma once
 
 #include <string>

@@ -126,6 +126,9 @@ class zonaromain {
     void Derivatives(const double* sourceTerms, const double* conc, double* dconc, double* dload);
     template <int N>
     void StepFixed(double t, double tEnd, double h, long step);
+    template <int M>
+    void RungeKuttaStep(const double* c, const double* s0, double h);
+    void PreparePropagator();
     template <class StepFunction>
     void TimeLoop(StepFunction stepOnce);
     // exp(-k (time - origin)) at the three stage times of a step: from the value at the step's
@@ -140,9 +143,13 @@ class zonaromain {
                     double (&out)[3]);
     };
     // The sources' share of each node's derivative at the three stage times of a step.
+    void PrepareSources();
     void StepSourceTerms(const double (&times)[3], bool exact, long step);
+    bool DecayingRates(size_t i, const double (&times)[3], bool exact, long step,
+                       double (&rates)[3]);
     void Step(double t, double tEnd, double h, long step);
     void Saturate();
+    double Saturated(size_t n, double c);
     void Expose(double t, double h, long step);
     const PatternEntry* PersonAt(double t) const;
 
@@ -196,12 +203,18 @@ class zonaromain {
     std::vector<double> trial_;      // nodes
     std::vector<double> loadStage_;  // 4 stages x sinks
     std::vector<double> inverseVolume_;
-    std::vector<double> flowRates_;        // rates with the air-flow multiplier applied
-    std::vector<double> sourceTerms_;      // 3 x nodes: the sources' share of each derivative
-    std::vector<DecayClock> earlyClocks_;  // exp(-k (t - start)) per source
-    std::vector<DecayClock> lateClocks_;   // exp(-k (t - start - duration)) per source
+    std::vector<double> stepPropagator_;       // nodes x nodes: P of a full step
+    std::vector<double> startSourceWeights_;   // Q0
+    std::vector<double> middleSourceWeights_;  // Q1
+    std::vector<double> flowCoefficients_;     // nodes x nodes: rate / V of the flows
+    std::vector<double> perDay_;               // mass / duration of each incremental source
+    std::vector<double> activeEnd_;            // the later of start + window and start + duration
+    std::vector<double> sourceTerms_;          // 3 x nodes: the sources' share of each derivative
+    std::vector<DecayClock> earlyClocks_;      // exp(-k (t - start)) per source
+    std::vector<DecayClock> lateClocks_;       // exp(-k (t - start - duration)) per source
     mutable const std::vector<PatternEntry>* personList_ = nullptr;
     mutable size_t personIndex_ = 0;
+    mutable double dayStart_ = 0;  // 7 x week + day of personList_
     double overrideEnd_ = 0;
 };
 

@@ -1,5 +1,4 @@
-// RTF source split into tokens that keep their exact bytes, so an untouched document saves
-// unchanged.
+// RTF source split into tokens that keep their exact bytes.
 #include "platform/wordproc/rtf_tokens.h"
 
 #include <cctype>
@@ -165,14 +164,18 @@ bool IsBlankText(const Token& token) {
     return true;
 }
 
-// Whether a token's text would run into a control word that has no delimiting blank.
-bool RunsInto(const std::string& next) {
+// Whether the next token's text would run into a control word written without its blank:
+// letters and a signed number lengthen a word without a number; digits lengthen a number;
+// a blank would be taken for the delimiter.
+bool RunsInto(const Token& word, const std::string& next) {
     if (next.empty())
         return false;
     char c = next[0];
-    if (IsLetter(c) || IsDigit(c) || c == ' ')
+    if (IsDigit(c) || c == ' ')
         return true;
-    return c == '-' && next.size() > 1 && IsDigit(next[1]);
+    if (word.hasParam)
+        return false;
+    return IsLetter(c) || (c == '-' && next.size() > 1 && IsDigit(next[1]));
 }
 
 }  // namespace
@@ -232,7 +235,7 @@ std::string JoinTokens(const Tokens& tokens) {
         out += token.raw;
         bool open = token.kind == TokenKind::ControlWord && !token.raw.empty() &&
                     token.raw.back() != ' ' && token.word != "bin";
-        if (open && i + 1 < tokens.size() && RunsInto(tokens[i + 1].raw))
+        if (open && i + 1 < tokens.size() && RunsInto(token, tokens[i + 1].raw))
             out += ' ';
     }
     return out;

@@ -1,5 +1,4 @@
-// RTF source split into tokens that keep their exact bytes, so an untouched document saves
-// unchanged.
+// RTF source split into tokens that keep their exact bytes.
 #pragma once
 
 #include <cstddef>

@@ -163,6 +163,22 @@ TEST_F(CategoryRunTest, OneWalkForAllConcentrationsOfConcern) {
     EXPECT_EQ(PdmDaysExceeded[2], NotApplicable);
 }
 
+TEST_F(CategoryRunTest, ListIsWalkedAgainWhenTheTableOrTheFormChanged) {
+    RunPdmSic(form_, 0, 1, 1);
+    RunPdmSic(form_, 1, 1, 1);
+    EXPECT_EQ(Npdes(form_), (std::vector<std::string>{"AA0000001", "AB0000002"}));
+    AddFacility("AG0000007", "2891", "0", ReachB, "1", "0");
+    RunPdmSic(form_, 0, 1, 1);
+    EXPECT_EQ(Npdes(form_), (std::vector<std::string>{"AA0000001", "AB0000002", "AG0000007"}));
+    // With the down-the-drain form open, works that serve nobody have no usable flows.
+    RunPdmSic(form_, 0, 24, 1);
+    EXPECT_EQ(Npdes(form_), (std::vector<std::string>{"TA0000001", "TB0000002"}));
+    DisposalActive = 1;
+    RunPdmSic(form_, 0, 24, 1);
+    DisposalActive = 0;
+    EXPECT_EQ(Npdes(form_), (std::vector<std::string>{"TA0000001"}));
+}
+
 TEST_F(CategoryRunTest, RunFlagAndFacilityIndexRestoredOnEveryWayOut) {
     FacilityIndexName = "NAME";
     RunPdmSic(form_, 0, 1, 1);

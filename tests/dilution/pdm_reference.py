@@ -5,6 +5,13 @@
   exceedance A B mean low plant plantCv concCv load coc [A B ...]
                         the fraction of time above coc, with exact normal functions, one
                         line per group of nine values
+  demo-site FOLDER LOAD COC
+                        over the tables of a program folder: a river facility without a
+                        gaging station ("analytic NPDES fraction") and one with a station
+                        ("empirical NPDES fraction", station at offset 0)
+  demo-category FOLDER CATEGORY LOAD COC
+                        the usable facilities of a category (line 1, sorted) and their
+                        average and high-end fractions (line 2)
 """
 import math
 import sys
@@ -41,6 +48,90 @@ def exceedance(a, b, mean, low, plant, plant_cv, conc_cv, load, coc):
     return total
 
 
+# Coefficient rows per region: (subregion count, row before the region's first row).
+COEF_ROWS = [(11, 0), (8, 12), (18, 21), (15, 40), (14, 56), (4, 71), (14, 76), (9, 91),
+             (3, 101), (30, 105), (14, 136), (11, 151), (7, 163), (8, 171), (8, 180), (6, 189),
+             (12, 196), (10, 208)]
+NO_FLOW_WATER_BODIES = "CGILN"
+CATEGORY_RANGES = {
+    1: [(2891, 2891)],
+    13: [(3411, 3462), (3465, 3471), (3482, 3599), (3613, 3623), (3629, 3629), (3634, 3636),
+         (3643, 3651), (3661, 3671), (3673, 3673), (3676, 3678), (3693, 3694), (3699, 3699),
+         (3711, 3841), (3851, 3851), (3873, 3999)],
+    25: [(4952, 4952)],
+    32: [(2250, 2292)],
+}
+
+
+def read_region(folder):
+    import dbfread
+    facilities = list(dbfread.DBF(folder + "/duriviz/sids2004.dbf"))
+    reaches = {r["REACH"]: r for r in dbfread.DBF(folder + "/rscan/reach.dbf")}
+    stations = {}
+    for row in dbfread.DBF(folder + "/pdm/actflow.dbf"):
+        stations.setdefault(row["REACH"], []).append(row)
+    coef = list(dbfread.DBF(folder + "/pdm/coef.dbf"))
+    return facilities, reaches, stations, coef
+
+
+def coefficients(coef, reach):
+    region, subregion = int(reach[0:2]), int(reach[2:4])
+    region = min(max(region, 1), 18)
+    subregion = min(max(subregion, 1), 30)
+    count, first = COEF_ROWS[region - 1]
+    if subregion > count or (region == 18 and subregion in (9, 10)) or (region == 17 and subregion == 12):
+        subregion = 0
+    row = coef[first + subregion]
+    return row["A"], row["B"]
+
+
+def reach_flows(reaches, facility):
+    reach = reaches.get(facility["REACH"])
+    mean, low = (reach["MEAN_FLOW"], reach["LOW_FLOW"]) if reach else (0, 0)
+    if mean == 0 and low == 0 and facility["ROUTLINK"].strip():
+        routed = reaches.get(facility["ROUTLINK"].strip())
+        mean, low = (routed["MEAN_FLOW"], routed["LOW_FLOW"]) if routed else (0, 0)
+    return mean or 0, low or 0
+
+
+def demo_site(folder, load, coc):
+    facilities, reaches, stations, coef = read_region(folder)
+    analytic = empirical = None
+    for f in sorted(facilities, key=lambda f: f["NPDES"]):
+        if len(f["REACH"]) < 11 or f["WB_TYPE"] != "R" or f["ROUTLINK"].strip():
+            continue
+        mean, low = reach_flows(reaches, f)
+        plant = f["PLANTFLOW"] or 0
+        on_reach = stations.get(f["REACH"], [])
+        if on_reach and on_reach[0]["F99"] and empirical is None:
+            flows = [on_reach[0]["F%d" % i] or 1e-15 for i in range(1, 101)]
+            empirical = (f["NPDES"], sum(1 for q in flows if load * 1000 / q > coc) * 0.01)
+        if not on_reach and analytic is None and 0 < plant < low < mean:
+            a, b = coefficients(coef, f["REACH"])
+            analytic = (f["NPDES"], exceedance(a, b, mean, low, plant, 0.24, 0.85, load, coc))
+    print("analytic", *analytic)
+    print("empirical", *empirical)
+
+
+def demo_category(folder, category, load, coc):
+    facilities, reaches, stations, coef = read_region(folder)
+    chosen = []
+    for f in facilities:
+        sic = int(f["SIC"]) if f["SIC"].strip().isdigit() else -1
+        if not any(low <= sic <= high for low, high in CATEGORY_RANGES[category]):
+            continue
+        mean, low = reach_flows(reaches, f)
+        usable = (len(f["REACH"]) >= 11 and not (mean == 0 and low == 0)
+                  and (f["PLANTFLOW"] or 0) != 0 and f["WB_TYPE"] not in NO_FLOW_WATER_BODIES)
+        if usable:
+            a, b = coefficients(coef, f["REACH"])
+            chosen.append((f["NPDES"], exceedance(a, b, mean, low, f["PLANTFLOW"], 0.24, 0.85, load, coc)))
+    fractions = sorted(x for _, x in chosen)
+    top = max(1, len(fractions) // 10)
+    print(*sorted(n for n, _ in chosen))
+    print(repr(sum(fractions) / len(fractions)), repr(sum(fractions[-top:]) / top))
+
+
 def main():
     if sys.argv[1] == "quadrature":
         for p, w in quadrature():
@@ -49,6 +140,10 @@ def main():
         values = [float(v) for v in sys.argv[2:]]
         for start in range(0, len(values) - 8, 9):
             print(repr(exceedance(*values[start:start + 9])))
+    elif sys.argv[1] == "demo-site":
+        demo_site(sys.argv[2], float(sys.argv[3]), float(sys.argv[4]))
+    elif sys.argv[1] == "demo-category":
+        demo_category(sys.argv[2], int(sys.argv[3]), float(sys.argv[4]), float(sys.argv[5]))
 
 
 main()

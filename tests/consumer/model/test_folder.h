@@ -1,6 +1,8 @@
 // A fresh scratch folder per test, removed afterwards.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,8 +13,13 @@ namespace consumer_test {
 
 class TestFolder {
   public:
+    // Unique per test, since ctest runs the tests of one program side by side.
     explicit TestFolder(const std::string& name) {
-        path_ = std::filesystem::path(OMBRIX_BUILD_DIR) / "test-scratch" / name;
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string unique = name;
+        if (test)
+            unique += std::string("-") + test->test_suite_name() + "-" + test->name();
+        path_ = std::filesystem::path(OMBRIX_BUILD_DIR) / "test-scratch" / unique;
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }

@@ -1,5 +1,4 @@
-// What the Word document tests share: a scratch working folder, a scripted UI, and reading
-// documents back.
+// What the Word document tests share: a scratch working folder, a scripted UI, reading back.
 #pragma once
 
 #include <gtest/gtest.h>

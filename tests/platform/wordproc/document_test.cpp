@@ -26,7 +26,7 @@ Document Template() {
 
 TEST(DocumentTest, UntouchedDocumentSavesByteForByte) {
     const std::string source =
-        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 caf\\'e9 \\u8364?{\\*\\bkmkstart A}x"
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24caf\\'e9 \\u8364?{\\*\\bkmkstart A}x"
         "{\\*\\bkmkend A}{\\pict\\bin3 \x01}\\x02}\r\n\\par}\r\n";
     EXPECT_EQ(Document::Parse(source).Serialize(), source);
 }
