@@ -74,9 +74,12 @@ void DbfFile::Open(const std::string& path, bool exclusive) {
         exclusive_ = exclusive;
         if (exclusive && readOnly_)
             Fail("a read-only file cannot be opened for exclusive use");
-        if (!SetLock(fd_, exclusive ? F_WRLCK : F_RDLCK, kOpenLockByte, false))
+        if (!SetLock(fd_, exclusive ? F_WRLCK : F_RDLCK, kOpenLockByte, false)) {
+            if (errno != EAGAIN && errno != EACCES)
+                Fail("cannot lock the table: " + ErrnoText());
             Fail(exclusive ? "the table is open elsewhere and cannot be opened for exclusive use"
                            : "the table is open for exclusive use elsewhere");
+        }
         Map();
         std::string problem = ParseHeader(std::string_view(map_, mapped_), mapped_, header_);
         if (!problem.empty())

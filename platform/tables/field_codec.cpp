@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/sys/text.h"
 
@@ -92,11 +93,6 @@ bool SimpleDecimal(std::string_view text, double& value) {
 
 }  // namespace
 
-std::string_view FieldBytes(std::string_view record, const FieldDef& field) {
-    return record.substr(static_cast<std::size_t>(field.offset),
-                         static_cast<std::size_t>(field.width));
-}
-
 bool FieldIsBlank(std::string_view raw, const FieldDef& field) {
     if (field.type == FieldType::Logical)
         return raw.empty() || raw[0] == ' ' || raw[0] == '?';
@@ -113,6 +109,9 @@ bool FieldIsBlank(std::string_view raw, const FieldDef& field) {
 
 std::string DecodeText(std::string_view raw) {
     std::size_t end = raw.size();
+    // Text fields are mostly padding: drop blanks eight at a time first.
+    while (end >= 8 && std::memcmp(raw.data() + end - 8, "        ", 8) == 0)
+        end -= 8;
     while (end > 0 && (raw[end - 1] == ' ' || raw[end - 1] == '\0'))
         --end;
     std::string_view text = raw.substr(0, end);

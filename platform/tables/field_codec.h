@@ -11,7 +11,10 @@
 namespace tables {
 
 // The field's bytes within a record (the record includes its deletion flag).
-std::string_view FieldBytes(std::string_view record, const FieldDef& field);
+inline std::string_view FieldBytes(std::string_view record, const FieldDef& field) {
+    return record.substr(static_cast<std::size_t>(field.offset),
+                         static_cast<std::size_t>(field.width));
+}
 
 // An empty dBASE field: all blanks (or zeros), a logical of '?' or blank, a memo with no block.
 bool FieldIsBlank(std::string_view raw, const FieldDef& field);

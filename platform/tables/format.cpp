@@ -90,11 +90,6 @@ bool DbfHeader::HasMemo() const {
     return false;
 }
 
-std::uint32_t ReadU32(const unsigned char* p) {
-    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
-           (std::uint32_t(p[3]) << 24);
-}
-
 std::uint16_t ReadU16(const unsigned char* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }

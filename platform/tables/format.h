@@ -58,7 +58,10 @@ std::string ParseHeader(std::string_view bytes, std::uint64_t fileLength, DbfHea
 // Today's date as the three header bytes (years since 1900, month, day).
 void StampDate(unsigned char out[3]);
 
-std::uint32_t ReadU32(const unsigned char* p);
+inline std::uint32_t ReadU32(const unsigned char* p) {
+    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
+           (std::uint32_t(p[3]) << 24);
+}
 std::uint16_t ReadU16(const unsigned char* p);
 void WriteU32(unsigned char* p, std::uint32_t value);
 void WriteU16(unsigned char* p, std::uint16_t value);

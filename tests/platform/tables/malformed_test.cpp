@@ -128,7 +128,15 @@ TEST(MalformedFile, AReadOnlyFileOpensForReadingAndRefusesWrites) {
     ScratchFolder folder;
     std::string dbf = folder.Path("ro.dbf");
     MakeTable(dbf, "NAME C 10\n", {{"kept"}});
-    // Permission bits do not stop the superuser; an immutable file does.
+    // Permission bits do not stop the superuser; an immutable file does. The guard makes the
+    // file ordinary again however the test ends, so the scratch folder can go.
+    struct Guard {
+        std::string path;
+        ~Guard() {
+            if (::geteuid() == 0)
+                tables_test::RunCommand("chattr -i " + path + " 2>/dev/null");
+        }
+    } guard{dbf};
     int status = -1;
     if (::geteuid() == 0) {
         tables_test::RunCommand("chattr +i " + dbf + " 2>/dev/null", &status);
@@ -150,9 +158,6 @@ TEST(MalformedFile, AReadOnlyFileOpensForReadingAndRefusesWrites) {
     }
     EXPECT_THROW(table.Append(), TableError);
     EXPECT_THROW(table.EmptyTable(), TableError);
-    table.Close();
-    if (::geteuid() == 0)
-        tables_test::RunCommand("chattr -i " + dbf);
 }
 
 }  // namespace
