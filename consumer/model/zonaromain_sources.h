@@ -121,7 +121,11 @@ inline bool zonaromain::DecayingRates(size_t i, const double (&times)[3], bool e
 inline void zonaromain::StepSourceTerms(const double (&times)[3], bool exact, long step) {
     const size_t nodes = conc_.size();
     double* terms = sourceTerms_.data();
-    std::fill(terms, terms + 3 * nodes, 0.0);
+    // Only nodes with sources ever hold a source term; the others stay 0 from the start.
+    for (const int n : sourceNodes_) {
+        for (size_t s = 0; s < 3; ++s)
+            terms[s * nodes + static_cast<size_t>(n)] = 0.0;
+    }
     for (size_t i = 0; i < sources_.size(); ++i) {
         const Source& source = sources_[i];
         const int n = source.zone;
