@@ -142,8 +142,8 @@ class zonaromain {
         void Stages(double k, double origin, const double (&times)[3], bool exact, long step,
                     double (&out)[3]);
     };
-    // The sources' share of each node's derivative at the three stage times of a step.
     void PrepareSources();
+    // The sources' share of each node's derivative at the three stage times of a step.
     void StepSourceTerms(const double (&times)[3], bool exact, long step);
     bool DecayingRates(size_t i, const double (&times)[3], bool exact, long step,
                        double (&rates)[3]);
@@ -209,6 +209,7 @@ class zonaromain {
     std::vector<double> flowCoefficients_;     // nodes x nodes: rate / V of the flows
     std::vector<double> perDay_;               // mass / duration of each incremental source
     std::vector<double> activeEnd_;            // the later of start + window and start + duration
+    std::vector<int> sourceNodes_;             // the nodes that hold sources, ascending
     std::vector<double> sourceTerms_;          // 3 x nodes: the sources' share of each derivative
     std::vector<DecayClock> earlyClocks_;      // exp(-k (t - start)) per source
     std::vector<DecayClock> lateClocks_;       // exp(-k (t - start - duration)) per source

@@ -170,13 +170,18 @@ void zonaromain::StepFixed(double t, double tEnd, double h, long step) {
     const double* p = stepPropagator_.data();
     const double* q0 = startSourceWeights_.data();
     const double* q1 = middleSourceWeights_.data();
+    // Nodes without sources add nothing to the source part.
+    const int* sourceNodes = sourceNodes_.data();
+    const size_t sourceNodeCount = sourceNodes_.size();
     for (int n = 0; n < M; ++n) {
         double fromSources = h / 6 * s2[n];
-        double fromAir = 0.0;
-        for (int m = 0; m < M; ++m) {
+        for (size_t j = 0; j < sourceNodeCount; ++j) {
+            const int m = sourceNodes[j];
             fromSources += q0[n * M + m] * s0[m] + q1[n * M + m] * s1[m];
-            fromAir += p[n * M + m] * c[m];
         }
+        double fromAir = 0.0;
+        for (int m = 0; m < M; ++m)
+            fromAir += p[n * M + m] * c[m];
         conc_[static_cast<size_t>(n)] = Saturated(static_cast<size_t>(n), fromAir + fromSources);
     }
 }

@@ -76,6 +76,15 @@ inline void zonaromain::PrepareSources() {
     lateClocks_.assign(count, DecayClock{});
     perDay_.assign(count, 0.0);
     activeEnd_.assign(count, 0.0);
+    sourceNodes_.clear();
+    for (const Source& source : sources_) {
+        const bool inModel = source.zone >= 0 && source.zone <= zones_;
+        if (inModel && std::find(sourceNodes_.begin(), sourceNodes_.end(), source.zone) ==
+                           sourceNodes_.end()) {
+            sourceNodes_.push_back(source.zone);
+        }
+    }
+    std::sort(sourceNodes_.begin(), sourceNodes_.end());
     for (size_t i = 0; i < count; ++i) {
         const Source& source = sources_[i];
         const double k = source.rate;

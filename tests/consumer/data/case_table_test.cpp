@@ -157,10 +157,26 @@ TEST_F(CaseTableTest, LongTextIsCutToItsFieldAndTheSaveSaysSo) {
     ASSERT_EQ(ui_.Boxes().size(), 1u);
     EXPECT_EQ(ui_.Boxes()[0].caption, "Note");
     EXPECT_NE(ui_.Boxes()[0].text.find("cut to fit (fields 2)"), std::string::npos);
+    EXPECT_EQ(ui_.Boxes()[0].text.find("not stored"), std::string::npos);
     ExposureInputs loaded;
     ExposureResults back;
     LoadCase("kiv", folder_.Folder(), 1, "P-2", loaded, back);
     EXPECT_EQ(loaded.ProductName, std::string(30, 'x'));
+}
+
+TEST_F(CaseTableTest, NumberTooLargeForItsFieldIsLeftBlankAndTheSaveSaysSo) {
+    ExposureInputs in = Case("P-4");
+    in.KowValue = 1e15;  // 23 characters with its six decimals; the field holds 20
+    ExposureResults results;
+    ASSERT_TRUE(SaveCase("kiv", folder_.Folder(), 1, in.IdNumber, in, results));
+    ASSERT_EQ(ui_.Boxes().size(), 1u);
+    EXPECT_NE(ui_.Boxes()[0].text.find("were not stored (fields 38)"), std::string::npos);
+    ExposureInputs loaded;
+    loaded.KowValue = 5;
+    ExposureResults back;
+    LoadCase("kiv", folder_.Folder(), 1, "P-4", loaded, back);
+    EXPECT_EQ(loaded.KowValue, 0.0);
+    EXPECT_EQ(loaded.MassUsedCentral, 30.5);
 }
 
 TEST_F(CaseTableTest, MissingTablesAreReported) {
