@@ -16,6 +16,9 @@ for i, ch in enumerate(text[start:], start):
 report = json.loads(text[start:i + 1])
 for b in report["benchmarks"]:
     if b["name"].startswith("FullInhalationRun"):
-        print("consumer_full_inhalation_run %.3f ms" % b["real_time"])
+        if b.get("error_occurred"):
+            print("consumer_full_inhalation_run_error 1 flag")
+        else:
+            print("consumer_full_inhalation_run %.3f ms" % b["real_time"])
 print(text[i + 1:].strip())
 '
