@@ -56,41 +56,6 @@ bool AllStars(std::string_view raw) {
     return !raw.empty() && raw.find_first_not_of('*') == std::string_view::npos;
 }
 
-// Decimal text of up to 15 digits converts exactly: the digits make an
-// exact whole number and the power of ten is exact, so one division gives the correctly rounded
-// result, the same as any full conversion. False when the text is not of that simple form.
-bool SimpleDecimal(std::string_view text, double& value) {
-    static const double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const char* p = text.data();
-    const char* end = p + text.size();
-    bool negative = p < end && *p == '-';
-    p += negative;
-    if (end - p > 16)
-        return false;  // more than 15 digits and the point
-    std::uint64_t digits = 0;
-    const char* start = p;
-    for (; p < end && unsigned(*p - '0') < 10; ++p)
-        digits = digits * 10 + std::uint64_t(*p - '0');
-    std::ptrdiff_t decimals = 0;
-    bool point = p < end && *p == '.';
-    if (point) {
-        const char* fraction = ++p;
-        for (; p < end && unsigned(*p - '0') < 10; ++p)
-            digits = digits * 10 + std::uint64_t(*p - '0');
-        decimals = p - fraction;
-        if (p - start == 1)
-            return false;  // the point alone
-    }
-    if (p != end || p == start || (p - start) - point > 15)
-        return false;
-    double result = static_cast<double>(digits);
-    if (decimals > 0)
-        result /= kPowers[decimals];
-    value = negative ? -result : result;
-    return true;
-}
-
 }  // namespace
 
 bool FieldIsBlank(std::string_view raw, const FieldDef& field) {
@@ -107,40 +72,20 @@ bool FieldIsBlank(std::string_view raw, const FieldDef& field) {
     return AllBlank(raw);
 }
 
-std::string DecodeText(std::string_view raw) {
-    std::size_t end = raw.size();
-    // Text fields are mostly padding: drop blanks eight at a time first.
-    while (end >= 8 && std::memcmp(raw.data() + end - 8, "        ", 8) == 0)
-        end -= 8;
-    while (end > 0 && (raw[end - 1] == ' ' || raw[end - 1] == '\0'))
-        --end;
-    std::string_view text = raw.substr(0, end);
-    unsigned char high = 0;
-    for (char c : text)
-        high |= static_cast<unsigned char>(c);
-    if (high >= 0x80)
-        return sys::Cp1252ToUtf8(text);
-    return std::string(text);  // plain ASCII is the same in both
+std::string detail::Cp1252Text(std::string_view text) {
+    return sys::Cp1252ToUtf8(text);
 }
 
-bool DecodeNumber(std::string_view raw, double& value) {
-    std::size_t begin = 0;
-    std::size_t end = raw.size();
-    while (begin < end && (raw[begin] == ' ' || raw[begin] == '\0'))
-        ++begin;
-    while (end > begin && (raw[end - 1] == ' ' || raw[end - 1] == '\0'))
-        --end;
-    std::string_view text = raw.substr(begin, end - begin);
-    if (text.empty() || (text[0] == '*' && AllStars(text))) {
+// Numbers outside the simple decimal form: asterisks (blank), a leading plus, exponents, many
+// digits. from_chars reads the C notation whatever the locale. Words such as "inf" or "nan" are
+// no dBASE numbers.
+bool detail::OtherNumber(std::string_view text, double& value) {
+    if (AllStars(text)) {
         value = 0;
         return true;
     }
-    if (SimpleDecimal(text, value))
-        return true;
     if (text[0] == '+')
         text.remove_prefix(1);
-    // from_chars reads the C notation whatever the locale, and fast: this runs for every number
-    // of a scan. Words such as "inf" or "nan" are no dBASE numbers.
     if (text.empty() ||
         !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-' || text[0] == '.'))
         return false;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/platform/tables/table_fixture.h"
 
 namespace {
@@ -212,6 +214,14 @@ TEST(OpenModes, ExclusiveAndSharedOpenersExcludeEachOther) {
     exclusive.Open(path, true);
     EXPECT_THROW(shared.Open(path), TableError);
     EXPECT_THROW(shared.Open(folder.Path("missing.dbf")), TableError);
+    // Only an exclusive opener may cut the file short: no one else has it mapped.
+    exclusive.EmptyTable();
+    EXPECT_EQ(std::filesystem::file_size(path), 32u + 32u + 1u + 1u);  // header and end mark
+    exclusive.Close();
+    EXPECT_EQ(tables_test::RunCommand("/usr/bin/python3 -c \"import dbfread,sys; "
+                                      "print(len(list(dbfread.DBF(sys.argv[1]))))\" " +
+                                      path),
+              "0\n");
 }
 
 TEST(OpenModes, ARowBeingEditedCannotBeEditedByAnotherOpener) {
@@ -230,6 +240,35 @@ TEST(OpenModes, ARowBeingEditedCannotBeEditedByAnotherOpener) {
     first.Cancel();
     second.First();
     second.Edit();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DeletedRows, AreSkippedByWalksSeeksAndPositioning) {
+    ScratchFolder folder;
+    std::string path = folder.Path("del.dbf");
+    MakeTable(path, "K C 4 0\n", {{"a"}, {"b"}, {"c"}});
+    // Another dBASE program marked record 2 deleted: the flag is the record's first byte.
+    std::string bytes = tables_test::ReadBytes(path);
+    std::size_t header = 32 + 32 + 1;
+    bytes[header + 5] = '*';
+    tables_test::WriteBytes(path, bytes);
+
+    Table table;
+    table.Open(path);
+    std::string seen;
+    for (table.First(); !table.Eof(); table.Next())
+        seen += table.AsString("K");
+    EXPECT_EQ(seen, "ac");
+    EXPECT_EQ(table.RecordCount(), 3u);  // the file still holds three records
+    EXPECT_FALSE(table.GoToRecord(2));
+    table.SetIndex("K");
+    table.FindNearest(std::string("b"));
+    EXPECT_EQ(table.AsString("K"), "c");
+    table.Prior();
+    EXPECT_EQ(table.AsString("K"), "a");
 }
 
 }  // namespace
