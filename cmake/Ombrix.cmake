@@ -27,14 +27,14 @@ function(ombrix_program name)
   add_dependencies(program_folder ${name})
 endfunction()
 
-# ombrix_tool(name SOURCES ... LIBS ...): a build-time tool, kept out of the program folder.
+# ombrix_tool(name SOURCES ... LIBS ...): a build-time tool, kept out of the program folder in its
+# own build folder (build/tools/<folder>/<name>).
 function(ombrix_tool name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_compile_options(${name} PRIVATE ${OMBRIX_WARNINGS})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 endfunction()
 
 # ombrix_program_files(target DEST subfolder FILES ...): copies source files into the program folder.

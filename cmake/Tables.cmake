@@ -15,7 +15,7 @@ function(ombrix_table target)
   set(outputs ${out})
   # A memo field in the schema means a .dbt beside the table.
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${schema})
-  file(STRINGS ${schema} memo_lines REGEX "^[ \t]*[A-Za-z][A-Za-z0-9_]*[ \t]+[Mm]([ \t]|$)")
+  file(STRINGS ${schema} memo_lines REGEX "^[ \t]*[A-Za-z0-9_]+[ \t]+[Mm]([ \t]|$)")
   if(memo_lines)
     get_filename_component(base ${ARG_NAME} NAME_WLE)
     list(APPEND outputs ${folder}/${base}.dbt)

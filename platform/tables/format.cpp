@@ -24,8 +24,6 @@ bool KnownType(char t) {
 bool ValidName(const std::string& name) {
     if (name.empty() || name.size() > 10)
         return false;
-    if (!std::isalpha(static_cast<unsigned char>(name[0])))
-        return false;
     for (char c : name) {
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
             return false;
@@ -115,8 +113,7 @@ void StampDate(unsigned char out[3]) {
 
 std::string FieldDefProblem(const FieldDef& field) {
     if (!ValidName(field.name))
-        return "the name '" + field.name +
-               "' is not 1 to 10 letters, digits or underscores starting with a letter";
+        return "the name '" + field.name + "' is not 1 to 10 letters, digits or underscores";
     if (!KnownType(static_cast<char>(field.type)))
         return "unknown field type";
     return WidthProblem(field);

@@ -105,9 +105,13 @@ void Table::SetIndex(const std::string& tagName) {
         Fail("there is no index tag " + tagName + " (the table has no such key field)");
     if (FieldAt(field).type == FieldType::Memo)
         Fail("a memo field cannot be an index key: " + tagName);
-    indexName_ = Upper(tagName);
-    indexField_ = field;
-    indexStale_ = true;
+    // Callers select the same tag before every lookup; the index already built stays as long as
+    // the file has not changed since (RefreshIndex checks that).
+    if (field != indexField_ || !Indexed()) {
+        indexName_ = Upper(tagName);
+        indexField_ = field;
+        indexStale_ = true;
+    }
     RefreshIndex();
 }
 

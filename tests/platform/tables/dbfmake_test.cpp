@@ -42,11 +42,21 @@ TEST(SchemaReader, FieldsCommentsAndFaults) {
     EXPECT_EQ(fields[0].name, "NPDES");
     EXPECT_EQ(fields[1].decimals, 4);
     EXPECT_EQ(fields[2].type, tables::FieldType::Logical);
-    for (const char* bad : {"A X 1 0", "A C", "A C wide 0", "A N 5 4", "A D 6 0",
-                            "TOOLONGNAME1 C 1 0", "1A C 1 0", "A C 255 0"}) {
+    for (const char* bad :
+         {"A X 1 0", "A C", "A C wide 0", "A N 5 4", "A D 6 0", "TOOLONGNAME1 C 1 0",
+          "_0Q5_50_ABC N 5 0", "A-B C 1 0", "A.B C 1 0", "A C 255 0"}) {
         SCOPED_TRACE(bad);
         EXPECT_THROW(dbfmake::ParseSchema(bad), std::runtime_error);
     }
+}
+
+TEST(SchemaReader, NamesMayStartWithAnUnderscoreOrADigit) {
+    auto fields = dbfmake::ParseSchema("_0q5_50 N 14 4\n_ C 1\n1A C 1\n0123456789 L 1\n");
+    ASSERT_EQ(fields.size(), 4u);
+    EXPECT_EQ(fields[0].name, "_0Q5_50");
+    EXPECT_EQ(fields[1].name, "_");
+    EXPECT_EQ(fields[2].name, "1A");
+    EXPECT_EQ(fields[3].name, "0123456789");
 }
 
 class DbfmakeTool : public ::testing::Test {
@@ -77,6 +87,29 @@ TEST_F(DbfmakeTool, BuildsTheTableWithColumnsInAnyOrder) {
     table.Next();
     EXPECT_TRUE(table.IsNull("FLOW"));
     EXPECT_TRUE(table.IsNull("OK"));
+}
+
+// Underscore names (as the industry-category statistics have them) are made as written and
+// read back under those names by us and by dbfread.
+TEST_F(DbfmakeTool, UnderscoreNamesReachTheFileAsWritten) {
+    int status = -1;
+    std::string out = Run("SIC C 8\n_0Q5_50 N 14 4\n_Q10_10 N 14 4\nNOTE M 10\n",
+                          "SIC,_0Q5_50,_q10_10,NOTE\nPaper,696.5684,99.9033,x\n", status);
+    ASSERT_EQ(status, 0) << out;
+    EXPECT_TRUE(std::filesystem::exists(folder_.Path("out.dbt")));
+    tables::Table table;
+    table.Open(folder_.Path("out.dbf"));
+    EXPECT_EQ(table.Fields()[1].name, "_0Q5_50");
+    EXPECT_EQ(table.AsFloat("_0Q5_50"), 696.5684);
+    EXPECT_EQ(table.AsFloat("_Q10_10"), 99.9033);
+    table.Close();
+    std::string read = RunCommand("/usr/bin/python3 " OMBRIX_SOURCE_DIR
+                                  "/tests/platform/tables/read_with_dbfread.py " +
+                                      folder_.Path("out.dbf") + " 2>&1",
+                                  &status);
+    EXPECT_EQ(status, 0) << read;
+    EXPECT_EQ(read, R"({"NOTE": "x", "SIC": "Paper", "_0Q5_50": 696.5684, "_Q10_10": 99.9033})"
+                    "\n");
 }
 
 TEST_F(DbfmakeTool, FaultsFailWithFileLineAndField) {

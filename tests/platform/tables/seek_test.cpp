@@ -1,5 +1,9 @@
 // Indexes held in memory: index order, nearest-key seeks on text and numeric keys, rebuilds.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
 
 #include "platform/tables/table.h"
 #include "tests/platform/tables/table_fixture.h"
@@ -103,6 +107,54 @@ TEST_F(SeekTest, OwnWritesRebuildTheIndex) {
     EXPECT_EQ(table_.RecNo(), 1u);  // "C" is gone: the next key is "D"
     table_.FindNearest(std::string("ZZ"));
     EXPECT_EQ(table_.RecNo(), 8u);
+}
+
+// Lookups select their tag every time, so selecting the tag in use must not rebuild the index
+// while the file is unchanged; once the file changes, it must.
+TEST_F(SeekTest, SelectingTheTagInUseKeepsTheIndexUntilTheFileChanges) {
+    std::string path = folder_.Path("keys.dbf");
+    table_.SetIndex("KEY");
+    table_.FindNearest(std::string("D"));
+    table_.Next();
+    ASSERT_EQ(table_.RecNo(), 3u);
+
+    // Record 5's key "F" becomes "A" behind the layer's back, with size and time put back: an
+    // index that was kept still has the old order.
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    {
+        std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+        const std::streamoff headerLength = 32 + 2 * 32 + 1, recordLength = 1 + 6 + 6;
+        file.seekp(headerLength + 4 * recordLength + 1);
+        file.put('A');
+    }
+    struct timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+
+    table_.SetIndex("key");
+    EXPECT_EQ(table_.RecNo(), 3u);  // the current row stays current
+    table_.Next();
+    EXPECT_EQ(table_.RecNo(), 5u);
+    table_.FindNearest(std::string("E"));
+    EXPECT_EQ(table_.RecNo(), 5u);
+
+    // A write through another opener changes the file: the same tag now gives a fresh index.
+    Table other;
+    other.Open(path);
+    ASSERT_TRUE(other.GoToRecord(2));
+    other.Edit();
+    other.SetString("KEY", "G");
+    other.Post();
+    table_.SetIndex("KEY");
+    EXPECT_EQ(IndexOrder(), (std::vector<std::uint32_t>{7, 5, 4, 1, 3, 2, 6}));
+
+    // Another tag and back again rebuilds as well.
+    table_.SetIndex("NUM");
+    table_.FindNearest(9.5);
+    EXPECT_EQ(table_.RecNo(), 1u);
+    table_.SetIndex("KEY");
+    table_.FindNearest(std::string("E"));
+    EXPECT_EQ(table_.RecNo(), 2u);
 }
 
 TEST_F(SeekTest, PrefixLookup) {

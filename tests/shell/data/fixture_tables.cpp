@@ -16,8 +16,8 @@
 
 namespace fixture {
 
-tables::FieldDef Field(const std::string& spec) {
-    std::istringstream in(spec);
+tables::FieldDef Field(const std::string& fieldText) {
+    std::istringstream in(fieldText);
     tables::FieldDef field;
     char type = 'C';
     in >> field.name >> type >> field.width;
@@ -28,10 +28,10 @@ tables::FieldDef Field(const std::string& spec) {
     return field;
 }
 
-void CreateTable(const std::string& nativePath, const std::vector<std::string>& fieldSpecs) {
+void CreateTable(const std::string& nativePath, const std::vector<std::string>& fieldTexts) {
     std::vector<tables::FieldDef> fields;
-    for (const std::string& spec : fieldSpecs) {
-        fields.push_back(Field(spec));
+    for (const std::string& fieldText : fieldTexts) {
+        fields.push_back(Field(fieldText));
     }
     const bool leadingUnderscore = std::any_of(fields.begin(), fields.end(), [](const auto& f) {
         return !f.name.empty() && f.name[0] == '_';

@@ -10,10 +10,10 @@
 namespace fixture {
 
 // A field definition: "NAME C 20", "FLOW N 12 3", "KNOWN L 1", "SWMEMO M 10".
-tables::FieldDef Field(const std::string& spec);
+tables::FieldDef Field(const std::string& fieldText);
 
 // Writes an empty table (and an empty memo file when a field is a memo).
-void CreateTable(const std::string& nativePath, const std::vector<std::string>& fieldSpecs);
+void CreateTable(const std::string& nativePath, const std::vector<std::string>& fieldTexts);
 
 // Appends one row; values by field name as text ("" leaves the field blank).
 void AppendRow(const std::string& nativePath,
