@@ -123,31 +123,17 @@ class zonaromain {
 
     // Running.
     void PrepareRun();
+    void PrepareFlowTerms();
+    void SourceTerms(double t, double* terms) const;
+    void StepSources(double t, double middle, double tEnd);
+    template <int N>
+    void FlowShares(const double* conc, double* dconc) const;
+    template <int N>
     void Derivatives(const double* sourceTerms, const double* conc, double* dconc, double* dload);
     template <int N>
-    void StepFixed(double t, double tEnd, double h, long step);
-    template <int M>
-    void RungeKuttaStep(const double* c, const double* s0, double h);
-    void PreparePropagator();
-    template <class StepFunction>
-    void TimeLoop(StepFunction stepOnce);
-    // exp(-k (time - origin)) at the three stage times of a step: from the value at the step's
-    // start by constant factors, taken afresh every hour of steps, at a source's start and
-    // on a shortened step.
-    struct DecayClock {
-        double half = 1.0;  // exp(-k h/2)
-        double full = 1.0;  // exp(-k h)
-        double atStart = 0.0;
-        bool valid = false;
-        void Stages(double k, double origin, const double (&times)[3], bool exact, long step,
-                    double (&out)[3]);
-    };
-    void PrepareSources();
-    // The sources' share of each node's derivative at the three stage times of a step.
-    void StepSourceTerms(const double (&times)[3], bool exact, long step);
-    bool DecayingRates(size_t i, const double (&times)[3], bool exact, long step,
-                       double (&rates)[3]);
     void Step(double t, double tEnd, double h, long step);
+    template <int N>
+    void TimeLoop();
     void Saturate();
     double Saturated(size_t n, double c);
     void Expose(double t, double h, long step);
@@ -198,21 +184,22 @@ class zonaromain {
     int rollingIndex_ = 0;
     long hourMarkStep_ = 0;
 
-    // Work arrays of the time loop, allocated once before the first step.
+    // Work arrays of the time loop and per-run constants, made once before the first step.
     std::vector<double> stage_;      // 4 stages x nodes
     std::vector<double> trial_;      // nodes
     std::vector<double> loadStage_;  // 4 stages x sinks
-    std::vector<double> inverseVolume_;
-    std::vector<double> stepPropagator_;       // nodes x nodes: P of a full step
-    std::vector<double> startSourceWeights_;   // Q0
-    std::vector<double> middleSourceWeights_;  // Q1
-    std::vector<double> flowCoefficients_;     // nodes x nodes: rate / V of the flows
-    std::vector<double> perDay_;               // mass / duration of each incremental source
-    std::vector<double> activeEnd_;            // the later of start + window and start + duration
-    std::vector<int> sourceNodes_;             // the nodes that hold sources, ascending
-    std::vector<double> sourceTerms_;          // 3 x nodes: the sources' share of each derivative
-    std::vector<DecayClock> earlyClocks_;      // exp(-k (t - start)) per source
-    std::vector<DecayClock> lateClocks_;       // exp(-k (t - start - duration)) per source
+    // The flows' terms of the derivative, node by node and within a node in flow order.
+    std::vector<double> termRate_;     // rate x multiplier, negative for a flow out of the node
+    std::vector<double> termVolume_;   // volume of the term's node
+    std::vector<int> termOf_;          // node whose concentration the term takes
+    std::vector<size_t> nodeTermEnd_;  // per node, one past its last term
+    std::vector<double> perDay_;       // mass / duration of each source
+    std::vector<size_t> liveSources_;  // sources in a node of the model, in file order
+    std::vector<int> liveZones_;       // the node of each live source
+    // E x multiplier / V of each live source at the step's start, middle and end.
+    std::vector<double> sourceStage_;  // 3 x live sources
+    double sourceEndTime_ = 0;         // the time of the end row, to start the next step with
+    bool sourceEndValid_ = false;
     mutable const std::vector<PatternEntry>* personList_ = nullptr;
     mutable size_t personIndex_ = 0;
     mutable double dayStart_ = 0;  // 7 x week + day of personList_

@@ -1,7 +1,7 @@
 // The multi-zone model's time loop: fourth-order Runge-Kutta steps, saturation and exposure.
 #include <algorithm>
 #include <cmath>
-#include <type_traits>
+#include <utility>
 
 #include "consumer/model/zonaromain.h"
 #include "consumer/model/zonaromain_sources.h"
@@ -25,10 +25,74 @@ double zonaromain::AverageDailyConcentration() const {
 }
 
 double zonaromain::EmissionRate(const Source& source, double t) const {
-    const double k = source.rate;
-    const double early = std::exp(-(k * (t - source.start)));
-    const double late = std::exp(-(k * (t - source.start - source.duration)));
-    return RateOf(source, source.mass / source.duration, t, early, late);
+    return RateOf(source, source.mass / source.duration, t);
+}
+
+namespace {
+
+// A term of the flows' share of a node's derivative: + rate C(from) / V for a flow into the
+// node, - rate C(node) / V for a flow out of it.
+struct FlowTerm {
+    int node = 0;
+    int of = 0;  // the node whose concentration the term takes
+    bool into = false;
+};
+
+// The terms node by node, and within a node in flow order; each flow gives two.
+template <class Pairs>
+constexpr void ForEachFlowTerm(int nodes, size_t flowCount, Pairs pair, auto&& take) {
+    for (int n = 0; n < nodes; ++n) {
+        for (size_t i = 0; i < flowCount; ++i) {
+            const auto [from, to] = pair(i);
+            if (to == n)
+                take(FlowTerm{n, from, true}, i);
+            if (from == n)
+                take(FlowTerm{n, n, false}, i);
+        }
+    }
+}
+
+// The terms for N zones, whose flows are the first N (N + 1) pairs of the fixed table.
+template <int N>
+struct FixedFlowTerms {
+    static constexpr size_t kCount = 2 * N * (N + 1);
+    std::array<FlowTerm, kCount> terms{};
+    std::array<size_t, N + 1> nodeEnd{};
+    constexpr FixedFlowTerms() {
+        size_t j = 0;
+        ForEachFlowTerm(
+            N + 1, N * (N + 1),
+            [](size_t i) {
+                return std::pair<int, int>(zonaromain::kFlowPairs[i][0],
+                                           zonaromain::kFlowPairs[i][1]);
+            },
+            [&](FlowTerm term, size_t) {
+                terms[j++] = term;
+                nodeEnd[static_cast<size_t>(term.node)] = j;
+            });
+    }
+};
+
+}  // namespace
+
+void zonaromain::PrepareFlowTerms() {
+    const size_t nodes = conc_.size();
+    termRate_.clear();
+    termVolume_.clear();
+    termOf_.clear();
+    nodeTermEnd_.assign(nodes, 0);
+    ForEachFlowTerm(
+        static_cast<int>(nodes), flows_.size(),
+        [this](size_t i) { return std::pair<int, int>(flows_[i].from, flows_[i].to); },
+        [this](FlowTerm term, size_t i) {
+            const double rate = flows_[i].rate * airFlowMultiplier_;
+            // d - x is d + (-x), and (-r) C / V is -(r C / V), bit for bit: an outflow's
+            // term is carried as a negative rate and added.
+            termRate_.push_back(term.into ? rate : -rate);
+            termVolume_.push_back(volume_[static_cast<size_t>(term.node)]);
+            termOf_.push_back(term.of);
+            nodeTermEnd_[static_cast<size_t>(term.node)] = termRate_.size();
+        });
 }
 
 void zonaromain::PrepareRun() {
@@ -36,24 +100,20 @@ void zonaromain::PrepareRun() {
     stage_.assign(4 * nodes, 0.0);
     trial_.assign(nodes, 0.0);
     loadStage_.assign(4 * sinks_.size(), 0.0);
-    sourceTerms_.assign(3 * nodes, 0.0);
-    PrepareSources();
-    // The derivative multiplies by 1/V: a division per term would dominate the run's time.
-    inverseVolume_.resize(nodes);
-    for (size_t n = 0; n < nodes; ++n)
-        inverseVolume_[n] = 1.0 / volume_[n];
-    // The flows as a matrix: dC(n)/dt gets coefficient(n, m) x C(m) from them, with
-    // coefficient(to, from) = rate / V(to) for a flow into a node and -rate / V(from) on the
-    // diagonal for a flow out of it.
-    flowCoefficients_.assign(nodes * nodes, 0.0);
-    for (const Flow& flow : flows_) {
-        const double rate = flow.rate * airFlowMultiplier_;
-        const size_t from = static_cast<size_t>(flow.from);
-        const size_t to = static_cast<size_t>(flow.to);
-        flowCoefficients_[to * nodes + from] += rate * inverseVolume_[to];
-        flowCoefficients_[from * nodes + from] -= rate * inverseVolume_[from];
+    PrepareFlowTerms();
+    perDay_.assign(sources_.size(), 0.0);
+    liveSources_.clear();
+    liveZones_.clear();
+    for (size_t i = 0; i < sources_.size(); ++i) {
+        const Source& source = sources_[i];
+        perDay_[i] = source.mass / source.duration;
+        if (source.zone >= 0 && source.zone <= zones_) {
+            liveSources_.push_back(i);
+            liveZones_.push_back(source.zone);
+        }
     }
-    PreparePropagator();
+    sourceStage_.assign(3 * liveSources_.size(), 0.0);
+    sourceEndValid_ = false;
     overrideEnd_ = -1e300;
     for (const PatternEntry& entry : override_)
         overrideEnd_ = std::max(overrideEnd_, entry.end);
@@ -61,76 +121,110 @@ void zonaromain::PrepareRun() {
     personIndex_ = 0;
 }
 
-// The sources' share first, then the flows node by node, then the sinks.
-void zonaromain::Derivatives(const double* sourceTerms, const double* conc, double* dconc,
-                             double* dload) {
-    const int nodes = zones_ + 1;
-    const double* inv = inverseVolume_.data();
-    const double* coefficients = flowCoefficients_.data();
-    for (int n = 0; n < nodes; ++n) {
-        double d = sourceTerms[n];
-        const double* row = coefficients + static_cast<size_t>(n) * static_cast<size_t>(nodes);
-        for (int m = 0; m < nodes; ++m)
-            d += row[m] * conc[m];
-        dconc[n] = d;
+// The flows' share of every node's derivative, each node's terms summed in flow order. With
+// the zone count known (N > 0) the terms' nodes are constants and the loops unroll.
+template <int N>
+inline void zonaromain::FlowShares(const double* c, double* d) const {
+    const double* rate = termRate_.data();
+    const double* volume = termVolume_.data();
+    if constexpr (N > 0) {
+        static constexpr FixedFlowTerms<N> kLayout;
+        constexpr size_t count = FixedFlowTerms<N>::kCount;
+        double share[count];
+        for (size_t j = 0; j < count; ++j)
+            share[j] = rate[j] * c[kLayout.terms[j].of] / volume[j];
+        size_t j = 0;
+        for (size_t n = 0; n <= static_cast<size_t>(N); ++n) {
+            double sum = 0.0;
+            for (; j < kLayout.nodeEnd[n]; ++j)
+                sum += share[j];
+            d[n] = sum;
+        }
+    } else {
+        const int* of = termOf_.data();
+        size_t j = 0;
+        for (size_t n = 0; n < nodeTermEnd_.size(); ++n) {
+            double sum = 0.0;
+            for (; j < nodeTermEnd_[n]; ++j)
+                sum += rate[j] * c[of[j]] / volume[j];
+            d[n] = sum;
+        }
     }
+}
+
+// Per node: the flows, then the sources (E / V), then the sinks.
+template <int N>
+inline void zonaromain::Derivatives(const double* sourceTerms, const double* conc, double* dconc,
+                                    double* dload) {
+    FlowShares<N>(conc, dconc);
+    const int* zones = liveZones_.data();
+    for (size_t j = 0; j < liveZones_.size(); ++j)
+        dconc[zones[j]] += sourceTerms[j];
+    const int nodes = zones_ + 1;
     for (size_t i = 0; i < sinks_.size(); ++i) {
         const Sink& sink = sinks_[i];
         const int n = sink.zone;
         if (n < 0 || n >= nodes)
             continue;
+        const double v = volume_[static_cast<size_t>(n)];
         if (sink.kind == kFirstOrder) {
-            dconc[n] -= sink.first * firstOrderMultiplier_ * conc[n] * inv[n];
+            dconc[n] -= sink.first * firstOrderMultiplier_ * conc[n] / v;
         } else {
             const double ka = sink.first * adsorptionMultiplier_;
             const double kd = sink.second * desorptionMultiplier_;
-            dconc[n] +=
-                -ka * sink.third * conc[n] * inv[n] + kd * sink.third * sink.loading * inv[n];
+            dconc[n] += -ka * sink.third * conc[n] / v + kd * sink.third * sink.loading / v;
             dload[i] = ka * sink.third * conc[n] - kd * sink.third * sink.loading;
         }
     }
 }
 
-void zonaromain::Step(double t, double tEnd, double h, long step) {
-    const size_t nodes = conc_.size();
+// One classical fourth-order Runge-Kutta step: k1 at t, k2 and k3 at t + h/2, k4 at the step's
+// end; sink loadings advance by the same weights from stage derivatives taken with the
+// loadings of the step's start. Then saturation.
+template <int N>
+inline void zonaromain::Step(double t, double tEnd, double h, long) {
+    constexpr size_t kLocal = N > 0 ? 5 * (N + 1) : 1;
+    double local[kLocal];
+    const size_t nodes = N > 0 ? static_cast<size_t>(N + 1) : conc_.size();
+    double* k1 = N > 0 ? local : stage_.data();
+    double* k2 = k1 + nodes;
+    double* k3 = k2 + nodes;
+    double* k4 = k3 + nodes;
+    double* y = N > 0 ? k4 + nodes : trial_.data();
     const size_t sinks = sinks_.size();
-    double* k[4];
-    double* l[4];
-    for (size_t s = 0; s < 4; ++s) {
-        k[s] = stage_.data() + s * nodes;
-        l[s] = loadStage_.data() + s * sinks;
-    }
-    const double times[3] = {t, t + h / 2, tEnd};
-    StepSourceTerms(times, h != kStep, step);
-    const double* startTerms = sourceTerms_.data();
-    const double* midTerms = startTerms + nodes;
-    const double* endTerms = midTerms + nodes;
+    double* l1 = loadStage_.data();
+    double* l2 = l1 + sinks;
+    double* l3 = l2 + sinks;
+    double* l4 = l3 + sinks;
+    const double half = h / 2;
+    const double sixth = h / 6;
+    StepSources(t, t + half, tEnd);
+    const size_t live = liveSources_.size();
+    const double* atStart = sourceStage_.data();
+    const double* atMiddle = atStart + live;
+    const double* atEnd = atMiddle + live;
 
-    const double* c = conc_.data();
-    double* trial = trial_.data();
-    Derivatives(startTerms, c, k[0], l[0]);
+    double* c = conc_.data();
+    Derivatives<N>(atStart, c, k1, l1);
     for (size_t n = 0; n < nodes; ++n)
-        trial[n] = c[n] + h / 2 * k[0][n];
-    Derivatives(midTerms, trial, k[1], l[1]);
+        y[n] = c[n] + half * k1[n];
+    Derivatives<N>(atMiddle, y, k2, l2);
     for (size_t n = 0; n < nodes; ++n)
-        trial[n] = c[n] + h / 2 * k[1][n];
-    Derivatives(midTerms, trial, k[2], l[2]);
+        y[n] = c[n] + half * k2[n];
+    Derivatives<N>(atMiddle, y, k3, l3);
     for (size_t n = 0; n < nodes; ++n)
-        trial[n] = c[n] + h * k[2][n];
-    Derivatives(endTerms, trial, k[3], l[3]);
-    for (size_t n = 0; n < nodes; ++n) {
-        conc_[n] = c[n] + h / 6 * (k[0][n] + 2 * k[1][n] + 2 * k[2][n] + k[3][n]);
-    }
+        y[n] = c[n] + h * k3[n];
+    Derivatives<N>(atEnd, y, k4, l4);
+    for (size_t n = 0; n < nodes; ++n)
+        c[n] = c[n] + sixth * (k1[n] + 2 * k2[n] + 2 * k3[n] + k4[n]);
     for (size_t i = 0; i < sinks; ++i) {
         if (sinks_[i].kind != kLangmuir)
             continue;
-        sinks_[i].loading += h / 6 * (l[0][i] + 2 * l[1][i] + 2 * l[2][i] + l[3][i]);
+        sinks_[i].loading += sixth * (l1[i] + 2 * l2[i] + 2 * l3[i] + l4[i]);
     }
     Saturate();
 }
 
-// The same step for N zones without sinks, with the node count known to the compiler: the
-// same arithmetic in the same order, held in registers.
 // Holds a node at saturation: the excess condenses, and condensed mass returns as the air
 // falls below saturation.
 inline double zonaromain::Saturated(size_t n, double c) {
@@ -151,109 +245,12 @@ inline double zonaromain::Saturated(size_t n, double c) {
     return c;
 }
 
-template <int N>
-void zonaromain::StepFixed(double t, double tEnd, double h, long step) {
-    constexpr int M = N + 1;
-    const double times[3] = {t, t + h / 2, tEnd};
-    StepSourceTerms(times, h != kStep, step);
-    const double* s0 = sourceTerms_.data();
-    const double* s1 = s0 + M;
-    const double* s2 = s1 + M;
-    double c[M];
-    for (int n = 0; n < M; ++n)
-        c[n] = conc_[static_cast<size_t>(n)];
-    if (h != kStep) {
-        RungeKuttaStep<M>(c, s0, h);
-        return;
-    }
-    // With flows only, the step is linear: C' = P C + Q0 s0 + Q1 s1 + (h/6) s2.
-    const double* p = stepPropagator_.data();
-    const double* q0 = startSourceWeights_.data();
-    const double* q1 = middleSourceWeights_.data();
-    // Nodes without sources add nothing to the source part.
-    const int* sourceNodes = sourceNodes_.data();
-    const size_t sourceNodeCount = sourceNodes_.size();
-    for (int n = 0; n < M; ++n) {
-        double fromSources = h / 6 * s2[n];
-        for (size_t j = 0; j < sourceNodeCount; ++j) {
-            const int m = sourceNodes[j];
-            fromSources += q0[n * M + m] * s0[m] + q1[n * M + m] * s1[m];
-        }
-        double fromAir = 0.0;
-        for (int m = 0; m < M; ++m)
-            fromAir += p[n * M + m] * c[m];
-        conc_[static_cast<size_t>(n)] = Saturated(static_cast<size_t>(n), fromAir + fromSources);
-    }
-}
-
-// One classical fourth-order Runge-Kutta step of the flows and sources, stage by stage.
-template <int M>
-void zonaromain::RungeKuttaStep(const double* c, const double* s0, double h) {
-    const double* a = flowCoefficients_.data();
-    auto derivative = [&](const double* x, const double* source, double* d) {
-        for (int n = 0; n < M; ++n) {
-            double sum = source[n];
-            for (int m = 0; m < M; ++m)
-                sum += a[n * M + m] * x[m];
-            d[n] = sum;
-        }
-    };
-    double k1[M], k2[M], k3[M], k4[M], y[M];
-    derivative(c, s0, k1);
-    for (int n = 0; n < M; ++n)
-        y[n] = c[n] + h / 2 * k1[n];
-    derivative(y, s0 + M, k2);
-    for (int n = 0; n < M; ++n)
-        y[n] = c[n] + h / 2 * k2[n];
-    derivative(y, s0 + M, k3);
-    for (int n = 0; n < M; ++n)
-        y[n] = c[n] + h * k3[n];
-    derivative(y, s0 + 2 * M, k4);
-    for (int n = 0; n < M; ++n) {
-        conc_[static_cast<size_t>(n)] = c[n] + h / 6 * (k1[n] + 2 * k2[n] + 2 * k3[n] + k4[n]);
-    }
-    Saturate();
-}
-
-// For a full step h of the linear flow system with B = h A (A the flow matrix), the four
-// Runge-Kutta stages combine to C' = P C + Q0 s0 + Q1 s1 + (h/6) s2 with
-// P = I + B + B^2/2 + B^3/6 + B^4/24, Q0 = h/6 (I + B + B^2/2 + B^3/4) and
-// Q1 = h/6 (4 I + 2 B + B^2/2), s0, s1, s2 the sources' terms at the start, middle and end.
-void zonaromain::PreparePropagator() {
-    const size_t m = conc_.size();
-    auto multiply = [m](const std::vector<double>& x, const std::vector<double>& y) {
-        std::vector<double> z(m * m, 0.0);
-        for (size_t i = 0; i < m; ++i) {
-            for (size_t j = 0; j < m; ++j) {
-                for (size_t k = 0; k < m; ++k)
-                    z[i * m + j] += x[i * m + k] * y[k * m + j];
-            }
-        }
-        return z;
-    };
-    std::vector<double> b(m * m);
-    for (size_t i = 0; i < m * m; ++i)
-        b[i] = kStep * flowCoefficients_[i];
-    const std::vector<double> b2 = multiply(b, b);
-    const std::vector<double> b3 = multiply(b2, b);
-    const std::vector<double> b4 = multiply(b3, b);
-    stepPropagator_.assign(m * m, 0.0);
-    startSourceWeights_.assign(m * m, 0.0);
-    middleSourceWeights_.assign(m * m, 0.0);
-    for (size_t i = 0; i < m * m; ++i) {
-        const double identity = i % (m + 1) == 0 ? 1.0 : 0.0;
-        stepPropagator_[i] = identity + b[i] + b2[i] / 2 + b3[i] / 6 + b4[i] / 24;
-        startSourceWeights_[i] = kStep / 6 * (identity + b[i] + b2[i] / 2 + b3[i] / 4);
-        middleSourceWeights_[i] = kStep / 6 * (4 * identity + 2 * b[i] + b2[i] / 2);
-    }
-}
-
-void zonaromain::Saturate() {
+inline void zonaromain::Saturate() {
     for (size_t n = 0; n < conc_.size(); ++n)
         conc_[n] = Saturated(n, conc_[n]);
 }
 
-const zonaromain::PatternEntry* zonaromain::PersonAt(double t) const {
+inline const zonaromain::PatternEntry* zonaromain::PersonAt(double t) const {
     if (t <= overrideEnd_) {
         for (const PatternEntry& entry : override_) {
             if (entry.start > t)
@@ -298,7 +295,7 @@ const zonaromain::PatternEntry* zonaromain::PersonAt(double t) const {
     return found;
 }
 
-void zonaromain::Expose(double t, double h, long step) {
+inline void zonaromain::Expose(double t, double h, long step) {
     const PatternEntry* entry = PersonAt(t);
     if (entry && entry->zone >= 0 && entry->zone <= zones_) {
         const double c = conc_[static_cast<size_t>(entry->zone)];
@@ -330,8 +327,8 @@ void zonaromain::Expose(double t, double h, long step) {
 
 // The time loop: step (saturation included), follow the person. Time is the start plus a whole
 // number of steps; a step ends where the next starts, the last one at the end time.
-template <class StepFunction>
-[[gnu::flatten]] void zonaromain::TimeLoop(StepFunction stepOnce) {
+template <int N>
+void zonaromain::TimeLoop() {
     const double t0 = currentTime_;
     for (long step = 0;; ++step) {
         const double t = t0 + static_cast<double>(step) * kStep;
@@ -340,7 +337,7 @@ template <class StepFunction>
         const double next = t0 + static_cast<double>(step + 1) * kStep;
         const bool last = !(next < endTime_);
         const double h = last ? endTime_ - t : kStep;
-        stepOnce(t, last ? endTime_ : next, h, step);
+        Step<N>(t, last ? endTime_ : next, h, step);
         Expose(t, h, step);
     }
 }
@@ -349,22 +346,23 @@ void zonaromain::Run() {
     if (!(currentTime_ < endTime_) || zones_ < 1)
         return;
     PrepareRun();
-    const bool simple = sinks_.empty();
-    auto fixed = [this](auto zones) {
-        TimeLoop([this](double t, double tEnd, double h, long step) {
-            StepFixed<decltype(zones)::value>(t, tEnd, h, step);
-        });
-    };
-    if (simple && zones_ == 1) {
-        fixed(std::integral_constant<int, 1>());
-    } else if (simple && zones_ == 2) {
-        fixed(std::integral_constant<int, 2>());
-    } else if (simple && zones_ == 3) {
-        fixed(std::integral_constant<int, 3>());
-    } else if (simple && zones_ == 4) {
-        fixed(std::integral_constant<int, 4>());
-    } else {
-        TimeLoop([this](double t, double tEnd, double h, long step) { Step(t, tEnd, h, step); });
+    // The zone counts this program writes get a loop with the node count fixed.
+    switch (zones_) {
+        case 1:
+            TimeLoop<1>();
+            break;
+        case 2:
+            TimeLoop<2>();
+            break;
+        case 3:
+            TimeLoop<3>();
+            break;
+        case 4:
+            TimeLoop<4>();
+            break;
+        default:
+            TimeLoop<0>();
+            break;
     }
     currentTime_ = endTime_;
 }
