@@ -220,6 +220,8 @@ TEST(TransferFile, OnlyTheFileNamesExtensionIsReplaced) {
     EXPECT_EQ(comtransfer::TransferPath("C:\\app.old\\xfer.cmi"), "C:\\app.old\\xfer.trn");
     EXPECT_EQ(comtransfer::TransferPath("/tmp/a.b/xfer.cmi"), "/tmp/a.b/xfer.trn");
     EXPECT_EQ(comtransfer::TransferPath("/tmp/a.b/xfer"), "/tmp/a.b/xfer.trn");
+    // The extension is what follows the name's last point.
+    EXPECT_EQ(comtransfer::TransferPath("/tmp/a.b/run.2.cmi"), "/tmp/a.b/run.2.trn");
 }
 
 TEST(TransferFile, DuringUseRateCoversTheHoursFromTheStartForTheDuration) {
