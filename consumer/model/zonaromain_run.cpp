@@ -95,25 +95,30 @@ void zonaromain::PrepareFlowTerms() {
         });
 }
 
+void zonaromain::PrepareSources() {
+    const size_t nodes = conc_.size();
+    perDay_.assign(sources_.size(), 0.0);
+    for (size_t i = 0; i < sources_.size(); ++i)
+        perDay_[i] = sources_[i].mass / sources_[i].duration;
+    sourceOrder_.clear();
+    nodeSourceEnd_.assign(nodes, 0);
+    for (size_t n = 0; n < nodes; ++n) {
+        for (size_t i = 0; i < sources_.size(); ++i) {
+            if (sources_[i].zone == static_cast<int>(n))
+                sourceOrder_.push_back(i);
+        }
+        nodeSourceEnd_[n] = sourceOrder_.size();
+    }
+    sourceTermRows_.assign(5 * sourceOrder_.size(), 0.0);
+}
+
 void zonaromain::PrepareRun() {
     const size_t nodes = conc_.size();
     stage_.assign(4 * nodes, 0.0);
     trial_.assign(nodes, 0.0);
     loadStage_.assign(4 * sinks_.size(), 0.0);
     PrepareFlowTerms();
-    perDay_.assign(sources_.size(), 0.0);
-    liveSources_.clear();
-    liveZones_.clear();
-    for (size_t i = 0; i < sources_.size(); ++i) {
-        const Source& source = sources_[i];
-        perDay_[i] = source.mass / source.duration;
-        if (source.zone >= 0 && source.zone <= zones_) {
-            liveSources_.push_back(i);
-            liveZones_.push_back(source.zone);
-        }
-    }
-    sourceStage_.assign(3 * liveSources_.size(), 0.0);
-    sourceEndValid_ = false;
+    PrepareSources();
     overrideEnd_ = -1e300;
     for (const PatternEntry& entry : override_)
         overrideEnd_ = std::max(overrideEnd_, entry.end);
@@ -121,12 +126,15 @@ void zonaromain::PrepareRun() {
     personIndex_ = 0;
 }
 
-// The flows' share of every node's derivative, each node's terms summed in flow order. With
-// the zone count known (N > 0) the terms' nodes are constants and the loops unroll.
+// Per node: the flows in flow order, then the sources (E / V), then the sinks. N > 0: N zones
+// and no sinks, so that the terms' nodes are constants and the loops unroll; N = 0: any model.
 template <int N>
-inline void zonaromain::FlowShares(const double* c, double* d) const {
+inline void zonaromain::Derivatives(const double* sourceTerms, const double* c, double* d,
+                                    double* dload) {
     const double* rate = termRate_.data();
     const double* volume = termVolume_.data();
+    const size_t* sourceEnd = nodeSourceEnd_.data();
+    size_t k = 0;
     if constexpr (N > 0) {
         static constexpr FixedFlowTerms<N> kLayout;
         constexpr size_t count = FixedFlowTerms<N>::kCount;
@@ -138,28 +146,22 @@ inline void zonaromain::FlowShares(const double* c, double* d) const {
             double sum = 0.0;
             for (; j < kLayout.nodeEnd[n]; ++j)
                 sum += share[j];
+            for (; k < sourceEnd[n]; ++k)
+                sum += sourceTerms[k];
             d[n] = sum;
         }
-    } else {
-        const int* of = termOf_.data();
-        size_t j = 0;
-        for (size_t n = 0; n < nodeTermEnd_.size(); ++n) {
-            double sum = 0.0;
-            for (; j < nodeTermEnd_[n]; ++j)
-                sum += rate[j] * c[of[j]] / volume[j];
-            d[n] = sum;
-        }
+        return;
     }
-}
-
-// Per node: the flows, then the sources (E / V), then the sinks.
-template <int N>
-inline void zonaromain::Derivatives(const double* sourceTerms, const double* conc, double* dconc,
-                                    double* dload) {
-    FlowShares<N>(conc, dconc);
-    const int* zones = liveZones_.data();
-    for (size_t j = 0; j < liveZones_.size(); ++j)
-        dconc[zones[j]] += sourceTerms[j];
+    const int* of = termOf_.data();
+    size_t j = 0;
+    for (size_t n = 0; n < nodeTermEnd_.size(); ++n) {
+        double sum = 0.0;
+        for (; j < nodeTermEnd_[n]; ++j)
+            sum += rate[j] * c[of[j]] / volume[j];
+        for (; k < sourceEnd[n]; ++k)
+            sum += sourceTerms[k];
+        d[n] = sum;
+    }
     const int nodes = zones_ + 1;
     for (size_t i = 0; i < sinks_.size(); ++i) {
         const Sink& sink = sinks_[i];
@@ -168,21 +170,23 @@ inline void zonaromain::Derivatives(const double* sourceTerms, const double* con
             continue;
         const double v = volume_[static_cast<size_t>(n)];
         if (sink.kind == kFirstOrder) {
-            dconc[n] -= sink.first * firstOrderMultiplier_ * conc[n] / v;
+            d[n] -= sink.first * firstOrderMultiplier_ * c[n] / v;
         } else {
             const double ka = sink.first * adsorptionMultiplier_;
             const double kd = sink.second * desorptionMultiplier_;
-            dconc[n] += -ka * sink.third * conc[n] / v + kd * sink.third * sink.loading / v;
-            dload[i] = ka * sink.third * conc[n] - kd * sink.third * sink.loading;
+            d[n] += -ka * sink.third * c[n] / v + kd * sink.third * sink.loading / v;
+            dload[i] = ka * sink.third * c[n] - kd * sink.third * sink.loading;
         }
     }
 }
 
 // One classical fourth-order Runge-Kutta step: k1 at t, k2 and k3 at t + h/2, k4 at the step's
 // end; sink loadings advance by the same weights from stage derivatives taken with the
-// loadings of the step's start. Then saturation.
+// loadings of the step's start. Then saturation. The next step's source terms depend on time
+// alone; they are worked out between the stages, where they wait for no result of this step.
 template <int N>
-inline void zonaromain::Step(double t, double tEnd, double h, long) {
+inline void zonaromain::Step(const StepTimes& times, const SourceRows& rows,
+                             const StepTimes* next) {
     constexpr size_t kLocal = N > 0 ? 5 * (N + 1) : 1;
     double local[kLocal];
     const size_t nodes = N > 0 ? static_cast<size_t>(N + 1) : conc_.size();
@@ -196,25 +200,25 @@ inline void zonaromain::Step(double t, double tEnd, double h, long) {
     double* l2 = l1 + sinks;
     double* l3 = l2 + sinks;
     double* l4 = l3 + sinks;
+    const double h = times.h;
     const double half = h / 2;
     const double sixth = h / 6;
-    StepSources(t, t + half, tEnd);
-    const size_t live = liveSources_.size();
-    const double* atStart = sourceStage_.data();
-    const double* atMiddle = atStart + live;
-    const double* atEnd = atMiddle + live;
 
     double* c = conc_.data();
-    Derivatives<N>(atStart, c, k1, l1);
+    Derivatives<N>(rows.start, c, k1, l1);
+    if (next)
+        SourceTerms(next->middle, rows.nextMiddle);
     for (size_t n = 0; n < nodes; ++n)
         y[n] = c[n] + half * k1[n];
-    Derivatives<N>(atMiddle, y, k2, l2);
+    Derivatives<N>(rows.middle, y, k2, l2);
+    if (next)
+        SourceTerms(next->end, rows.nextEnd);
     for (size_t n = 0; n < nodes; ++n)
         y[n] = c[n] + half * k2[n];
-    Derivatives<N>(atMiddle, y, k3, l3);
+    Derivatives<N>(rows.middle, y, k3, l3);
     for (size_t n = 0; n < nodes; ++n)
         y[n] = c[n] + h * k3[n];
-    Derivatives<N>(atEnd, y, k4, l4);
+    Derivatives<N>(rows.end, y, k4, l4);
     for (size_t n = 0; n < nodes; ++n)
         c[n] = c[n] + sixth * (k1[n] + 2 * k2[n] + 2 * k3[n] + k4[n]);
     for (size_t i = 0; i < sinks; ++i) {
@@ -325,20 +329,51 @@ inline void zonaromain::Expose(double t, double h, long step) {
     }
 }
 
-// The time loop: step (saturation included), follow the person. Time is the start plus a whole
-// number of steps; a step ends where the next starts, the last one at the end time.
+// The times of a step: the start plus a whole number of steps; a step ends where the next
+// starts, the last one (shortened) at the end time. False when the step is past the end.
+inline bool zonaromain::TimesOf(long step, double t0, StepTimes& times) const {
+    const double t = t0 + static_cast<double>(step) * kStep;
+    if (!(t < endTime_))
+        return false;
+    const double next = t0 + static_cast<double>(step + 1) * kStep;
+    const bool last = !(next < endTime_);
+    times.t = t;
+    times.h = last ? endTime_ - t : kStep;
+    times.middle = t + times.h / 2;
+    times.end = last ? endTime_ : next;
+    return true;
+}
+
+// The time loop: step (saturation included), follow the person. The source terms at a step's
+// end are those at the next step's start (the same time), so five rows of them rotate.
 template <int N>
 void zonaromain::TimeLoop() {
     const double t0 = currentTime_;
+    StepTimes times;
+    if (!TimesOf(0, t0, times))
+        return;
+    const size_t count = sourceOrder_.size();
+    double* row[5];
+    for (size_t i = 0; i < 5; ++i)
+        row[i] = sourceTermRows_.data() + i * count;
+    SourceTerms(times.t, row[0]);
+    SourceTerms(times.middle, row[1]);
+    SourceTerms(times.end, row[2]);
     for (long step = 0;; ++step) {
-        const double t = t0 + static_cast<double>(step) * kStep;
-        if (!(t < endTime_))
+        StepTimes next;
+        const bool more = TimesOf(step + 1, t0, next);
+        Step<N>(times, SourceRows{row[0], row[1], row[2], row[3], row[4]}, more ? &next : nullptr);
+        Expose(times.t, times.h, step);
+        if (!more)
             break;
-        const double next = t0 + static_cast<double>(step + 1) * kStep;
-        const bool last = !(next < endTime_);
-        const double h = last ? endTime_ - t : kStep;
-        Step<N>(t, last ? endTime_ : next, h, step);
-        Expose(t, h, step);
+        // start := end, middle and end := the next step's, the old start and middle rows free.
+        double* freed[2] = {row[0], row[1]};
+        row[0] = row[2];
+        row[1] = row[3];
+        row[2] = row[4];
+        row[3] = freed[0];
+        row[4] = freed[1];
+        times = next;
     }
 }
 
@@ -346,8 +381,9 @@ void zonaromain::Run() {
     if (!(currentTime_ < endTime_) || zones_ < 1)
         return;
     PrepareRun();
-    // The zone counts this program writes get a loop with the node count fixed.
-    switch (zones_) {
+    // Models without sinks of the zone counts this program writes get a loop with the node
+    // count fixed.
+    switch (sinks_.empty() ? zones_ : 0) {
         case 1:
             TimeLoop<1>();
             break;
