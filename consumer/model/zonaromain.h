@@ -129,15 +129,6 @@ class zonaromain {
         double middle = 0;
         double end = 0;
     };
-    // The sources' terms (E x multiplier / V, node by node) at the times of the step under way
-    // and of the next one, which are worked out during the step.
-    struct SourceRows {
-        const double* start = nullptr;
-        const double* middle = nullptr;
-        const double* end = nullptr;
-        double* nextMiddle = nullptr;
-        double* nextEnd = nullptr;
-    };
     void PrepareRun();
     void PrepareFlowTerms();
     void PrepareSources();
@@ -146,7 +137,8 @@ class zonaromain {
     template <int N>
     void Derivatives(const double* sourceTerms, const double* conc, double* dconc, double* dload);
     template <int N>
-    void Step(const StepTimes& times, const SourceRows& rows, const StepTimes* next);
+    void Step(const StepTimes& times, const double* atStart, const double* atMiddle,
+              const double* atEnd);
     template <int N>
     void TimeLoop();
     void Saturate();
@@ -204,14 +196,18 @@ class zonaromain {
     std::vector<double> trial_;      // nodes
     std::vector<double> loadStage_;  // 4 stages x sinks
     // The flows' terms of the derivative, node by node and within a node in flow order.
-    std::vector<double> termRate_;        // rate x multiplier, negative for a flow out of the node
-    std::vector<double> termVolume_;      // volume of the term's node
-    std::vector<int> termOf_;             // node whose concentration the term takes
-    std::vector<size_t> nodeTermEnd_;     // per node, one past its last term
-    std::vector<double> perDay_;          // mass / duration of each source
-    std::vector<size_t> sourceOrder_;     // sources in a node of the model, node by node
-    std::vector<size_t> nodeSourceEnd_;   // per node, one past its last in sourceOrder_
-    std::vector<double> sourceTermRows_;  // 5 rows of source terms, one per time
+    std::vector<double> termRate_;       // rate x multiplier, negative for a flow out of the node
+    std::vector<double> termVolume_;     // volume of the term's node
+    std::vector<int> termOf_;            // node whose concentration the term takes
+    std::vector<size_t> nodeTermEnd_;    // per node, one past its last term
+    std::vector<double> perDay_;         // mass / duration of each source
+    std::vector<size_t> sourceOrder_;    // sources in a node of the model, node by node
+    std::vector<size_t> nodeSourceEnd_;  // per node, one past its last in sourceOrder_
+    // The source terms (E x multiplier / V, in sourceOrder_) at the start, middle and end of a
+    // block of steps, row 2 i + 1 the middle of its step i; and the times of those steps.
+    static constexpr size_t kBlockSteps = 64;
+    std::vector<double> sourceTermRows_;  // (2 kBlockSteps + 1) x sources in the model
+    std::vector<StepTimes> blockTimes_;   // kBlockSteps
     mutable const std::vector<PatternEntry>* personList_ = nullptr;
     mutable size_t personIndex_ = 0;
     mutable double dayStart_ = 0;  // 7 x week + day of personList_

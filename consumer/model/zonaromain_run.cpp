@@ -109,7 +109,8 @@ void zonaromain::PrepareSources() {
         }
         nodeSourceEnd_[n] = sourceOrder_.size();
     }
-    sourceTermRows_.assign(5 * sourceOrder_.size(), 0.0);
+    sourceTermRows_.assign((2 * kBlockSteps + 1) * sourceOrder_.size(), 0.0);
+    blockTimes_.assign(kBlockSteps, StepTimes{});
 }
 
 void zonaromain::PrepareRun() {
@@ -182,11 +183,10 @@ inline void zonaromain::Derivatives(const double* sourceTerms, const double* c, 
 
 // One classical fourth-order Runge-Kutta step: k1 at t, k2 and k3 at t + h/2, k4 at the step's
 // end; sink loadings advance by the same weights from stage derivatives taken with the
-// loadings of the step's start. Then saturation. The next step's source terms depend on time
-// alone; they are worked out between the stages, where they wait for no result of this step.
+// loadings of the step's start. Then saturation.
 template <int N>
-inline void zonaromain::Step(const StepTimes& times, const SourceRows& rows,
-                             const StepTimes* next) {
+inline void zonaromain::Step(const StepTimes& times, const double* atStart, const double* atMiddle,
+                             const double* atEnd) {
     constexpr size_t kLocal = N > 0 ? 5 * (N + 1) : 1;
     double local[kLocal];
     const size_t nodes = N > 0 ? static_cast<size_t>(N + 1) : conc_.size();
@@ -205,20 +205,16 @@ inline void zonaromain::Step(const StepTimes& times, const SourceRows& rows,
     const double sixth = h / 6;
 
     double* c = conc_.data();
-    Derivatives<N>(rows.start, c, k1, l1);
-    if (next)
-        SourceTerms(next->middle, rows.nextMiddle);
+    Derivatives<N>(atStart, c, k1, l1);
     for (size_t n = 0; n < nodes; ++n)
         y[n] = c[n] + half * k1[n];
-    Derivatives<N>(rows.middle, y, k2, l2);
-    if (next)
-        SourceTerms(next->end, rows.nextEnd);
+    Derivatives<N>(atMiddle, y, k2, l2);
     for (size_t n = 0; n < nodes; ++n)
         y[n] = c[n] + half * k2[n];
-    Derivatives<N>(rows.middle, y, k3, l3);
+    Derivatives<N>(atMiddle, y, k3, l3);
     for (size_t n = 0; n < nodes; ++n)
         y[n] = c[n] + h * k3[n];
-    Derivatives<N>(rows.end, y, k4, l4);
+    Derivatives<N>(atEnd, y, k4, l4);
     for (size_t n = 0; n < nodes; ++n)
         c[n] = c[n] + sixth * (k1[n] + 2 * k2[n] + 2 * k3[n] + k4[n]);
     for (size_t i = 0; i < sinks; ++i) {
@@ -344,36 +340,39 @@ inline bool zonaromain::TimesOf(long step, double t0, StepTimes& times) const {
     return true;
 }
 
-// The time loop: step (saturation included), follow the person. The source terms at a step's
-// end are those at the next step's start (the same time), so five rows of them rotate.
+// The time loop: step (saturation included), follow the person. The source terms depend on
+// time alone; they are worked out a block of steps ahead, so that the steps run without calls.
+// The end of one step is the start of the next (the same time), and row 0 of a block the end
+// row of the one before.
 template <int N>
 void zonaromain::TimeLoop() {
     const double t0 = currentTime_;
-    StepTimes times;
-    if (!TimesOf(0, t0, times))
-        return;
     const size_t count = sourceOrder_.size();
-    double* row[5];
-    for (size_t i = 0; i < 5; ++i)
-        row[i] = sourceTermRows_.data() + i * count;
-    SourceTerms(times.t, row[0]);
-    SourceTerms(times.middle, row[1]);
-    SourceTerms(times.end, row[2]);
-    for (long step = 0;; ++step) {
-        StepTimes next;
-        const bool more = TimesOf(step + 1, t0, next);
-        Step<N>(times, SourceRows{row[0], row[1], row[2], row[3], row[4]}, more ? &next : nullptr);
-        Expose(times.t, times.h, step);
-        if (!more)
-            break;
-        // start := end, middle and end := the next step's, the old start and middle rows free.
-        double* freed[2] = {row[0], row[1]};
-        row[0] = row[2];
-        row[1] = row[3];
-        row[2] = row[4];
-        row[3] = freed[0];
-        row[4] = freed[1];
-        times = next;
+    double* rows = sourceTermRows_.data();
+    StepTimes* times = blockTimes_.data();
+    for (long first = 0;; first += static_cast<long>(kBlockSteps)) {
+        size_t steps = 0;
+        while (steps < kBlockSteps && TimesOf(first + static_cast<long>(steps), t0, times[steps])) {
+            ++steps;
+        }
+        if (steps == 0)
+            return;
+        if (first == 0) {
+            SourceTerms(times[0].t, rows);
+        } else {
+            std::copy(rows + 2 * kBlockSteps * count, rows + (2 * kBlockSteps + 1) * count, rows);
+        }
+        for (size_t i = 0; i < steps; ++i) {
+            SourceTerms(times[i].middle, rows + (2 * i + 1) * count);
+            SourceTerms(times[i].end, rows + (2 * i + 2) * count);
+        }
+        for (size_t i = 0; i < steps; ++i) {
+            const double* start = rows + 2 * i * count;
+            Step<N>(times[i], start, start + count, start + 2 * count);
+            Expose(times[i].t, times[i].h, first + static_cast<long>(i));
+        }
+        if (steps < kBlockSteps)
+            return;
     }
 }
 
