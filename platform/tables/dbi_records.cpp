@@ -384,7 +384,14 @@ DBIResult DbiPutField(CursorHandle cursor, unsigned fieldNo, RecordBuffer& recor
 
 DBIResult DbiPutField(CursorHandle cursor, unsigned fieldNo, RecordBuffer& record,
                       std::int32_t value) {
-    return DbiPutField(cursor, fieldNo, record, static_cast<double>(value));
+    const FieldDef* field = nullptr;
+    if (DBIResult status = FieldCall(cursor, fieldNo, record, field); status != kOk)
+        return status;
+    if (!IsNumber(field))
+        return FieldFailure(*cursor, field, kBadField, "not a number field");
+    std::string bytes;
+    std::string problem = EncodeWholeNumber(*field, value, bytes);
+    return Store(*cursor, field, record, problem, bytes);
 }
 
 DBIResult DbiPutField(CursorHandle cursor, unsigned fieldNo, RecordBuffer& record, bool value) {

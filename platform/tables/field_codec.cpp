@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "platform/sys/text.h"
 
@@ -49,6 +50,54 @@ int DecimalsWritten(std::string_view text) {
     if (end == std::string_view::npos)
         end = text.size();
     return static_cast<int>(end - point - 1);
+}
+
+bool Wider(const std::string& text, const FieldDef& field) {
+    return static_cast<int>(text.size()) > field.width;
+}
+
+// The number as the C library reads the text back; not finite when it does not read as one.
+double ReadBack(const std::string& text) {
+    double value = 0;
+    auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    bool read = error == std::errc() && ptr == text.data() + text.size();
+    return read ? value : std::numeric_limits<double>::infinity();
+}
+
+// "12.50" for 12.5 with two decimals; a value that rounds to zero has no minus sign.
+std::string FixedForm(double value, int decimals) {
+    std::string text = sys::Format("%.*f", decimals, value);
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
+// The fixed form with the field's decimals, or with as many of them as fit; "" when even the
+// whole number is too wide.
+std::string FittingFixedForm(double value, const FieldDef& field) {
+    for (int decimals = field.decimals; decimals >= 0; --decimals) {
+        std::string text = FixedForm(value, decimals);
+        if (!Wider(text, field))
+            return text;
+    }
+    return "";
+}
+
+// The exponent form ("1.2345678901E-20") that keeps the value best within the width: the fewest
+// significant digits that give the value back exactly, else as many as fit, up to 17. "" when
+// none fits. Candidates that round beyond the largest double are passed over.
+std::string ExponentForm(double value, int width) {
+    std::string best;
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::string text = sys::Format("%.*E", digits - 1, value);
+        double back = ReadBack(text);
+        if (static_cast<int>(text.size()) > width || !std::isfinite(back))
+            continue;
+        best = text;
+        if (back == value)
+            break;
+    }
+    return best;
 }
 
 // Some writers fill an empty or overflowing number field with asterisks.
@@ -144,10 +193,25 @@ std::string EncodeText(const FieldDef& field, std::string_view utf8, std::string
 std::string EncodeNumber(const FieldDef& field, double value, std::string& out) {
     if (!std::isfinite(value))
         return "the value is not a finite number";
-    std::string text = sys::Format("%.*f", field.decimals, value);
-    if (text == sys::Format("-%.*f", field.decimals, 0.0))
-        text = text.substr(1);
-    return RightAligned(field, text, out);
+    std::string fixed = FittingFixedForm(value, field);
+    if (!fixed.empty() && ReadBack(fixed) == value)
+        return RightAligned(field, fixed, out);
+    std::string exponent = ExponentForm(value, field.width);
+    if (fixed.empty() && exponent.empty())  // the clear error, naming the value as written
+        return RightAligned(field, FixedForm(value, field.decimals), out);
+    bool fixedBest = exponent.empty() ||
+                     (!fixed.empty() &&
+                      std::fabs(ReadBack(fixed) - value) <= std::fabs(ReadBack(exponent) - value));
+    return RightAligned(field, fixedBest ? fixed : exponent, out);
+}
+
+std::string EncodeWholeNumber(const FieldDef& field, long long value, std::string& out) {
+    std::string problem = EncodeNumber(field, static_cast<double>(value), out);
+    double stored = 0;
+    if (problem.empty() && (!DecodeNumber(out, stored) || stored != static_cast<double>(value)))
+        return sys::Format("the whole number %lld does not fit the field (%d wide, %d decimals)",
+                           value, field.width, field.decimals);
+    return problem;
 }
 
 std::string EncodeNumberText(const FieldDef& field, std::string_view text, std::string& out) {

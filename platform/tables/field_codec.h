@@ -33,7 +33,13 @@ bool DecodeMemoBlock(std::string_view raw, std::uint32_t& block);
 // Encoders fill `out` with exactly field.width bytes. They return the reason the value does not
 // fit ("" on success); `out` is then unspecified.
 std::string EncodeText(const FieldDef& field, std::string_view utf8, std::string& out);
+// A number in the form that keeps it best within the field's width: fixed with the field's
+// decimals when that gives the value back exactly; otherwise the most accurate of the fixed form
+// with as many of the decimals as fit and an exponent form ("1.2345678901E-20"). Refused only
+// when no form fits at all.
 std::string EncodeNumber(const FieldDef& field, double value, std::string& out);
+// A whole number is stored exactly or refused: a rounded code or count would be a wrong one.
+std::string EncodeWholeNumber(const FieldDef& field, long long value, std::string& out);
 // A number given as text, stored as written (right-aligned) once it is checked to be a number
 // with no more decimals than the field holds.
 std::string EncodeNumberText(const FieldDef& field, std::string_view text, std::string& out);

@@ -99,7 +99,9 @@ class Table {
     bool AsBoolean(int index);
 
     // Setters need Edit or Insert state. A value that does not fit its field raises TableError
-    // and leaves the field as it was: nothing is cut silently.
+    // and leaves the field as it was: text is never cut, whole numbers are stored exactly, and
+    // other numbers take the fixed or exponent form that keeps them best within the width
+    // (EncodeNumber); only a number no form can hold is refused.
     void SetString(const std::string& name, const std::string& value);  // memo fields too
     void SetFloat(const std::string& name, double value);
     void SetInteger(const std::string& name, long value);

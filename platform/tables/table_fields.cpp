@@ -199,9 +199,17 @@ void Table::SetFloat(int index, double value) {
 }
 
 void Table::SetInteger(int index, long value) {
-    if (FieldAt(index).type == FieldType::Character)
+    FieldType type = FieldAt(index).type;
+    if (type == FieldType::Character)
         return SetString(index, std::to_string(value));
-    SetFloat(index, static_cast<double>(value));
+    if (type != FieldType::Numeric && type != FieldType::Float)
+        return SetFloat(index, static_cast<double>(value));
+    RequireEditing(index);
+    std::string bytes;
+    std::string problem = EncodeWholeNumber(FieldAt(index), value, bytes);
+    if (!problem.empty())
+        FieldFail(index, problem);
+    PutField(index, bytes);
 }
 
 void Table::SetBoolean(int index, bool value) {

@@ -31,7 +31,11 @@ TEST(DecodeNumber, AgreesWithStrtodOnEveryForm) {
                              "9007199254740993",
                              "12345678901234567890",
                              "0.30000000000000004",
-                             "-0"};
+                             "-0",
+                             "  -1E-03",
+                             "1.2345678901E-20",
+                             "-1.797693134862E+308",
+                             "3.33333333333333E-01"};
     for (const char* text : numbers) {
         SCOPED_TRACE(text);
         double value = -1;
@@ -53,26 +57,92 @@ TEST(DecodeNumber, AgreesWithStrtodOnEveryForm) {
     }
 }
 
-TEST(EncodeNumber, RightAlignsRoundsAndRefusesWhatDoesNotFit) {
+// Each value takes the form that keeps it best within the width: fixed with the field's
+// decimals when exact, else the closer of fixed (with as many decimals as fit) and an exponent
+// form. Expected texts worked by hand and checked with Python's % formatting.
+TEST(EncodeNumber, ChoosesTheFormThatKeepsTheValueBest) {
     FieldDef money{"M", FieldType::Numeric, 8, 2, 1};
+    FieldDef wide{"W", FieldType::Numeric, 20, 10, 1};
+    FieldDef narrow{"N", FieldType::Numeric, 4, 0, 1};
+    FieldDef ten{"T", FieldType::Float, 10, 0, 1};
+    const double kHuge = 1.7976931348623157e308;
     struct Case {
+        const FieldDef* field;
         double value;
-        const char* stored;  // "" when refused
+        const char* stored;  // nullptr when refused
     } cases[] = {
-        {2.5, "    2.50"},       {-2.5, "   -2.50"}, {12345.678, "12345.68"}, {-0.001, "    0.00"},
-        {99999.994, "99999.99"}, {123456.5, ""},     {-12345.6, ""},
+        {&money, 2.5, "    2.50"},
+        {&money, -2.5, "   -2.50"},
+        {&money, 12345.678, "12345.68"},   // fixed is off by 0.002, 1.23E+04 by 45.678
+        {&money, 99999.994, "99999.99"},   // 1.00E+05 is further off
+        {&money, 0.1 + 0.2, "    0.30"},   // 3.00E-01 is no closer: fixed wins the tie
+        {&money, -0.001, "  -1E-03"},      // fixed would store 0
+        {&money, 123456.5, "123456.5"},    // exact with one decimal of the two
+        {&money, -12345.6, "-12345.6"},    //
+        {&money, 1234567.89, " 1234568"},  // 1.23E+06 is further off
+        {&money, 1e30, "   1E+30"},        //
+        {&wide, 0.1, "        0.1000000000"},
+        {&wide, 12345678.123456789, " 12345678.1234567892"},  // reads back to the same double
+        {&wide, 1e-20, "               1E-20"},
+        {&wide, 1.2345678901e-20, "    1.2345678901E-20"},
+        {&wide, 1.0 / 3, "3.33333333333333E-01"},  // 15 digits against fixed's 10
+        {&wide, 123456789012.5, "123456789012.5000000"},
+        {&wide, 1e15, "1000000000000000.000"},  // exact with three decimals of the ten
+        {&wide, 1e25, "               1E+25"},
+        {&wide, -kHuge, "-1.797693134862E+308"},
+        {&narrow, 1e-5, "   0"},  // 1E-05 is too wide: the nearest fixed value
+        {&narrow, 12345, nullptr},
+        {&ten, kHuge, nullptr},  // 1.798E+308 and shorter round beyond the largest double
+        {&wide, std::nan(""), nullptr},
+        {&wide, HUGE_VAL, nullptr},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.value);
+        SCOPED_TRACE(testing::Message() << c.field->name << " " << c.value);
         std::string out;
-        std::string problem = tables::EncodeNumber(money, c.value, out);
-        if (*c.stored == '\0') {
-            EXPECT_FALSE(problem.empty());
-        } else {
-            EXPECT_EQ(problem, "");
-            EXPECT_EQ(out, c.stored);
+        std::string problem = tables::EncodeNumber(*c.field, c.value, out);
+        if (c.stored == nullptr) {
+            EXPECT_FALSE(problem.empty()) << out;
+            continue;
+        }
+        EXPECT_EQ(problem, "");
+        EXPECT_EQ(out, c.stored);
+        double back = 0;
+        EXPECT_TRUE(tables::DecodeNumber(out, back));
+        EXPECT_EQ(back, std::strtod(c.stored, nullptr));
+    }
+}
+
+// A 20-wide field keeps 12 or more significant digits at any magnitude, either sign.
+TEST(EncodeNumber, WideFieldsKeepTwelveDigitsAtAnyMagnitude) {
+    FieldDef wide{"W", FieldType::Numeric, 20, 10, 1};
+    for (int exponent = -300; exponent <= 300; exponent += 7) {
+        for (double mantissa : {1.0, 1.2345678901234567, 9.8765432109876543, 3.1415926535897931}) {
+            for (double sign : {1.0, -1.0}) {
+                double value = sign * mantissa * std::pow(10.0, exponent);
+                SCOPED_TRACE(testing::Message() << value);
+                std::string out;
+                ASSERT_EQ(tables::EncodeNumber(wide, value, out), "");
+                double back = 0;
+                ASSERT_TRUE(tables::DecodeNumber(out, back)) << out;
+                EXPECT_LE(std::fabs(back - value), 5e-12 * std::fabs(value)) << out;
+            }
         }
     }
+}
+
+// Whole numbers (codes, counts) are stored exactly or refused, never rounded.
+TEST(EncodeWholeNumber, ExactOrRefused) {
+    FieldDef code{"C", FieldType::Numeric, 6, 0, 1};
+    FieldDef money{"M", FieldType::Numeric, 8, 2, 1};
+    std::string out;
+    EXPECT_EQ(tables::EncodeWholeNumber(code, -99999, out), "");
+    EXPECT_EQ(out, "-99999");
+    EXPECT_EQ(tables::EncodeWholeNumber(money, 1234567, out), "");
+    EXPECT_EQ(out, " 1234567");
+    EXPECT_EQ(tables::EncodeWholeNumber(code, 1000000, out), "");  // 1E+06 is exact
+    EXPECT_EQ(out, " 1E+06");
+    EXPECT_NE(tables::EncodeWholeNumber(code, 1234567, out), "");  // 1E+06 would be a wrong code
+    EXPECT_NE(tables::EncodeWholeNumber(money, 123456789, out), "");
 }
 
 TEST(EncodeFromText, EachTypeFromItsTextForm) {

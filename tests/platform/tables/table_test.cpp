@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "tests/platform/tables/table_fixture.h"
@@ -86,7 +87,8 @@ TEST_F(MixedTable, ConversionAndNameErrorsNameTheFileAndField) {
 TEST_F(MixedTable, TooWideValuesAreRefusedAndLeaveTheFieldAsItWas) {
     table_.Edit();
     EXPECT_THROW(table_.SetString("NAME", "eleven char"), TableError);
-    EXPECT_THROW(table_.SetFloat("QTY", 123456.5), TableError);  // "123456.50" is 9 wide
+    EXPECT_THROW(table_.SetInteger("QTY", 123456789), TableError);  // 9 digits, 8 wide
+    EXPECT_THROW(table_.SetFloat("QTY", std::nan("")), TableError);
     EXPECT_THROW(table_.SetString("QTY", "abc"), TableError);
     EXPECT_THROW(table_.SetString("DAY", "2004-01-05"), TableError);
     EXPECT_EQ(table_.AsString("NAME"), "Café");

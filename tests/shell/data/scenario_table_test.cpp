@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 #include <map>
 #include <variant>
 
@@ -456,7 +457,7 @@ TEST_F(ScenarioRowTest, AValueTheRowCannotHoldLeavesTheRowAsItWas) {
     OpenTables();
     LoadScenarioRecord("W,1");
     CurrentPmn.CHEMNAME = "Changed";
-    CurrentPmn.BW = 1e30;  // wider than any number field
+    CurrentPmn.BW = std::numeric_limits<double>::infinity();  // no number field holds it
     EXPECT_THROW(SaveScenarioRecord(), std::exception);
     LoadScenarioRecord("W,1");
     EXPECT_EQ(CurrentPmn.CHEMNAME, "Stored");
