@@ -237,6 +237,18 @@ TEST(TransferFile, DuringUseRateCoversTheHoursFromTheStartForTheDuration) {
     EXPECT_EQ(lines[5 + 11], "OVERRIDEACTIVITYPATTERN 0.458333 0.5 1 14.4");
 }
 
+TEST(TransferFile, SlowReleaseFromWaterLastsOnlyTheDurationOfUse) {
+    // Vapour pressure 0.01 torr: T90 = 145 / (100 x 0.01)^0.9546 = 145 h, Td = 6.04167 days,
+    // longer than the 2 h of use: 5000 mg / Td = 827.586 mg/day for 2/24 day.
+    TestFolder folder("transfer_slow");
+    folder.Write("xfer.cmi", KeywordFile("addedwater") + "VAPORPRESS 0.01\n");
+    comtransfer transfer;
+    int code = 0;
+    ASSERT_TRUE(transfer.Read(folder.File("xfer.cmi"), code));
+    EXPECT_EQ(Lines(folder.Read("xfer.trn"))[55],
+              "EMISSIONRATE CONSTANT 1 0.375 827.586 0.0833333");
+}
+
 TEST(TransferFile, CarAsRoomOfUseSendsEveryOtherRoomOutdoors) {
     TestFolder folder("transfer_car");
     folder.Write("xfer.cmi", KeywordFile("appliedsurfacecleaner") + "ROOMOFUSE 6\n");
