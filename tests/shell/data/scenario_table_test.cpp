@@ -466,7 +466,7 @@ TEST_F(ScenarioRowTest, AValueTheRowCannotHoldLeavesTheRowAsItWas) {
 
 TEST_F(ScenarioRowTest, BlankFieldsReadAsEmptyZeroOrTrue) {
     Add("nyr01.dbf", {{"PMN_ID", "N,1"}, {"KOW", "2.7"}, {"MIGRATE", ""}});
-    Add("nyr01.dbf", {{"PMN_ID", "N,2"}, {"CHEMNAME", "letters"}});
+    Add("nyr01.dbf", {{"PMN_ID", "N,2"}, {"CHEMNAME", "letters"}, {"KOW", "-2.7"}});
     OpenTables();
     LoadScenarioRecord("N,1");
     EXPECT_EQ(PmnFieldAsString("CHEMNAME"), "");
@@ -478,6 +478,8 @@ TEST_F(ScenarioRowTest, BlankFieldsReadAsEmptyZeroOrTrue) {
     // A text field read as a number gives 0 on the scenario table only.
     LoadScenarioRecord("N,2");
     EXPECT_EQ(PmnFieldAsFloat("CHEMNAME"), 0);
+    EXPECT_EQ(PmnFieldAsInteger("KOW"), -2);
+    EXPECT_THROW(PmnFieldAsInteger("CHEMNAME"), std::exception);
     EXPECT_THROW(PmnFieldAsString("NOSUCHFIELD"), std::exception);
     EXPECT_THROW(PmnFieldAsFloat("NOSUCHFIELD"), std::exception);
 }
