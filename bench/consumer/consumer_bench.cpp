@@ -9,6 +9,8 @@
 #include <new>
 #include <string>
 
+#include <unistd.h>
+
 #include "consumer/model/case_reset.h"
 #include "consumer/model/comtransfer.h"
 #include "consumer/model/keyword_file.h"
@@ -53,10 +55,15 @@ consumer::ExposureInputs PaintCase() {
     return in;
 }
 
+// A folder of this process's own: benchmarks of other trees may run at the same time.
+std::filesystem::path ScratchPath() {
+    return std::filesystem::temp_directory_path() /
+           ("consumer_bench_" + std::to_string(static_cast<long>(getpid())));
+}
+
 std::string ScratchFolder() {
-    auto folder = std::filesystem::temp_directory_path() / "consumer_bench";
-    std::filesystem::create_directories(folder);
-    return folder.string() + "/";
+    std::filesystem::create_directories(ScratchPath());
+    return ScratchPath().string() + "/";
 }
 
 void FullInhalationRun(benchmark::State& state) {
@@ -133,5 +140,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     std::printf("consumer_time_loop_allocations %ld count\n", TimeLoopAllocations());
+    std::error_code ignored;
+    std::filesystem::remove_all(ScratchPath(), ignored);
     return 0;
 }

@@ -122,16 +122,23 @@ class zonaromain {
     void SortPatterns();
 
     // Running.
+    // The times of one step: its start, length, middle (t + h/2) and end.
+    struct StepTimes {
+        double t = 0;
+        double h = 0;
+        double middle = 0;
+        double end = 0;
+    };
     void PrepareRun();
     void PrepareFlowTerms();
+    void PrepareSources();
+    bool TimesOf(long step, double t0, StepTimes& times) const;
     void SourceTerms(double t, double* terms) const;
-    void StepSources(double t, double middle, double tEnd);
-    template <int N>
-    void FlowShares(const double* conc, double* dconc) const;
     template <int N>
     void Derivatives(const double* sourceTerms, const double* conc, double* dconc, double* dload);
     template <int N>
-    void Step(double t, double tEnd, double h, long step);
+    void Step(const StepTimes& times, const double* atStart, const double* atMiddle,
+              const double* atEnd);
     template <int N>
     void TimeLoop();
     void Saturate();
@@ -189,17 +196,18 @@ class zonaromain {
     std::vector<double> trial_;      // nodes
     std::vector<double> loadStage_;  // 4 stages x sinks
     // The flows' terms of the derivative, node by node and within a node in flow order.
-    std::vector<double> termRate_;     // rate x multiplier, negative for a flow out of the node
-    std::vector<double> termVolume_;   // volume of the term's node
-    std::vector<int> termOf_;          // node whose concentration the term takes
-    std::vector<size_t> nodeTermEnd_;  // per node, one past its last term
-    std::vector<double> perDay_;       // mass / duration of each source
-    std::vector<size_t> liveSources_;  // sources in a node of the model, in file order
-    std::vector<int> liveZones_;       // the node of each live source
-    // E x multiplier / V of each live source at the step's start, middle and end.
-    std::vector<double> sourceStage_;  // 3 x live sources
-    double sourceEndTime_ = 0;         // the time of the end row, to start the next step with
-    bool sourceEndValid_ = false;
+    std::vector<double> termRate_;       // rate x multiplier, negative for a flow out of the node
+    std::vector<double> termVolume_;     // volume of the term's node
+    std::vector<int> termOf_;            // node whose concentration the term takes
+    std::vector<size_t> nodeTermEnd_;    // per node, one past its last term
+    std::vector<double> perDay_;         // mass / duration of each source
+    std::vector<size_t> sourceOrder_;    // sources in a node of the model, node by node
+    std::vector<size_t> nodeSourceEnd_;  // per node, one past its last in sourceOrder_
+    // The source terms (E x multiplier / V, in sourceOrder_) at the start, middle and end of a
+    // block of steps, row 2 i + 1 the middle of its step i; and the times of those steps.
+    static constexpr size_t kBlockSteps = 64;
+    std::vector<double> sourceTermRows_;  // (2 kBlockSteps + 1) x sources in the model
+    std::vector<StepTimes> blockTimes_;   // kBlockSteps
     mutable const std::vector<PatternEntry>* personList_ = nullptr;
     mutable size_t personIndex_ = 0;
     mutable double dayStart_ = 0;  // 7 x week + day of personList_

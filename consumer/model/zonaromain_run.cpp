@@ -95,25 +95,31 @@ void zonaromain::PrepareFlowTerms() {
         });
 }
 
+void zonaromain::PrepareSources() {
+    const size_t nodes = conc_.size();
+    perDay_.assign(sources_.size(), 0.0);
+    for (size_t i = 0; i < sources_.size(); ++i)
+        perDay_[i] = sources_[i].mass / sources_[i].duration;
+    sourceOrder_.clear();
+    nodeSourceEnd_.assign(nodes, 0);
+    for (size_t n = 0; n < nodes; ++n) {
+        for (size_t i = 0; i < sources_.size(); ++i) {
+            if (sources_[i].zone == static_cast<int>(n))
+                sourceOrder_.push_back(i);
+        }
+        nodeSourceEnd_[n] = sourceOrder_.size();
+    }
+    sourceTermRows_.assign((2 * kBlockSteps + 1) * sourceOrder_.size(), 0.0);
+    blockTimes_.assign(kBlockSteps, StepTimes{});
+}
+
 void zonaromain::PrepareRun() {
     const size_t nodes = conc_.size();
     stage_.assign(4 * nodes, 0.0);
     trial_.assign(nodes, 0.0);
     loadStage_.assign(4 * sinks_.size(), 0.0);
     PrepareFlowTerms();
-    perDay_.assign(sources_.size(), 0.0);
-    liveSources_.clear();
-    liveZones_.clear();
-    for (size_t i = 0; i < sources_.size(); ++i) {
-        const Source& source = sources_[i];
-        perDay_[i] = source.mass / source.duration;
-        if (source.zone >= 0 && source.zone <= zones_) {
-            liveSources_.push_back(i);
-            liveZones_.push_back(source.zone);
-        }
-    }
-    sourceStage_.assign(3 * liveSources_.size(), 0.0);
-    sourceEndValid_ = false;
+    PrepareSources();
     overrideEnd_ = -1e300;
     for (const PatternEntry& entry : override_)
         overrideEnd_ = std::max(overrideEnd_, entry.end);
@@ -121,12 +127,15 @@ void zonaromain::PrepareRun() {
     personIndex_ = 0;
 }
 
-// The flows' share of every node's derivative, each node's terms summed in flow order. With
-// the zone count known (N > 0) the terms' nodes are constants and the loops unroll.
+// Per node: the flows in flow order, then the sources (E / V), then the sinks. N > 0: N zones
+// and no sinks, so that the terms' nodes are constants and the loops unroll; N = 0: any model.
 template <int N>
-inline void zonaromain::FlowShares(const double* c, double* d) const {
+inline void zonaromain::Derivatives(const double* sourceTerms, const double* c, double* d,
+                                    double* dload) {
     const double* rate = termRate_.data();
     const double* volume = termVolume_.data();
+    const size_t* sourceEnd = nodeSourceEnd_.data();
+    size_t k = 0;
     if constexpr (N > 0) {
         static constexpr FixedFlowTerms<N> kLayout;
         constexpr size_t count = FixedFlowTerms<N>::kCount;
@@ -138,28 +147,22 @@ inline void zonaromain::FlowShares(const double* c, double* d) const {
             double sum = 0.0;
             for (; j < kLayout.nodeEnd[n]; ++j)
                 sum += share[j];
+            for (; k < sourceEnd[n]; ++k)
+                sum += sourceTerms[k];
             d[n] = sum;
         }
-    } else {
-        const int* of = termOf_.data();
-        size_t j = 0;
-        for (size_t n = 0; n < nodeTermEnd_.size(); ++n) {
-            double sum = 0.0;
-            for (; j < nodeTermEnd_[n]; ++j)
-                sum += rate[j] * c[of[j]] / volume[j];
-            d[n] = sum;
-        }
+        return;
     }
-}
-
-// Per node: the flows, then the sources (E / V), then the sinks.
-template <int N>
-inline void zonaromain::Derivatives(const double* sourceTerms, const double* conc, double* dconc,
-                                    double* dload) {
-    FlowShares<N>(conc, dconc);
-    const int* zones = liveZones_.data();
-    for (size_t j = 0; j < liveZones_.size(); ++j)
-        dconc[zones[j]] += sourceTerms[j];
+    const int* of = termOf_.data();
+    size_t j = 0;
+    for (size_t n = 0; n < nodeTermEnd_.size(); ++n) {
+        double sum = 0.0;
+        for (; j < nodeTermEnd_[n]; ++j)
+            sum += rate[j] * c[of[j]] / volume[j];
+        for (; k < sourceEnd[n]; ++k)
+            sum += sourceTerms[k];
+        d[n] = sum;
+    }
     const int nodes = zones_ + 1;
     for (size_t i = 0; i < sinks_.size(); ++i) {
         const Sink& sink = sinks_[i];
@@ -168,12 +171,12 @@ inline void zonaromain::Derivatives(const double* sourceTerms, const double* con
             continue;
         const double v = volume_[static_cast<size_t>(n)];
         if (sink.kind == kFirstOrder) {
-            dconc[n] -= sink.first * firstOrderMultiplier_ * conc[n] / v;
+            d[n] -= sink.first * firstOrderMultiplier_ * c[n] / v;
         } else {
             const double ka = sink.first * adsorptionMultiplier_;
             const double kd = sink.second * desorptionMultiplier_;
-            dconc[n] += -ka * sink.third * conc[n] / v + kd * sink.third * sink.loading / v;
-            dload[i] = ka * sink.third * conc[n] - kd * sink.third * sink.loading;
+            d[n] += -ka * sink.third * c[n] / v + kd * sink.third * sink.loading / v;
+            dload[i] = ka * sink.third * c[n] - kd * sink.third * sink.loading;
         }
     }
 }
@@ -182,7 +185,8 @@ inline void zonaromain::Derivatives(const double* sourceTerms, const double* con
 // end; sink loadings advance by the same weights from stage derivatives taken with the
 // loadings of the step's start. Then saturation.
 template <int N>
-inline void zonaromain::Step(double t, double tEnd, double h, long) {
+inline void zonaromain::Step(const StepTimes& times, const double* atStart, const double* atMiddle,
+                             const double* atEnd) {
     constexpr size_t kLocal = N > 0 ? 5 * (N + 1) : 1;
     double local[kLocal];
     const size_t nodes = N > 0 ? static_cast<size_t>(N + 1) : conc_.size();
@@ -196,13 +200,9 @@ inline void zonaromain::Step(double t, double tEnd, double h, long) {
     double* l2 = l1 + sinks;
     double* l3 = l2 + sinks;
     double* l4 = l3 + sinks;
+    const double h = times.h;
     const double half = h / 2;
     const double sixth = h / 6;
-    StepSources(t, t + half, tEnd);
-    const size_t live = liveSources_.size();
-    const double* atStart = sourceStage_.data();
-    const double* atMiddle = atStart + live;
-    const double* atEnd = atMiddle + live;
 
     double* c = conc_.data();
     Derivatives<N>(atStart, c, k1, l1);
@@ -325,20 +325,54 @@ inline void zonaromain::Expose(double t, double h, long step) {
     }
 }
 
-// The time loop: step (saturation included), follow the person. Time is the start plus a whole
-// number of steps; a step ends where the next starts, the last one at the end time.
+// The times of a step: the start plus a whole number of steps; a step ends where the next
+// starts, the last one (shortened) at the end time. False when the step is past the end.
+inline bool zonaromain::TimesOf(long step, double t0, StepTimes& times) const {
+    const double t = t0 + static_cast<double>(step) * kStep;
+    if (!(t < endTime_))
+        return false;
+    const double next = t0 + static_cast<double>(step + 1) * kStep;
+    const bool last = !(next < endTime_);
+    times.t = t;
+    times.h = last ? endTime_ - t : kStep;
+    times.middle = t + times.h / 2;
+    times.end = last ? endTime_ : next;
+    return true;
+}
+
+// The time loop: step (saturation included), follow the person. The source terms depend on
+// time alone; they are worked out a block of steps ahead, so that the steps run without calls.
+// The end of one step is the start of the next (the same time), and row 0 of a block the end
+// row of the one before.
 template <int N>
 void zonaromain::TimeLoop() {
     const double t0 = currentTime_;
-    for (long step = 0;; ++step) {
-        const double t = t0 + static_cast<double>(step) * kStep;
-        if (!(t < endTime_))
-            break;
-        const double next = t0 + static_cast<double>(step + 1) * kStep;
-        const bool last = !(next < endTime_);
-        const double h = last ? endTime_ - t : kStep;
-        Step<N>(t, last ? endTime_ : next, h, step);
-        Expose(t, h, step);
+    const size_t count = sourceOrder_.size();
+    double* rows = sourceTermRows_.data();
+    StepTimes* times = blockTimes_.data();
+    for (long first = 0;; first += static_cast<long>(kBlockSteps)) {
+        size_t steps = 0;
+        while (steps < kBlockSteps && TimesOf(first + static_cast<long>(steps), t0, times[steps])) {
+            ++steps;
+        }
+        if (steps == 0)
+            return;
+        if (first == 0) {
+            SourceTerms(times[0].t, rows);
+        } else {
+            std::copy(rows + 2 * kBlockSteps * count, rows + (2 * kBlockSteps + 1) * count, rows);
+        }
+        for (size_t i = 0; i < steps; ++i) {
+            SourceTerms(times[i].middle, rows + (2 * i + 1) * count);
+            SourceTerms(times[i].end, rows + (2 * i + 2) * count);
+        }
+        for (size_t i = 0; i < steps; ++i) {
+            const double* start = rows + 2 * i * count;
+            Step<N>(times[i], start, start + count, start + 2 * count);
+            Expose(times[i].t, times[i].h, first + static_cast<long>(i));
+        }
+        if (steps < kBlockSteps)
+            return;
     }
 }
 
@@ -346,8 +380,9 @@ void zonaromain::Run() {
     if (!(currentTime_ < endTime_) || zones_ < 1)
         return;
     PrepareRun();
-    // The zone counts this program writes get a loop with the node count fixed.
-    switch (zones_) {
+    // Models without sinks of the zone counts this program writes get a loop with the node
+    // count fixed.
+    switch (sinks_.empty() ? zones_ : 0) {
         case 1:
             TimeLoop<1>();
             break;

@@ -55,33 +55,15 @@ inline double RateOf(const zonaromain::Source& source, double perDay, double t) 
 
 }  // namespace
 
-// E x multiplier / V of each live source at time t, in file order.
+// E x multiplier / V of each source in the model at time t, node by node and within a node in
+// file order.
 inline void zonaromain::SourceTerms(double t, double* terms) const {
-    for (size_t j = 0; j < liveSources_.size(); ++j) {
-        const size_t i = liveSources_[j];
+    for (size_t j = 0; j < sourceOrder_.size(); ++j) {
+        const size_t i = sourceOrder_[j];
         const Source& source = sources_[i];
         const double v = volume_[static_cast<size_t>(source.zone)];
         terms[j] = RateOf(source, perDay_[i], t) * emissionMultiplier_ / v;
     }
-}
-
-// The sources' terms at a step's three stage times. Rates depend on time alone, so the end of
-// one step serves as the start of the next when the two times are the same number.
-inline void zonaromain::StepSources(double t, double middle, double tEnd) {
-    const size_t count = liveSources_.size();
-    double* start = sourceStage_.data();
-    double* mid = start + count;
-    double* end = mid + count;
-    if (sourceEndValid_ && sourceEndTime_ == t) {
-        for (size_t j = 0; j < count; ++j)
-            start[j] = end[j];
-    } else {
-        SourceTerms(t, start);
-    }
-    SourceTerms(middle, mid);
-    SourceTerms(tEnd, end);
-    sourceEndTime_ = tEnd;
-    sourceEndValid_ = true;
 }
 
 }  // namespace consumer

@@ -29,8 +29,8 @@ COMMON = {
     ],
     "start": float("0.375"),
 }
-# One shortened step, a full and a shortened one, 43 full and a shortened one.
-END_TIMES = ["0.3751", "0.3752", "0.38"]
+# One shortened step, a full and a shortened one, 77 full and a shortened one.
+END_TIMES = ["0.3751", "0.3752", "0.384"]
 
 CASES = [
     ("flows and sources", dict(COMMON, sinks=[], csat=1e300)),

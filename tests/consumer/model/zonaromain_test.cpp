@@ -298,48 +298,50 @@ TEST(MultiZoneModel, FewStepsMatchAnIndependentStageByStageIntegration) {
         const char* name;
         std::string extra;
         double conc[3];
-        double condensed1;
+        double condensed[3];
         double loading;
     };
-    // 0.3751: one shortened step; 0.3752: a full and a shortened one; 0.38: 43 and one.
+    // 0.3751: one shortened step; 0.3752: a full and a shortened one; 0.384: 77 full steps
+    // (more than a block of steps) and a shortened one.
     const Case cases[] = {
         {"one step",
          "ENDTIME 0.3751\n",
          {2.1791677961625035e-65, 0.0015384598875968784, 3.1492182589112696e-07},
-         0.0,
+         {0.0, 0.0, 0.0},
          0.0},
         {"two steps",
          "ENDTIME 0.3752\n",
          {1.526964481586429e-64, 0.005584448458747143, 3.433669671841715e-06},
-         0.0,
+         {0.0, 0.0, 0.0},
          0.0},
-        {"44 steps",
-         "ENDTIME 0.38\n",
-         {2.3797704399453218e-61, 0.2062039217182828, 0.003057547744141722},
-         0.0,
+        {"78 steps",
+         "ENDTIME 0.384\n",
+         {7.659430801057629e-61, 0.32187369334701715, 0.008743061363259318},
+         {0.0, 0.0, 0.0},
          0.0},
         {"sinks and saturation, one step",
          sinks + "ENDTIME 0.3751\n",
          {2.1791661583248e-65, 0.0002, 3.1492152329435775e-07},
-         0.04818450013761681,
+         {0.0, 0.04818450013761681, 0.0},
          5.594034495627984e-08},
         {"sinks and saturation, two steps",
          sinks + "ENDTIME 0.3752\n",
          {9.344179284327063e-65, 0.0002, 2.578480683383184e-06},
-         0.1942891257460179,
+         {0.0, 0.1942891257460179, 0.0},
          2.3932520945381336e-07},
-        {"sinks and saturation, 44 steps",
-         sinks + "ENDTIME 0.38\n",
-         {8.179366583213552e-63, 0.0002, 0.0001588551300272438},
-         8.967725810266268,
-         1.530109615417002e-05},
+        {"sinks and saturation, 78 steps",
+         sinks + "ENDTIME 0.384\n",
+         {1.680398144683675e-62, 0.0002, 0.0002},
+         {0.0, 16.19759655652137, 0.027399518826369283},
+         2.7691594828032502e-05},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         zonaromain model = RunText(common + c.extra);
-        for (int node = 0; node < 3; ++node)
+        for (int node = 0; node < 3; ++node) {
             EXPECT_EQ(model.Concentration(node), c.conc[node]) << node;
-        EXPECT_EQ(model.CondensedMass(1), c.condensed1);
+            EXPECT_EQ(model.CondensedMass(node), c.condensed[node]) << node;
+        }
         if (!model.Sinks().empty()) {
             EXPECT_EQ(model.Sinks().at(1).loading, c.loading);
         }
