@@ -58,18 +58,30 @@ void TMemoForm::FormActivate() {
         boundField_ = field;
         SetCaption(caption);
     }
-    if (!boundField_.empty())
-        DBMemo1->SetText(ReadMemoField(boundField_));
+    if (!boundField_.empty()) {
+        shownText_ = ReadMemoField(boundField_);
+        DBMemo1->SetText(shownText_);
+    }
 }
 
-// The edited text goes into the memo field of the current release row.
+// The memo edits the field of the current release row as a data-aware control does: the text
+// typed reaches the row whether the form is left by OK or by its close button.
+void TMemoForm::StoreMemo() {
+    if (boundField_.empty() || DBMemo1->Text() == shownText_)
+        return;
+    tables::Table& table = Tables().PmnTable;
+    table.Edit();
+    table.SetString(boundField_, DBMemo1->Text());
+    table.Post();
+    shownText_ = DBMemo1->Text();
+}
+
 void TMemoForm::DoneClick() {
-    if (!boundField_.empty()) {
-        tables::Table& table = Tables().PmnTable;
-        table.Edit();
-        table.SetString(boundField_, DBMemo1->Text());
-        table.Post();
-    }
+    StoreMemo();
     SetModalResult(forms::mrOk);
     Close();
+}
+
+void TMemoForm::FormClose() {
+    StoreMemo();
 }

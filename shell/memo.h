@@ -26,13 +26,18 @@ class TMemoForm : public forms::Form {
     // Once per showing, so an edit in progress is not read over.
     void FormActivate() override;
     void DoneClick();
+    // Leaving by the close button keeps the text typed, as OK does.
+    void FormClose() override;
 
     // The memo field DBMemo1 edits; empty while it is bound to none.
     const std::string& BoundField() const { return boundField_; }
 
   private:
+    void StoreMemo();
+
     bool activated_ = false;
     std::string boundField_;
+    std::string shownText_;
 };
 
 extern TMemoForm* MemoForm;

@@ -46,6 +46,14 @@ TEST(MemoFormTest, KindChoosesTheFieldAndCaptionAndOkWritesTheRow) {
     form.FormActivate();
     EXPECT_EQ(form.Caption(), "Surface Water Comments");
     EXPECT_EQ(form.DBMemo1->Text(), "Water note");
+    // Left by the close button, the text typed is kept too.
+    form.DBMemo1->SetText("Outfall to the creek");
+    form.FormClose();
+    LoadScenarioRecord("P-14-0001,1");
+    LoadScenarioRecord("P-14-0003,2");
+    EXPECT_EQ(ReadMemoField("SWMEMO"), "Outfall to the creek");
+    EXPECT_EQ(ReadMemoField("LNDMEMO"), "Capped cell, lined");
+
     form.MemoKind = 3;  // no field of its own: the binding stays
     form.FormShow();
     form.FormActivate();
