@@ -65,11 +65,19 @@ void RestoreMainWindow() {
     }
 }
 
+// The consumer model of the program's own kiv folder is started through its launcher there; a
+// program the user located elsewhere is started itself, on this and every later click.
+std::string ProgramToStart(const std::string& program) {
+    std::string ownFolder = sys::CanonicalPath(sys::NativePath(ProgramFolder + "\\kiv"));
+    std::string folder = sys::CanonicalPath(sys::FolderPart(sys::NativePath(program)));
+    return folder == ownFolder ? ConsumerLauncherPath() : program;
+}
+
 }  // namespace
 
 std::optional<std::string> LocateConsumerModel() {
-    if (!sys::ResolveProgram(KivProgramPath).empty())
-        return ConsumerLauncherPath();
+    if (std::string found = sys::ResolveProgram(KivProgramPath); !found.empty())
+        return ProgramToStart(found);
     forms::FileDialogRequest request;
     request.title = "Can't find the program.  Please locate the program.";
     request.filter = "Programs (*.bat *.exe kiv32);;All files (*)";

@@ -3,6 +3,7 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "platform/forms/ui_service.h"
@@ -87,6 +88,10 @@ void TIntro::BuildMenu() {
     help->addAction("About", [this] { AboutButtonClick(); });
     MainMenu1->addAction("Quit", [this] { Quit1Click(); });
     layout()->setMenuBar(MainMenu1);
+}
+
+void TIntro::FormShow() {
+    QTimer::singleShot(0, this, [this] { FormActivate(); });
 }
 
 void TIntro::FormActivate() {

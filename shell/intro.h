@@ -25,6 +25,9 @@ class TIntro : public forms::Form {
     forms::TButton* AboutButton;
     QMenuBar* MainMenu1;
 
+    // The first showing leads to the activation even where the window system does not
+    // activate the window by itself.
+    void FormShow() override;
     // The start-up work on the first activation; later activations do nothing.
     void FormActivate() override;
     // Closing the main form closes the lookup tables and ends the program.

@@ -2,8 +2,9 @@
 // floors.
 #include "shell/lookups_facility.h"
 
+#include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 #include "shell/table_set.h"
 
@@ -179,7 +180,26 @@ void DeriveReachFlows(reach_record& reach) {
 }
 
 double TextToFloat(const std::string& text) {
-    return std::strtod(text.c_str(), nullptr);
+    // The C library's atof rules, but always with the point as decimal separator, whatever
+    // the user's locale.
+    const char* begin = text.data();
+    const char* const end = begin + text.size();
+    while (begin != end && std::isspace(static_cast<unsigned char>(*begin))) {
+        ++begin;
+    }
+    bool negative = false;
+    if (begin != end && (*begin == '+' || *begin == '-')) {
+        negative = *begin == '-';
+        ++begin;
+    }
+    if (begin == end || *begin == '+' || *begin == '-') {
+        return 0;
+    }
+    double value = 0;
+    if (std::from_chars(begin, end, value).ec != std::errc()) {
+        return 0;
+    }
+    return negative ? -value : value;
 }
 
 bool AnyFlowFlagged() {

@@ -40,6 +40,13 @@ pmn_record DefaultsKeepingCarriedMembers(const pmn_record& old) {
     fresh.PdmSiteDays = old.PdmSiteDays;
     fresh.PdmSicDays = old.PdmSicDays;
     fresh.DispDays = old.DispDays;
+    // Factors that only the exposure-factor table sets: with the load held back (or a table
+    // without their rows) they stay as they were.
+    fresh.DRINKCHRON = old.DRINKCHRON;
+    fresh.FISHCHRON = old.FISHCHRON;
+    fresh.INHALE = old.INHALE;
+    fresh.SA_BODY = old.SA_BODY;
+    fresh.SA_HAND = old.SA_HAND;
     // The category flow statistics are cleared only once the exposure factors are loaded.
     fresh.HMF_50 = old.HMF_50;
     fresh.HMF_10 = old.HMF_10;

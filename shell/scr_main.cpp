@@ -126,7 +126,6 @@ void TScrMain::BuildAgeGroups(QLayout* layout) {
         const AgeGroup& group = kAgeGroups[i];
         auto* radio = new forms::TRadioButton(group.caption, box);
         radio->setObjectName(group.name);
-        radio->OnClick = [this, popNum = group.popNum] { AgeGroupClick(popNum); };
         *radios[i] = radio;
         ageRadios_.push_back(radio);
     }
@@ -136,6 +135,15 @@ void TScrMain::BuildAgeGroups(QLayout* layout) {
         column->addWidget(radio);
     }
     Adult->setChecked(true);
+    // The action runs when a radio becomes checked, by a click or from code; a click on the
+    // radio already checked changes nothing, so it must not reload the exposure factors.
+    for (size_t i = 0; i < kAgeGroups.size(); ++i) {
+        connect(ageRadios_[i], &QRadioButton::toggled, this,
+                [this, popNum = kAgeGroups[i].popNum](bool checked) {
+                    if (checked)
+                        AgeGroupClick(popNum);
+                });
+    }
     layout->addWidget(box);
 }
 

@@ -2,9 +2,11 @@
 #include "shell/table_set.h"
 
 #include <array>
+#include <climits>
 #include <cmath>
 #include <stdexcept>
 
+#include "platform/sys/text.h"
 #include "shell/globals.h"
 #include "shell/text_helpers.h"
 
@@ -73,7 +75,15 @@ double FieldNumber(tables::Table& table, const std::string& field) {
 }
 
 int FieldInteger(tables::Table& table, const std::string& field) {
-    return ReadsAsNull(table, field) ? 0 : static_cast<int>(std::trunc(table.AsFloat(field)));
+    if (ReadsAsNull(table, field)) {
+        return 0;
+    }
+    const double value = std::trunc(table.AsFloat(field));
+    if (!(value >= double(INT_MIN) && value <= double(INT_MAX))) {
+        throw tables::TableError(table.FileName(), field,
+                                 sys::Format("%.15g is too large for a whole number", value));
+    }
+    return static_cast<int>(value);
 }
 
 bool FieldLogical(tables::Table& table, const std::string& field) {

@@ -163,7 +163,9 @@ void LoadProductDefaults(ExposureInputs& in) {
                 &in.DurationHighEnd, &in.AIREXRATE,       &in.AmountOnSkin,    &in.YEARSOFUSE};
             for (unsigned i = 0; i < 8; ++i)
                 table.Read(2 + i, *leading[i]);
-            if (in.ScenarioNumber == 7) {
+            // The scenario number is set by the scenario page only; a chemical-id start knows
+            // the product by its name.
+            if (in.ScenarioNumber == 7 || IsBarSoap(in)) {
                 // Bar soap takes its surface areas from the exposure factors of the age group.
                 LoadAgeGroupFactors(in);
             } else {

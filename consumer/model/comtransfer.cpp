@@ -54,8 +54,9 @@ std::string Line(const std::string& text) {
 std::string comtransfer::TransferPath(const std::string& cmiPath) {
     size_t nameStart = cmiPath.find_last_of("\\/");
     nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
-    size_t dot = cmiPath.find('.', nameStart);
-    std::string stem = dot == std::string::npos ? cmiPath : cmiPath.substr(0, dot);
+    size_t dot = cmiPath.rfind('.');
+    std::string stem =
+        dot == std::string::npos || dot < nameStart ? cmiPath : cmiPath.substr(0, dot);
     return stem + ".trn";
 }
 

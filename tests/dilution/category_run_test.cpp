@@ -84,6 +84,8 @@ TEST_F(CategoryRunTest, AverageAndHighEndOverTheCategorysFacilities) {
     EXPECT_NEAR(form_.PdmSicAverageFraction, (f[0] + f[1]) / 2, 3e-7);
     EXPECT_NEAR(form_.PdmSicHighEndFraction, std::max(f[0], f[1]), 3e-7);
 
+    // The share of the year comes from H2ODAYLO here (the site run takes H2ODAYHI).
+    CurrentPmn.H2ODAYHI = 365;
     CurrentPmn.WHICHANAL = 1;
     StorePdmSicDaysExceeded(form_, 0, 1);
     EXPECT_NEAR(PdmPercentExceeded[0], std::max(f[0], f[1]) * 50, 3e-5);  // 182.5 of 365 days

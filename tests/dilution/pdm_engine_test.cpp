@@ -96,6 +96,30 @@ TEST(PdmNormal, InverseAgainstKnownQuantiles) {
     EXPECT_TRUE(std::isnan(CPDM::InverseNormal(-0.5)));
 }
 
+TEST(PdmNormal, ApproximationsToTheLastDigits) {
+    // The polynomial and rational approximations evaluated separately (Python, same
+    // coefficients and order): a slip in a constant moves these by far more than rounding,
+    // yet stays inside the approximations' own error against the exact functions.
+    const struct {
+        double x, value;
+    } distribution[] = {
+        {1.0, 0.8413447326427189},  {-1.0, 0.15865526735728108}, {-2.5, 0.00620968015855361},
+        {0.25, 0.5987062546401117}, {6.0, 0.9999999990098781},   {-6.0, 9.901218733787687e-10},
+    };
+    for (const auto& c : distribution) {
+        EXPECT_NEAR(CPDM::NormalProbability(c.x), c.value, 1e-16 + 4e-16 * c.value) << c.x;
+    }
+    const struct {
+        double p, z;
+    } quantile[] = {
+        {0.01, -2.326347874388028}, {0.3, -0.5244005132792953}, {0.975, 1.959963986120195},
+        {0.99, 2.326347874388028},  {1e-10, -6.36134089949508},
+    };
+    for (const auto& c : quantile) {
+        EXPECT_NEAR(CPDM::InverseNormal(c.p), c.z, 4e-16 * std::fabs(c.z)) << c.p;
+    }
+}
+
 TEST(PdmEngine, ClampsInputsIncludingNotANumber) {
     EXPECT_EQ(CPDM::ClampInput(std::nan("")), 1e-15);
     EXPECT_EQ(CPDM::ClampInput(std::numeric_limits<double>::infinity()), 1e15);
@@ -184,6 +208,34 @@ TEST(PdmEngine, AnalyticalFractionMatchesAnIndependentModel) {
         EXPECT_EQ(engine.LastExceedance(), fraction);
         EXPECT_GE(fraction, 0.0);
         EXPECT_LE(fraction, 1.0);
+    }
+}
+
+TEST(PdmEngine, AnalyticalFractionFollowsTheModelsOwnApproximations) {
+    // The same integral evaluated independently with the model's approximations of the normal
+    // functions: the engine must agree to rounding, which the exact-function check above
+    // cannot show.
+    const AnalyticCase cases[] = {
+        {2, 3, 0.4, 3.053, 500, 40, 2, 1, 10},
+        {5, 9, 0.96, 9.284, 80, 3, 0.5, 0.2, 1},
+        {10, 28, 1.312, 67.065, 12000, 900, 30, 25, 5},
+        {4, 2, 0.141, 0, 3, 1, 3, 0.01, 0.5},
+    };
+    std::string arguments = "exceedance-approx";
+    for (const AnalyticCase& c : cases) {
+        char text[320];
+        std::snprintf(text, sizeof text, " %.17g %.17g %.17g %.17g %.17g 0.24 0.85 %.17g %.17g",
+                      c.a, c.b, c.mean, c.low, c.plant, c.load, c.coc);
+        arguments += text;
+    }
+    const std::vector<std::string> lines = RunReferenceScript(arguments);
+    ASSERT_EQ(lines.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const AnalyticCase& c = cases[i];
+        CPDM engine;
+        const double fraction = engine.ComputeExceedance(c.region, c.subregion, c.mean, c.low,
+                                                         c.plant, 0.24, 0.85, c.load, c.coc);
+        EXPECT_NEAR(fraction, std::stod(lines[i]), 1e-14) << c.region << "/" << c.subregion;
     }
 }
 

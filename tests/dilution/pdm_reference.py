@@ -5,6 +5,10 @@
   exceedance A B mean low plant plantCv concCv load coc [A B ...]
                         the fraction of time above coc, with exact normal functions, one
                         line per group of nine values
+  exceedance-approx A B ...
+                        the same with the model's own normal approximations written out
+                        here (rational inverse, polynomial distribution function), so that
+                        the engine must match to rounding
   demo-site FOLDER LOAD COC
                         over the tables of a program folder: a river facility without a
                         gaging station ("analytic NPDES fraction") and one with a station
@@ -30,7 +34,47 @@ def quadrature():
     return points
 
 
-def exceedance(a, b, mean, low, plant, plant_cv, conc_cv, load, coc):
+# The model's own approximations of the normal quantile and distribution function.
+INV_A = [-39.69683028665376, 220.9460984245205, -275.9285104469687, 138.357751867269,
+         -30.66479806614716, 2.506628277459239]
+INV_B = [-54.47609879822406, 161.5858368580409, -155.6989798598866, 66.80131188771972,
+         -13.28068155288572]
+INV_C = [-0.007784894002430293, -0.3223964580411365, -2.400758277161838, -2.549732539343734,
+         4.374664141464968, 2.938163982698783]
+INV_D = [0.007784695709041462, 0.3224671290700398, 2.445134137142996, 3.754408661907416]
+
+
+def horner(coefficients, x):
+    value = coefficients[0]
+    for c in coefficients[1:]:
+        value = value * x + c
+    return value
+
+
+def inverse_normal_approx(p):
+    if p < 0.02425:
+        q = math.sqrt(-2 * math.log(p))
+        return horner(INV_C, q) / (horner(INV_D, q) * q + 1)
+    if p <= 1 - 0.02425:
+        q = p - 0.5
+        r = q * q
+        return horner(INV_A, r) * q / (horner(INV_B, r) * r + 1)
+    q = math.sqrt(-2 * math.log(1 - p))
+    return -horner(INV_C, q) / (horner(INV_D, q) * q + 1)
+
+
+def upper_tail_approx(y):
+    if y > 6:
+        return 0.0
+    if y < -6:
+        return 1.0
+    k = 1 / (1 + 0.2316419 * abs(y))
+    phi = 0.3989423 * math.exp(-y * y / 2)
+    p = 1 - phi * horner([1.330274429, -1.821255978, 1.781477937, -0.356563782, 0.31938153], k) * k
+    return 1 - (1 - p if y < 0 else p)
+
+
+def exceedance(a, b, mean, low, plant, plant_cv, conc_cv, load, coc, approx=False):
     mean = max(mean, plant)
     low = max(low, plant)
     stream_cv = math.exp(a - b * low / mean)
@@ -42,9 +86,10 @@ def exceedance(a, b, mean, low, plant, plant_cv, conc_cv, load, coc):
     scaled = coc * low / (load * 1000)
     total = 0.0
     for p, w in quadrature():
-        r = math.exp(norm.ppf(p) * ratio_sigma + ratio_mu)
+        z = inverse_normal_approx(p) if approx else norm.ppf(p)
+        r = math.exp(z * ratio_sigma + ratio_mu)
         y = (math.log(scaled) + math.log(1 + r) - conc_mu) / conc_sigma
-        total += w * norm.sf(y)
+        total += w * (upper_tail_approx(y) if approx else norm.sf(y))
     return total
 
 
@@ -136,10 +181,11 @@ def main():
     if sys.argv[1] == "quadrature":
         for p, w in quadrature():
             print(repr(float(p)), repr(float(w)))
-    elif sys.argv[1] == "exceedance":
+    elif sys.argv[1] in ("exceedance", "exceedance-approx"):
+        approx = sys.argv[1] == "exceedance-approx"
         values = [float(v) for v in sys.argv[2:]]
         for start in range(0, len(values) - 8, 9):
-            print(repr(exceedance(*values[start:start + 9])))
+            print(repr(exceedance(*values[start:start + 9], approx=approx)))
     elif sys.argv[1] == "demo-site":
         demo_site(sys.argv[2], float(sys.argv[3]), float(sys.argv[4]))
     elif sys.argv[1] == "demo-category":

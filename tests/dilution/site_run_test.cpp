@@ -88,13 +88,16 @@ TEST_F(SiteRunTest, AnalyticalRunFromTheReachFlows) {
 
 TEST_F(SiteRunTest, EmpiricalRunFromTheStationPercentiles) {
     // 1 kg/day in flows under 100 MLD gives more than 10 ug/L: 25 of the 100 flows.
+    // The share of the year comes from H2ODAYHI; H2ODAYLO is only reported as the release
+    // days (the loader keeps the two equal, here they differ to tell them apart).
     CurrentPmn.NPDES = "BB0000002";
-    CurrentPmn.H2ODAYLO = 365;
+    CurrentPmn.H2ODAYLO = 100;
     CurrentPmn.H2ODAYHI = 365;
     RunPdmSite(0);
     EXPECT_EQ(GageFlowsFound, 1);
     EXPECT_NEAR(PdmPercentExceeded[0], 25, 1e-12);
     EXPECT_NEAR(PdmDaysExceeded[0], 91.25, 1e-12);
+    EXPECT_EQ(PdmReleaseDays, 100);
     EXPECT_EQ(PdmSiteMeanFlow, 500);
     EXPECT_EQ(PdmSiteLowFlow, 50);
 }

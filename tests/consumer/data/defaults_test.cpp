@@ -149,16 +149,21 @@ TEST_F(DefaultsTest, BarSoapTakesItsSurfaceAreasFromTheExposureFactors) {
     Factors({{"SA/BW-Body-Toddlers(age 3-5)", "408.6"},
              {"SA/BW-Hand-Toddlers(age 3-5)", "19.68"},
              {"Body Weight-Toddlers(age 3-5)", "18.6"}});
-    in_.ScenarioName = "Bar Soap";
-    in_.ScenarioNumber = 7;
-    in_.AgeGroup = 4;
-    in_.FrequencyHands = 5;
-    LoadProductDefaults(in_);
-    EXPECT_EQ(in_.SurfaceAreaBody, 408.6);
-    EXPECT_EQ(in_.SurfaceAreaHands, 19.68);
-    EXPECT_EQ(in_.BODYWEIGHT, 18.6);
-    EXPECT_EQ(in_.FrequencyHands, 730.0);
-    EXPECT_EQ(in_.DermalEventDuration, 0.5);  // the fields after them are still read
+    // Number 7 from the scenario page, or 0 after a chemical-id start that named the product.
+    for (int number : {7, 0}) {
+        SCOPED_TRACE(number);
+        in_.ScenarioName = "Bar Soap";
+        in_.ScenarioNumber = number;
+        in_.AgeGroup = 4;
+        in_.FrequencyHands = 5;
+        in_.SurfaceAreaBody = in_.SurfaceAreaHands = in_.DermalEventDuration = 0;
+        LoadProductDefaults(in_);
+        EXPECT_EQ(in_.SurfaceAreaBody, 408.6);
+        EXPECT_EQ(in_.SurfaceAreaHands, 19.68);
+        EXPECT_EQ(in_.BODYWEIGHT, 18.6);
+        EXPECT_EQ(in_.FrequencyHands, 730.0);
+        EXPECT_EQ(in_.DermalEventDuration, 0.5);  // the fields after them are still read
+    }
 }
 
 TEST_F(DefaultsTest, MissingTablesLeaveMembersAndStillApplyTheFixedRules) {

@@ -220,6 +220,8 @@ TEST(TransferFile, OnlyTheFileNamesExtensionIsReplaced) {
     EXPECT_EQ(comtransfer::TransferPath("C:\\app.old\\xfer.cmi"), "C:\\app.old\\xfer.trn");
     EXPECT_EQ(comtransfer::TransferPath("/tmp/a.b/xfer.cmi"), "/tmp/a.b/xfer.trn");
     EXPECT_EQ(comtransfer::TransferPath("/tmp/a.b/xfer"), "/tmp/a.b/xfer.trn");
+    // The extension is what follows the name's last point.
+    EXPECT_EQ(comtransfer::TransferPath("/tmp/a.b/run.2.cmi"), "/tmp/a.b/run.2.trn");
 }
 
 TEST(TransferFile, DuringUseRateCoversTheHoursFromTheStartForTheDuration) {
@@ -233,6 +235,18 @@ TEST(TransferFile, DuringUseRateCoversTheHoursFromTheStartForTheDuration) {
     EXPECT_EQ(lines[5 + 9], "OVERRIDEACTIVITYPATTERN 0.375 0.416667 1 28.8");
     EXPECT_EQ(lines[5 + 10], "OVERRIDEACTIVITYPATTERN 0.416667 0.458333 1 28.8");
     EXPECT_EQ(lines[5 + 11], "OVERRIDEACTIVITYPATTERN 0.458333 0.5 1 14.4");
+}
+
+TEST(TransferFile, SlowReleaseFromWaterLastsOnlyTheDurationOfUse) {
+    // Vapour pressure 0.01 torr: T90 = 145 / (100 x 0.01)^0.9546 = 145 h, Td = 6.04167 days,
+    // longer than the 2 h of use: 5000 mg / Td = 827.586 mg/day for 2/24 day.
+    TestFolder folder("transfer_slow");
+    folder.Write("xfer.cmi", KeywordFile("addedwater") + "VAPORPRESS 0.01\n");
+    comtransfer transfer;
+    int code = 0;
+    ASSERT_TRUE(transfer.Read(folder.File("xfer.cmi"), code));
+    EXPECT_EQ(Lines(folder.Read("xfer.trn"))[55],
+              "EMISSIONRATE CONSTANT 1 0.375 827.586 0.0833333");
 }
 
 TEST(TransferFile, CarAsRoomOfUseSendsEveryOtherRoomOutdoors) {

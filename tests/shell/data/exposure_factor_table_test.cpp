@@ -31,6 +31,8 @@ TEST_F(ExposureFactorTableTest, ResetLoadsTheAdultFactorsFromTheTable) {
     UpdateExposureFactorPage = [&] { ++pageUpdates; };
     CurrentPmn.POP_NUM = 2;
     CurrentPmn.FISH = 9;
+    CurrentPmn.FISHCHRON = 4;
+    CurrentPmn.SA_BODY = 250;
     CurrentPmn.HMF_50 = 3;
     ResetScenarioRecord();
     UpdateExposureFactorPage = nullptr;
@@ -42,6 +44,9 @@ TEST_F(ExposureFactorTableTest, ResetLoadsTheAdultFactorsFromTheTable) {
     EXPECT_EQ(CurrentPmn.NCANCERAT, 33);  // no row: the default stays
     EXPECT_EQ(CurrentPmn.FISH, 0);        // no row: 0
     EXPECT_EQ(CurrentPmn.INHALE, 0);
+    // Factors only the table sets keep their values when it has no row for them.
+    EXPECT_EQ(CurrentPmn.FISHCHRON, 4);
+    EXPECT_EQ(CurrentPmn.SA_BODY, 250);
     EXPECT_EQ(CurrentPmn.HMF_50, 0);
     EXPECT_FALSE(Tables().ExpFactTable.IsOpen());
 }

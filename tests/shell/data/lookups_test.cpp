@@ -3,6 +3,7 @@
 
 #include "data_layer_fixture.h"
 #include "platform/sys/text.h"
+#include "shell/lookups_facility.h"
 #include "shell/lookups_flows.h"
 #include "shell/lookups_search.h"
 #include "shell/lookups_species.h"
@@ -204,6 +205,39 @@ TEST_F(SpeciesTest, TheWalkEndsAtTheEndOfTheTableAndOnlyWhenAsked) {
     EXPECT_EQ(Grid("", true).size(), 1u);        // a facility without a county
     EXPECT_FALSE(LoadCountySpecies("40000"));
     EXPECT_EQ(CritterRec.FIPS2, "50001");
+}
+
+TEST_F(DataLayerTest, FieldGettersOfTheLookupTables) {
+    Add("duriviz\\sids2004.dbf",
+        {{"NPDES", "AA0000001"}, {"NAME", "Plant"}, {"ACUTE", "ten"}, {"MILES", "-2.7"}});
+    Add("duriviz\\sids2004.dbf", {{"NPDES", "BB0000002"}, {"PLANTFLOW", "3000000000"}});
+    Add("rscan\\reach.dbf", {{"REACH", "01000000001"}, {"MEAN_FLOW", "50"}, {"LOW_FLOW", "2"}});
+    Add("rscan\\reach.dbf", {{"REACH", "09000000009"}, {"MEAN_FLOW", "80"}, {"LOW_FLOW", "4"}});
+    Add("endanger\\trelspec.dbf", {{"FIPS2", "12003"}});
+    OpenTables();
+
+    // Blank fields read as "", 0 and true.
+    EXPECT_EQ(SidsFieldAsString("CITY"), "");
+    EXPECT_EQ(SidsFieldAsFloat("POP"), 0);
+    EXPECT_EQ(SidsFieldAsInteger("IPOTW"), 0);
+    EXPECT_TRUE(CritterTrelFieldAsBoolean("KNOWN"));
+    EXPECT_EQ(CritterTrelFieldAsString("INVNAME"), "");
+    // Integers are cut toward zero.
+    EXPECT_EQ(SidsFieldAsInteger("MILES"), -2);
+    // Only the scenario table forgives a field that holds no number.
+    EXPECT_THROW(SidsFieldAsFloat("ACUTE"), std::exception);
+    EXPECT_THROW(SidsFieldAsString("NOSUCHFIELD"), std::exception);
+    // A number too large for a whole number is an error, not a wrapped value.
+    Tables().SidsTable.Next();
+    EXPECT_EQ(SidsFieldAsFloat("PLANTFLOW"), 3e9);
+    EXPECT_THROW(SidsFieldAsInteger("PLANTFLOW"), std::exception);
+
+    // A reach key after the last one reads the last reach; the key is not compared.
+    LoadReachFlows("99999999999");
+    EXPECT_EQ(ReachRec.REACH, "09000000009");
+    EXPECT_EQ(ReachRec.MEAN_FLOW, 80);
+    LoadReachFlows("01000000000");
+    EXPECT_EQ(ReachRec.REACH, "01000000001");
 }
 
 TEST_F(DataLayerTest, SearchResultsAreReadBackInPermitOrder) {

@@ -37,8 +37,9 @@ TEST(TextToFloat, ReadsTheNumberAtTheStart) {
         const char* text;
         double value;
     };
-    const Case cases[] = {{"10:1", 10},  {"  3.5:1", 3.5}, {"", 0},    {"abc", 0},
-                          {"1e2x", 100}, {"-2", -2},       {".5", 0.5}};
+    const Case cases[] = {{"10:1", 10},  {"  3.5:1", 3.5}, {"", 0},     {"abc", 0},
+                          {"1e2x", 100}, {"-2", -2},       {".5", 0.5}, {"+4:1", 4},
+                          {"--5", 0},    {"- 5", 0},       {"1e", 1},   {"\t7", 7}};
     for (const Case& c : cases) {
         EXPECT_EQ(TextToFloat(c.text), c.value) << c.text;
     }

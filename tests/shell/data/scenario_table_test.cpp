@@ -280,10 +280,20 @@ TEST_F(ScenarioRowTest, EveryFieldIsSavedUnderItsNameAndLoadedBack) {
     EXPECT_EQ(row["SWMEMO"], "Surface water note");
     EXPECT_EQ(row["LNDMEMO"], "Landfill note");
 
-    // Back into a record that holds something else.
+    // Back into a record that holds something else; what the row does not hold stays.
     CurrentPmn = pmn_record{};
+    CurrentPmn.PopulationLabel = "Child (age 6-10)";
+    CurrentPmn.MigrateText = "Moderate";
+    CurrentPmn.TotWaterRel = 12.5;
+    CurrentPmn.PdmSiteDays = {1, 2, 3};
+    CurrentPmn.ReleaseAllSites = 6;
     HealthFlags = "111";
     LoadScenarioRecord("CHEM,A,2");
+    EXPECT_EQ(r.PopulationLabel, "Child (age 6-10)");
+    EXPECT_EQ(r.MigrateText, "Moderate");
+    EXPECT_EQ(r.TotWaterRel, 12.5);
+    EXPECT_EQ(r.PdmSiteDays, (std::array<double, 3>{1, 2, 3}));
+    EXPECT_EQ(r.ReleaseAllSites, 6);
     EXPECT_EQ(r.CaseNum, "CHEM,A");
     EXPECT_EQ(r.ScenNum, "2");
     for (const PlainField& f : kPlainFields) {
@@ -351,6 +361,30 @@ TEST_F(ScenarioRowTest, AnEmptyKeyReadsTheCurrentRow) {
     EXPECT_EQ(CurrentPmn.ScenNum, "2");
     EXPECT_EQ(CurrentPmn.CHEMNAME, "Second");
     EXPECT_FALSE(MoveToNextScenarioRow());
+}
+
+TEST_F(ScenarioRowTest, AMemoEditedOnTheRowIsPostedBeforeTheTableMoves) {
+    Add("nyr01.dbf", {{"PMN_ID", "M,1"}, {"CHEMNAME", "Memo case"}});
+    Add("nyr01.dbf", {{"PMN_ID", "M,2"}});
+    OpenTables();
+    LoadScenarioRecord("M,1");
+    // A comment editor bound to the row changes a memo and leaves the row in edit state.
+    tables::Table& table = Tables().PmnTable;
+    table.Edit();
+    table.SetString("SWMEMO", "Edited on the form");
+    LoadScenarioRecord("M,2");
+    LoadScenarioRecord("M,1");
+    EXPECT_EQ(SurfaceWaterComments, "Edited on the form");
+
+    // Saving the row keeps a memo edited just before.
+    table.Edit();
+    table.SetString("LNDMEMO", "Landfill remark");
+    CurrentPmn.CHEMNAME = "Saved after the memo";
+    SaveScenarioRecord();
+    LoadScenarioRecord("M,1");
+    EXPECT_EQ(LandfillComments, "Landfill remark");
+    EXPECT_EQ(SurfaceWaterComments, "Edited on the form");
+    EXPECT_EQ(CurrentPmn.CHEMNAME, "Saved after the memo");
 }
 
 TEST_F(ScenarioRowTest, ShortOrEmptyFlagTextsLoadAsTheirDefaults) {
@@ -466,7 +500,7 @@ TEST_F(ScenarioRowTest, AValueTheRowCannotHoldLeavesTheRowAsItWas) {
 
 TEST_F(ScenarioRowTest, BlankFieldsReadAsEmptyZeroOrTrue) {
     Add("nyr01.dbf", {{"PMN_ID", "N,1"}, {"KOW", "2.7"}, {"MIGRATE", ""}});
-    Add("nyr01.dbf", {{"PMN_ID", "N,2"}, {"CHEMNAME", "letters"}});
+    Add("nyr01.dbf", {{"PMN_ID", "N,2"}, {"CHEMNAME", "letters"}, {"KOW", "-2.7"}});
     OpenTables();
     LoadScenarioRecord("N,1");
     EXPECT_EQ(PmnFieldAsString("CHEMNAME"), "");
@@ -478,6 +512,8 @@ TEST_F(ScenarioRowTest, BlankFieldsReadAsEmptyZeroOrTrue) {
     // A text field read as a number gives 0 on the scenario table only.
     LoadScenarioRecord("N,2");
     EXPECT_EQ(PmnFieldAsFloat("CHEMNAME"), 0);
+    EXPECT_EQ(PmnFieldAsInteger("KOW"), -2);
+    EXPECT_THROW(PmnFieldAsInteger("CHEMNAME"), std::exception);
     EXPECT_THROW(PmnFieldAsString("NOSUCHFIELD"), std::exception);
     EXPECT_THROW(PmnFieldAsFloat("NOSUCHFIELD"), std::exception);
 }

@@ -159,14 +159,15 @@ TEST_F(ConsumerRunTest, NotSelectedOrNotLocatedStartsNothing) {
     EXPECT_FALSE(sys::FileExists(program / "kiv/nyrinput.txt"));
 }
 
-// The program the user locates is the one started, and kiv.drv records it without a line end.
+// The program the user locates is the one started, then and on later clicks, and kiv.drv
+// records it without a line end.
 TEST_F(ConsumerRunTest, LocatedProgramIsRecordedAndStarted) {
     ASSERT_TRUE(sys::MakeFolder(program / "mine"));
     std::string located = program / "mine/consumer.sh";
     ASSERT_TRUE(sys::WriteWholeFile(
         located,
-        "#!/bin/sh\nprintf '5\\nPaint\\n0.3\\n0.4\\n60\\n0.5\\n70\\n1\\n2\\n3\\n' > "
-        "nyrout.txt\n"));
+        "#!/bin/sh\necho run >> runs.txt\n"
+        "printf '5\\nPaint\\n0.3\\n0.4\\n60\\n0.5\\n70\\n1\\n2\\n3\\n' > nyrout.txt\n"));
     ::chmod(located.c_str(), 0755);
     KivProgramPath = program / "nowhere/kiv32.exe";
     ui.AnswerNextDialog(located);
@@ -177,6 +178,12 @@ TEST_F(ConsumerRunTest, LocatedProgramIsRecordedAndStarted) {
     EXPECT_TRUE(sys::FileExists(program / "mine/nyrinput.txt"));
     EXPECT_EQ(CurrentPmn.PRODNAME, "Paint");
     EXPECT_EQ(Reloaded().KIV_SCEN, 5);
+
+    Launcher("echo launcher > launcher_ran.txt\n");
+    page.RunKivClick();
+    EXPECT_TRUE(ui.Boxes().empty());
+    EXPECT_EQ(FileText(program / "mine/runs.txt"), "run\nrun\n");
+    EXPECT_FALSE(sys::FileExists(program / "kiv/launcher_ran.txt"));
 }
 
 }  // namespace

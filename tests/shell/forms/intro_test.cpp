@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <filesystem>
 
 #include "platform/forms/ui_service.h"
@@ -85,6 +86,19 @@ TEST_F(IntroTest, QuitClosesTheLookupTables) {
     EXPECT_FALSE(Tables().SidsTable.IsOpen());
     EXPECT_FALSE(Tables().CoefTable.IsOpen());
     EXPECT_TRUE(Tables().PmnTable.IsOpen()) << "the scenario table stays open";
+}
+
+// The start-up work follows the first showing even when the window system never activates the
+// window (a desktop that does not give new windows the focus).
+TEST(IntroStartTest, FirstShowingRunsTheStartUpWithoutActivation) {
+    ProgramFolderCopy program;
+    forms::ScriptedUi ui;
+    TIntro intro;
+    intro.FormShow();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(intro.StartupDone());
+    EXPECT_TRUE(sys::FileExists(program / "ftime."));
+    EXPECT_TRUE(Tables().PmnTable.IsOpen());
 }
 
 // Every help topic the shell's forms open has its page in the built program folder.

@@ -160,6 +160,26 @@ TEST_F(ScrMainTest, StoredAgeGroupIsCheckedOnActivation) {
     EXPECT_EQ(CurrentPmn.POP_NUM, 3);
 }
 
+// A user's click on the group already checked is no change of group: the factors stored with
+// the row are not reloaded over. A click on another group loads that group's factors.
+TEST_F(ScrMainTest, ClickOnTheCheckedGroupKeepsTheStoredFactors) {
+    ASSERT_TRUE(sys::WriteWholeFile(program / "wordup", "NOWORD\n"));
+    CurrentPmn.POP_NUM = 3;
+    CurrentPmn.BW = 12.25;
+    SaveScenarioRecord();
+    ResetScenarioRecord();
+    Show(page);
+    page.Toddler->click();
+    EXPECT_EQ(CurrentPmn.BW, 12.25);
+    LoadScenarioRecord("P-14-0007,1");
+    EXPECT_EQ(CurrentPmn.BW, 12.25);
+
+    page.Child->click();
+    EXPECT_EQ(CurrentPmn.POP_NUM, 2);
+    EXPECT_EQ(CurrentPmn.EXPDURCAN, 5.0);
+    EXPECT_NE(CurrentPmn.BW, 12.25) << "the child's factors were loaded";
+}
+
 TEST_F(ScrMainTest, AgeGroupClickStoresTheGroupInReleaseOne) {
     ASSERT_TRUE(sys::WriteWholeFile(program / "wordup", "NOWORD\n"));
     Show(page);
