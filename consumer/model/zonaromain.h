@@ -134,6 +134,7 @@ class zonaromain {
     void PrepareSources();
     bool TimesOf(long step, double t0, StepTimes& times) const;
     void SourceTerms(double t, double* terms) const;
+    void BlockSourceTerms(const StepTimes* times, size_t steps, double* rows) const;
     template <int N>
     void Derivatives(const double* sourceTerms, const double* conc, double* dconc, double* dload);
     template <int N>

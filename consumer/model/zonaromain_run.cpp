@@ -362,10 +362,7 @@ void zonaromain::TimeLoop() {
         } else {
             std::copy(rows + 2 * kBlockSteps * count, rows + (2 * kBlockSteps + 1) * count, rows);
         }
-        for (size_t i = 0; i < steps; ++i) {
-            SourceTerms(times[i].middle, rows + (2 * i + 1) * count);
-            SourceTerms(times[i].end, rows + (2 * i + 2) * count);
-        }
+        BlockSourceTerms(times, steps, rows);
         for (size_t i = 0; i < steps; ++i) {
             const double* start = rows + 2 * i * count;
             Step<N>(times[i], start, start + count, start + 2 * count);

@@ -66,4 +66,22 @@ inline void zonaromain::SourceTerms(double t, double* terms) const {
     }
 }
 
+// The middle and end rows of a block of steps (row 2 i + 1 and 2 i + 2 for step i), one source
+// after the other: the same terms as SourceTerms gives at those times.
+inline void zonaromain::BlockSourceTerms(const StepTimes* times, size_t steps, double* rows) const {
+    const size_t count = sourceOrder_.size();
+    for (size_t j = 0; j < count; ++j) {
+        const size_t i = sourceOrder_[j];
+        const Source& source = sources_[i];
+        const double v = volume_[static_cast<size_t>(source.zone)];
+        const double perDay = perDay_[i];
+        for (size_t step = 0; step < steps; ++step) {
+            const double middle = RateOf(source, perDay, times[step].middle);
+            const double end = RateOf(source, perDay, times[step].end);
+            rows[(2 * step + 1) * count + j] = middle * emissionMultiplier_ / v;
+            rows[(2 * step + 2) * count + j] = end * emissionMultiplier_ / v;
+        }
+    }
+}
+
 }  // namespace consumer
