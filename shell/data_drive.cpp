@@ -100,6 +100,7 @@ std::string TDataDriveForm::ChooseFolder() {
     request.filter = "Scenario table (nyr01.dbf);;All files (*)";
     request.initialFolder = DataFolder;
     request.initialName = kScenarioTable;
+    request.confirmOverwrite = false;  // nothing is written to the file picked
     std::optional<std::string> chosen = forms::Ui().SaveFileDialog(request);
     if (!chosen || chosen->empty())
         return activationFolder_;

@@ -119,18 +119,22 @@ void TCheckBox::SetChecked(bool checked) {
 
 TRadioButton::TRadioButton(const std::string& caption, QWidget* parent)
     : QRadioButton(QString::fromStdString(caption), parent) {
-    connect(this, &QRadioButton::clicked, this, [this] {
-        if (OnClick)
+    connect(this, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked && OnClick)
             OnClick();
     });
 }
 
 void TRadioButton::SetChecked(bool checked) {
-    if (checked == isChecked())
+    if (checked) {
+        setChecked(true);
         return;
-    setChecked(checked);
-    if (OnClick)
-        OnClick();
+    }
+    // Qt keeps the checked radio of an exclusive set checked; code may still uncheck it.
+    bool exclusive = autoExclusive();
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(exclusive);
 }
 
 TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent) {

@@ -100,6 +100,8 @@ class TCheckBox : public QCheckBox {
     Action OnClick;
 };
 
+// A radio button whose click action runs when it becomes checked, by a click or from code; a
+// click on the radio already checked, or unchecking it, runs nothing.
 class TRadioButton : public QRadioButton {
     Q_OBJECT
   public:

@@ -27,14 +27,14 @@ int Form::ShowModal() {
 void Form::SetModalResult(int result) {
     modalResult_ = result;
     if (result != mrNone && modal_ && !scripted_)
-        QDialog::done(result);
+        done(result);
 }
 
 void Form::Close() {
     if (modal_ && !scripted_) {
         if (modalResult_ == mrNone)
             modalResult_ = mrCancel;
-        QDialog::done(modalResult_);
+        done(modalResult_);
     } else if (!scripted_) {
         close();
     }
@@ -64,13 +64,22 @@ int Form::RunModalReal() {
 
 void Form::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    closeHandled_ = false;
     if (!scripted_)
         FormShow();
 }
 
+// Every way a shown form closes (its close button, Escape, a modal result, Close) runs the
+// close handler, once per showing.
+void Form::RunCloseHandler() {
+    if (scripted_ || closeHandled_)
+        return;
+    closeHandled_ = true;
+    FormClose();
+}
+
 void Form::closeEvent(QCloseEvent* event) {
-    if (!scripted_)
-        FormClose();
+    RunCloseHandler();
     QDialog::closeEvent(event);
 }
 
@@ -83,6 +92,7 @@ bool Form::event(QEvent* event) {
 void Form::done(int result) {
     if (modalResult_ == mrNone)
         modalResult_ = result == QDialog::Accepted ? mrOk : mrCancel;
+    RunCloseHandler();
     QDialog::done(result);
 }
 

@@ -40,7 +40,10 @@ class Form : public QDialog {
     void done(int result) override;
 
   private:
+    void RunCloseHandler();
+
     int modalResult_ = 0;
+    bool closeHandled_ = false;
     bool modal_ = false;
     bool scripted_ = false;
 };

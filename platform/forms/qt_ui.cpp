@@ -102,9 +102,12 @@ std::optional<std::string> QtUi::OpenFileDialog(const FileDialogRequest& request
 std::optional<std::string> QtUi::SaveFileDialog(const FileDialogRequest& request) {
     QString start = QString::fromStdString(
         sys::NativePath(sys::JoinPath(request.initialFolder, request.initialName)));
-    return Chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                               QString::fromStdString(request.title), start,
-                                               QString::fromStdString(request.filter)));
+    QFileDialog::Options options;
+    if (!request.confirmOverwrite)
+        options |= QFileDialog::DontConfirmOverwrite;
+    return Chosen(QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), QString::fromStdString(request.title), start,
+        QString::fromStdString(request.filter), nullptr, options));
 }
 
 std::optional<std::string> QtUi::FolderDialog(const std::string& title,

@@ -32,6 +32,8 @@ struct FileDialogRequest {
     std::string filter;  // "Tables (*.dbf);;All files (*)"
     std::string initialFolder;
     std::string initialName;
+    // A save dialog used to pick a place rather than to write a file asks no overwrite question.
+    bool confirmOverwrite = true;
 };
 
 // One thing the service showed, in the order shown.

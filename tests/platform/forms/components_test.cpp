@@ -29,6 +29,12 @@ TEST(ComponentsTest, CheckFromCodeClicksOnlyWhenTheStateChanges) {
     EXPECT_EQ(boxClicks, 1);
     radio.SetChecked(true);
     EXPECT_EQ(radioClicks, 1);
+    radio.click();  // a click on the radio already checked changes nothing
+    EXPECT_EQ(radioClicks, 1);
+    radio.SetChecked(false);  // unchecking runs nothing either
+    EXPECT_EQ(radioClicks, 1);
+    radio.click();
+    EXPECT_EQ(radioClicks, 2);
     box.click();  // a user's click
     EXPECT_EQ(boxClicks, 2);
     EXPECT_FALSE(box.Checked());

@@ -58,6 +58,28 @@ TEST(ScriptedUiTest, ModalFormRunsItsEventsAndTheStepWithoutBlocking) {
     EXPECT_EQ(ui.Shown()[0].result, forms::mrOk);
 }
 
+TEST(FormTest, EveryWayOutOfARealModalShowRunsTheCloseHandlerOnce) {
+    struct Way {
+        const char* name;
+        std::function<void(CountingForm&)> leave;
+        int result;
+    };
+    const Way ways[] = {
+        {"escape", [](CountingForm& f) { f.reject(); }, forms::mrCancel},
+        {"close button", [](CountingForm& f) { f.close(); }, forms::mrCancel},
+        {"modal result", [](CountingForm& f) { f.SetModalResult(forms::mrOk); }, forms::mrOk},
+        {"Close", [](CountingForm& f) { f.Close(); }, forms::mrCancel},
+    };
+    for (const Way& way : ways) {
+        CountingForm form;
+        QTimer::singleShot(0, &form, [&form, &way] { way.leave(form); });
+        EXPECT_EQ(form.RunModalReal(), way.result) << way.name;
+        EXPECT_EQ(form.events.find("close,"), form.events.rfind("close,")) << way.name;
+        EXPECT_NE(form.events.find("show,"), std::string::npos) << way.name;
+        EXPECT_NE(form.events.find("close,"), std::string::npos) << way.name;
+    }
+}
+
 TEST(ScriptedUiTest, DialogsHelpAndHourglassAreRecorded) {
     forms::ScriptedUi ui;
     ui.AnswerNextDialog(std::string("/tmp/chosen.dbf"));
