@@ -106,82 +106,72 @@ void LoadScreeningExposureFactors() {
     factors.Close();
 }
 
+namespace {
+
+// The ten core exposure factors, copied between the record and the snapshot either way.
+template <typename From, typename To>
+void CopyCoreFactors(const From& from, To& to) {
+    to.BW = from.BW;
+    to.EXPDURCAN = from.EXPDURCAN;
+    to.EXPDURNCAN = from.EXPDURNCAN;
+    to.CANCERAT = from.CANCERAT;
+    to.NCANCERAT = from.NCANCERAT;
+    to.DRINK = from.DRINK;
+    to.FISH = from.FISH;
+    to.DRINKCHRON = from.DRINKCHRON;
+    to.FISHCHRON = from.FISHCHRON;
+    to.INHALE = from.INHALE;
+}
+
+// The part of the chemical block that goes both ways alike; MIGRATE and the treatment removals
+// are handled by each way itself.
+template <typename From, typename To>
+void CopyChemicalBlock(const From& from, To& to) {
+    to.ED_KIV = from.ED_KIV;
+    to.MODGUYS = from.MODGUYS;
+    to.CHEMNAME = from.CHEMNAME;
+    to.BCF = from.BCF;
+    to.WWT_LOW = from.WWT_LOW;
+    to.DWT = from.DWT;
+    to.WTFRAC_MED = from.WTFRAC_MED;
+    to.WTFRAC_90 = from.WTFRAC_90;
+    to.MW = from.MW;
+    to.VP = from.VP;
+    to.WSOLUBLE = from.WSOLUBLE;
+    to.DATATEMP = from.DATATEMP;
+    to.KOW = from.KOW;
+    to.MELT_PT = from.MELT_PT;
+    to.AEROSOL = from.AEROSOL;
+    to.HENRY = from.HENRY;
+    to.MIGFACT = from.MIGFACT;
+    to.MigrateText = from.MigrateText;
+    to.LOSS2SLUDG = from.LOSS2SLUDG;
+}
+
+}  // namespace
+
 void SaveExposureFactors() {
-    SavedFactors.BW = CurrentPmn.BW;
-    SavedFactors.EXPDURCAN = CurrentPmn.EXPDURCAN;
-    SavedFactors.EXPDURNCAN = CurrentPmn.EXPDURNCAN;
-    SavedFactors.CANCERAT = CurrentPmn.CANCERAT;
-    SavedFactors.NCANCERAT = CurrentPmn.NCANCERAT;
-    SavedFactors.DRINK = CurrentPmn.DRINK;
-    SavedFactors.FISH = CurrentPmn.FISH;
-    SavedFactors.DRINKCHRON = CurrentPmn.DRINKCHRON;
-    SavedFactors.FISHCHRON = CurrentPmn.FISHCHRON;
-    SavedFactors.INHALE = CurrentPmn.INHALE;
+    CopyCoreFactors(CurrentPmn, SavedFactors);
 }
 
 void SaveAllExposureFactors() {
     SaveExposureFactors();
-    SavedFactors.ED_KIV = CurrentPmn.ED_KIV;
-    SavedFactors.MODGUYS = CurrentPmn.MODGUYS;
-    SavedFactors.CHEMNAME = CurrentPmn.CHEMNAME;
-    SavedFactors.BCF = CurrentPmn.BCF;
-    SavedFactors.WWT_LOW = CurrentPmn.WWT_LOW;
-    SavedFactors.DWT = CurrentPmn.DWT;
-    SavedFactors.WTFRAC_MED = CurrentPmn.WTFRAC_MED;
-    SavedFactors.WTFRAC_90 = CurrentPmn.WTFRAC_90;
-    SavedFactors.MW = CurrentPmn.MW;
-    SavedFactors.VP = CurrentPmn.VP;
-    SavedFactors.WSOLUBLE = CurrentPmn.WSOLUBLE;
-    SavedFactors.DATATEMP = CurrentPmn.DATATEMP;
-    SavedFactors.KOW = CurrentPmn.KOW;
-    SavedFactors.MELT_PT = CurrentPmn.MELT_PT;
-    SavedFactors.AEROSOL = CurrentPmn.AEROSOL;
-    SavedFactors.HENRY = CurrentPmn.HENRY;
+    CopyChemicalBlock(CurrentPmn, SavedFactors);
     SavedFactors.MIGRATE = CurrentPmn.MIGRATE;
-    SavedFactors.MIGFACT = CurrentPmn.MIGFACT;
-    SavedFactors.MigrateText = CurrentPmn.MigrateText;
-    SavedFactors.LOSS2SLUDG = CurrentPmn.LOSS2SLUDG;
     SavedFactors.SLUDGEAB = CurrentPmn.SLUDGEAB;
     SavedFactors.INCIN_HI = CurrentPmn.INCIN_HI;
     SavedFactors.INCIN_LO = CurrentPmn.INCIN_LO;
 }
 
 void RestoreExposureFactors() {
-    CurrentPmn.BW = SavedFactors.BW;
-    CurrentPmn.EXPDURCAN = SavedFactors.EXPDURCAN;
-    CurrentPmn.EXPDURNCAN = SavedFactors.EXPDURNCAN;
-    CurrentPmn.CANCERAT = SavedFactors.CANCERAT;
-    CurrentPmn.NCANCERAT = SavedFactors.NCANCERAT;
-    CurrentPmn.DRINK = SavedFactors.DRINK;
-    CurrentPmn.FISH = SavedFactors.FISH;
-    CurrentPmn.DRINKCHRON = SavedFactors.DRINKCHRON;
-    CurrentPmn.FISHCHRON = SavedFactors.FISHCHRON;
-    CurrentPmn.INHALE = SavedFactors.INHALE;
+    CopyCoreFactors(SavedFactors, CurrentPmn);
 }
 
 void RestoreAllExposureFactors() {
     RestoreExposureFactors();
-    CurrentPmn.ED_KIV = SavedFactors.ED_KIV;
-    CurrentPmn.MODGUYS = SavedFactors.MODGUYS;
-    CurrentPmn.CHEMNAME = SavedFactors.CHEMNAME;
-    CurrentPmn.BCF = SavedFactors.BCF;
-    CurrentPmn.WWT_LOW = SavedFactors.WWT_LOW;
+    CopyChemicalBlock(SavedFactors, CurrentPmn);
     CurrentPmn.WWT_HI = CurrentPmn.WWT_LOW;
-    CurrentPmn.DWT = SavedFactors.DWT;
-    CurrentPmn.WTFRAC_MED = SavedFactors.WTFRAC_MED;
-    CurrentPmn.WTFRAC_90 = SavedFactors.WTFRAC_90;
-    CurrentPmn.MW = SavedFactors.MW;
-    CurrentPmn.VP = SavedFactors.VP;
-    CurrentPmn.WSOLUBLE = SavedFactors.WSOLUBLE;
-    CurrentPmn.DATATEMP = SavedFactors.DATATEMP;
-    CurrentPmn.KOW = SavedFactors.KOW;
-    CurrentPmn.MELT_PT = SavedFactors.MELT_PT;
-    CurrentPmn.AEROSOL = SavedFactors.AEROSOL;
-    CurrentPmn.HENRY = SavedFactors.HENRY;
     CurrentPmn.MIGRATE = static_cast<int>(std::trunc(SavedFactors.MIGRATE));
-    CurrentPmn.MIGFACT = SavedFactors.MIGFACT;
-    CurrentPmn.MigrateText = SavedFactors.MigrateText;
-    CurrentPmn.LOSS2SLUDG = SavedFactors.LOSS2SLUDG;
 }
 
 void CollectExposureFactors(ExposureFactorEntries entries) {
