@@ -11,13 +11,13 @@
 
 #include <unistd.h>
 
-#include "consumer/model/case_reset.h"
 #include "consumer/model/comtransfer.h"
 #include "consumer/model/keyword_file.h"
 #include "consumer/model/run_driver.h"
 #include "consumer/model/use_day_pattern.h"
 #include "consumer/model/zonaromain.h"
 #include "platform/forms/ui_service.h"
+#include "tests/consumer/model/paint_case.h"
 
 namespace {
 
@@ -25,32 +25,10 @@ std::atomic<long> allocations{0};
 
 // A latex paint case for an adult: two first-order sources, the heaviest default scenario.
 consumer::ExposureInputs PaintCase() {
-    consumer::ExposureInputs in;
-    consumer::ExposureResults results;
-    consumer::ResetCaseIdentity(in);
-    consumer::ResetExposureInputs(in, results);
-    in.ScenarioName = "Latex Paint";
-    in.ScenarioKeyword = "appliedsurfacepaint";
-    in.EVENTSPERYEAR = 2;
-    in.MassUsedCentral = 1500;
-    in.MassUsedHighEnd = 3000;
-    in.DurationCentral = 2.5;
-    in.DurationHighEnd = 4;
-    in.AIREXRATE = 0.45;
-    in.YEARSOFUSE = 10;
-    in.YEARSLIFETIME = 78;
-    in.AveragingTimeAdd = 10;
-    in.BODYWEIGHT = 80;
-    in.INHALRATEDURINGUSE = 0.74;
-    in.INHALRATEAFTERUSE = 0.61;
-    in.ZONE1VOL = 36;
-    in.HOUSEVOL = 492;
-    in.ROOMOFUSE = 1;
+    consumer::ExposureInputs in = consumer_test::LatexPaintCase();
     in.STARTTIME = 9;
     in.MOLECWEIGHT = 150;
     in.VAPORPRESS = 0.05;
-    in.WeightFractionMedian = 0.01;
-    in.WeightFraction90 = 0.05;
     consumer::AdjustUseDayPattern(in, 0);
     return in;
 }

@@ -174,26 +174,48 @@ DBIResult DbiGetRecord(CursorHandle cursor, LockMode lock, RecordBuffer& record)
     });
 }
 
-DBIResult DbiGetNextRecord(CursorHandle cursor, LockMode lock, RecordBuffer& record) {
+namespace {
+
+// One direction of travel through the table: where a walk starts, which place lies past its last
+// record, and the table moves that go there.
+struct Direction {
+    Cursor::Place start;
+    Cursor::Place past;
+    DBIResult pastStatus;
+    void (Table::*jump)();
+    void (Table::*step)();
+    bool (Table::*beyond)() const;
+};
+
+constexpr Direction kForward{Cursor::Place::BeforeFirst,
+                             Cursor::Place::AfterLast,
+                             kAtEnd,
+                             &Table::First,
+                             &Table::Next,
+                             &Table::Eof};
+constexpr Direction kBackward{Cursor::Place::AfterLast,
+                              Cursor::Place::BeforeFirst,
+                              kAtBegin,
+                              &Table::Last,
+                              &Table::Prior,
+                              &Table::Bof};
+
+// Moves the cursor one record the given way and reads it, or stops past the last one.
+DBIResult Step(CursorHandle cursor, RecordBuffer& record, const Direction& way) {
     if (!ValidCursor(cursor))
         return kBadHandle;
     return Guarded([&] {
         Table& table = cursor->table;
-        switch (cursor->place) {
-            case Cursor::Place::AfterLast:
-                return kAtEnd;
-            case Cursor::Place::BeforeFirst:
-                table.First();
-                break;
-            case Cursor::Place::OnRecord:
-                table.Next();
-                break;
-            case Cursor::Place::NoRecord:
-                break;
-        }
-        if (table.RecNo() == 0 || (cursor->place == Cursor::Place::OnRecord && table.Eof())) {
-            cursor->place = Cursor::Place::AfterLast;
-            return kAtEnd;
+        if (cursor->place == way.past)
+            return way.pastStatus;
+        if (cursor->place == way.start)
+            (table.*way.jump)();
+        else if (cursor->place == Cursor::Place::OnRecord)
+            (table.*way.step)();
+        if (table.RecNo() == 0 ||
+            (cursor->place == Cursor::Place::OnRecord && (table.*way.beyond)())) {
+            cursor->place = way.past;
+            return way.pastStatus;
         }
         cursor->place = Cursor::Place::OnRecord;
         ReadCurrent(*cursor, record);
@@ -201,31 +223,14 @@ DBIResult DbiGetNextRecord(CursorHandle cursor, LockMode lock, RecordBuffer& rec
     });
 }
 
+}  // namespace
+
+DBIResult DbiGetNextRecord(CursorHandle cursor, LockMode lock, RecordBuffer& record) {
+    return Step(cursor, record, kForward);
+}
+
 DBIResult DbiGetPriorRecord(CursorHandle cursor, LockMode lock, RecordBuffer& record) {
-    if (!ValidCursor(cursor))
-        return kBadHandle;
-    return Guarded([&] {
-        Table& table = cursor->table;
-        switch (cursor->place) {
-            case Cursor::Place::BeforeFirst:
-                return kAtBegin;
-            case Cursor::Place::AfterLast:
-                table.Last();
-                break;
-            case Cursor::Place::OnRecord:
-                table.Prior();
-                break;
-            case Cursor::Place::NoRecord:
-                break;
-        }
-        if (table.RecNo() == 0 || (cursor->place == Cursor::Place::OnRecord && table.Bof())) {
-            cursor->place = Cursor::Place::BeforeFirst;
-            return kAtBegin;
-        }
-        cursor->place = Cursor::Place::OnRecord;
-        ReadCurrent(*cursor, record);
-        return kOk;
-    });
+    return Step(cursor, record, kBackward);
 }
 
 DBIResult DbiAppendRecord(CursorHandle cursor, RecordBuffer& record) {

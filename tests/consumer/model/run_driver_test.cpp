@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "consumer/model/case_reset.h"
 #include "consumer/model/keyword_file.h"
 #include "platform/forms/ui_service.h"
+#include "tests/consumer/model/paint_case.h"
 #include "tests/consumer/model/test_folder.h"
 
 namespace {
@@ -15,31 +15,9 @@ using consumer_test::Lines;
 using consumer_test::TestFolder;
 
 ExposureInputs AdultCase() {
-    ExposureInputs in;
-    ExposureResults results;
-    ResetCaseIdentity(in);
-    ResetExposureInputs(in, results);
-    in.ScenarioName = "Latex Paint";
-    in.ScenarioKeyword = "appliedsurfacepaint";
-    in.EVENTSPERYEAR = 2;
-    in.MassUsedCentral = 1500;
-    in.MassUsedHighEnd = 3000;
-    in.DurationCentral = 2.5;
-    in.DurationHighEnd = 4;
-    in.AIREXRATE = 0.45;
-    in.YEARSOFUSE = 10;
-    in.YEARSLIFETIME = 78;
-    in.AveragingTimeAdd = 10;
-    in.BODYWEIGHT = 80;
-    in.INHALRATEDURINGUSE = 0.74;
-    in.INHALRATEAFTERUSE = 0.61;
-    in.ZONE1VOL = 36;
-    in.HOUSEVOL = 492;
-    in.ROOMOFUSE = 1;
+    ExposureInputs in = consumer_test::LatexPaintCase();
     in.MOLECWEIGHT = 100;
     in.VAPORPRESS = 1;
-    in.WeightFractionMedian = 0.01;
-    in.WeightFraction90 = 0.05;
     in.ActivityPattern = "1111111132442477422744411";
     return in;
 }
