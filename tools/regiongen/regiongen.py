@@ -9,7 +9,8 @@ Sizes:
   demo  the small region shipped in the program folder: every case the programs tell apart, a few
         facilities in each of the 36 industry categories.
   full  a region of installation size for benchmarks: 13,000 facilities, 60,000 reaches,
-        3,000 gaging stations.
+        3,000 gaging stations; over 12,000 of the facilities are treatment works, so that one
+        category run lists that many, and every other category has facilities too.
 
 Output (CSV in the format of the table build rule, first row the field names):
   sids2004.csv reach.csv actflow.csv sic.csv sicvals.csv coef.csv trelspec.csv species.csv
@@ -458,23 +459,45 @@ def build_demo(seed):
     return region
 
 
-def build_full(seed):
-    region = Region(seed, full=True)
-    reach_total, facility_total, station_total = 60000, 13000, 3000
-    specials = facility_total // 40 + facility_total // 50  # lake and routed reaches
-    region.make_reach_pool((reach_total - specials - 1) // len(SUBREGIONS))
-    region.make_counties(20)
+# Share of the full-size region's facilities that are treatment works (SIC 4952), so that the
+# largest category run of a benchmark lists at least FULL_LARGEST_CATEGORY facilities; the rest
+# spread over every industry category.
+FULL_TREATMENT_WORKS_SHARE = 0.96
+FULL_LARGEST_CATEGORY = 12000
+
+
+def add_full_special_cases(region):
+    """The cases the programs tell apart, as in the demonstration region, beside the random ones."""
+    region.add_facility("NJ", "4952", potw=False)  # a treatment-works code on a direct discharger
+    region.add_facility("NJ", "2893", IACC="")
+    region.add_facility("IL", "3411", IACC="U")
+    region.add_facility("MO", "2752", DTYPE="I")
+    region.add_facility("CO", "1031", plant_flow=0.0)
+    dry = region.add_reach("13", 0.0, 0.0, name="DRY WASH")
+    region.add_facility("NM", "1011", dry)
+    region.add_facility("AZ", "3674", "", REACHNM="")
+    for water_body, acute, chronic in (("L", "10:1", ""), ("G", "10:1", "10:1"), ("I", "", "3:1"),
+                                       ("N", "10:1", "5:1"), ("C", "20:1", "")):
+        region.add_lake_facility(region.rng.pick(STATES)[0], "4952", water_body, acute, chronic)
+
+
+def full_category_code(rng):
+    """SIC of a random facility: mostly a treatment works, else a code of a random category."""
+    if rng.uniform() < FULL_TREATMENT_WORKS_SHARE:
+        return "4952", True
+    number = 1 + rng.below(len(CATEGORIES))
+    # a facility drawn for the all-facilities category is a direct discharger of that code
+    return rng.pick(CATEGORIES[number - 1][2]), number != POTW_CATEGORY + 1
+
+
+def add_full_facilities(region, facility_total):
     rng = region.rng
     states = [s[0] for s in STATES]
-    region.add_facility("NY", "4952", npdes="NY0020371", name="HARBOR VALLEY WPCP", plant_flow=41.64)
     lakes = routed = 0
     while len(region.facilities) < facility_total:
         draw = rng.uniform()
         postal = rng.pick(states)
-        if draw < 0.12:
-            sic = "4952"
-        else:
-            sic = rng.pick(rng.pick(CATEGORIES)[2])
+        sic, potw = full_category_code(rng)
         if draw > 0.975 and lakes < facility_total // 40:
             water_body = rng.pick(["L", "G", "I", "N", "C"])
             region.add_lake_facility(postal, sic, water_body, rng.pick(["10:1", "", "20:1"]),
@@ -484,25 +507,70 @@ def build_full(seed):
             region.add_routed_facility(postal, sic)
             routed += 1
         else:
-            extra = {}
+            extra = {"potw": potw}
             if rng.uniform() < 0.06:
                 extra["IACC"] = "I"
             region.add_facility(postal, sic, **extra)
-    while len(region.reaches) < reach_total:
-        region.add_reach(rng.pick(sorted(SUBREGIONS)), *region.random_flows())
+
+
+def add_full_stations(region, home, station_total):
+    """Stations on the highest reach key (the last rows, with a facility on it), on the default
+    facility's reach, three on one reach with an unfinished record, the rest at random."""
+    rng = region.rng
     keys = sorted(k for keys in region.pool.values() for k in keys)
     last = keys[-1]
+    region.add_facility("CA", "2611", last, name="WILLOWBANK PULP")
     region.add_station(last)
     region.add_station(last)
     by_facility = sorted({f["REACH"] for f in region.facilities if f["REACH"] in region.reaches
                           and region.reaches[f["REACH"]][0] > 0 and f["REACH"] != last})
+    region.add_station(home["REACH"])
+    region.add_station(home["REACH"])
+    three = next(k for k in by_facility if k != home["REACH"])
+    region.add_station(three)
+    region.add_station(three)
+    region.add_station(three, complete=False)
     while len(region.stations) < station_total:
         reach = rng.pick(by_facility) if rng.uniform() < 0.7 else rng.pick(keys[:-1])
-        region.add_station(reach)
-    region.make_species(400)
-    for postal in states:
+        if reach != three:  # its unfinished record stays its last
+            region.add_station(reach)
+
+
+def add_full_listings(region, home):
+    """Random listings in every county; the default facility's county lists, proposes and
+    delists, and somewhere a species is reclassified and an occurrence is left empty."""
+    rng = region.rng
+    home_county = (home["CNTY"], home["COUNTY_NAME"])
+    region.list_species("NY", home_county, 3, "L")
+    region.list_species("NY", home_county, 7, "P")
+    region.list_species("NY", home_county, 12, "D", "")
+    other = region.counties["PA"][0]
+    region.list_species("PA", other, 2, "L", "F")
+    region.list_species("PA", other, 9, "R")
+    for postal, _, _ in STATES:
         for county in region.counties[postal]:
-            region.random_listings(postal, county, rng.below(7))
+            if (postal, county) not in (("NY", home_county), ("PA", other)):
+                region.random_listings(postal, county, rng.below(7))
+
+
+def build_full(seed):
+    region = Region(seed, full=True)
+    reach_total, facility_total, station_total = 60000, 13000, 3000
+    specials = facility_total // 40 + facility_total // 50 + 10  # lake, routed and dry reaches
+    region.make_reach_pool((reach_total - specials - 1) // len(SUBREGIONS))
+    region.make_counties(20)
+    home = region.add_facility("NY", "4952", npdes="NY0020371", name="HARBOR VALLEY WPCP",
+                               plant_flow=41.64, HIT="Y")
+    add_full_special_cases(region)
+    add_full_facilities(region, facility_total - 1)  # one more on the last reach below
+    while len(region.reaches) < reach_total:
+        region.add_reach(region.rng.pick(sorted(SUBREGIONS)), *region.random_flows())
+    add_full_stations(region, home, station_total)
+    region.make_species(400)
+    add_full_listings(region, home)
+    largest = len(category_members(region, POTW_CATEGORY))
+    if largest < FULL_LARGEST_CATEGORY:
+        raise SystemExit("the treatment works category has only %d usable facilities" % largest)
     return region
 
 
