@@ -153,6 +153,20 @@ void HandOverBlobs(Cursor& cursor, RecordBuffer& record) {
     }
 }
 
+// Puts the buffer and its memo texts into the row being appended or edited and posts it; a row
+// that fails is cancelled before the failure goes on.
+void PostRecord(Cursor& cursor, RecordBuffer& record) {
+    Table& table = cursor.table;
+    try {
+        table.SetRecordBytes(record.bytes);
+        HandOverBlobs(cursor, record);
+        table.Post();
+    } catch (...) {
+        table.Cancel();
+        throw;
+    }
+}
+
 }  // namespace
 
 DBIResult DbiGetRecord(CursorHandle cursor, LockMode lock, RecordBuffer& record) {
@@ -241,16 +255,8 @@ DBIResult DbiAppendRecord(CursorHandle cursor, RecordBuffer& record) {
     if (!UsableRecord(*cursor, record))
         return Failed(kBadParameter, "the record buffer was not initialised");
     return Guarded([&] {
-        Table& table = cursor->table;
-        table.Append();
-        try {
-            table.SetRecordBytes(record.bytes);
-            HandOverBlobs(*cursor, record);
-            table.Post();
-        } catch (...) {
-            table.Cancel();
-            throw;
-        }
+        cursor->table.Append();
+        PostRecord(*cursor, record);
         cursor->place = Cursor::Place::OnRecord;
         return kOk;
     });
@@ -266,16 +272,8 @@ DBIResult DbiModifyRecord(CursorHandle cursor, RecordBuffer& record, bool freeLo
     if (!UsableRecord(*cursor, record))
         return Failed(kBadParameter, "the record buffer was not initialised");
     return Guarded([&] {
-        Table& table = cursor->table;
-        table.Edit();
-        try {
-            table.SetRecordBytes(record.bytes);
-            HandOverBlobs(*cursor, record);
-            table.Post();
-        } catch (...) {
-            table.Cancel();
-            throw;
-        }
+        cursor->table.Edit();
+        PostRecord(*cursor, record);
         return kOk;
     });
 }
