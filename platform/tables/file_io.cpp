@@ -8,10 +8,14 @@
 
 namespace tables {
 
-bool ReadAt(int fd, void* data, std::size_t size, std::uint64_t offset) {
-    auto* p = static_cast<char*>(data);
+namespace {
+
+// Moves all `size` bytes at `offset` with `transfer` (pread or pwrite), going on after a short
+// transfer or an interruption; false when the file ends or refuses first.
+template <typename Byte, typename Transfer>
+bool TransferAt(int fd, Byte* p, std::size_t size, std::uint64_t offset, Transfer transfer) {
     while (size > 0) {
-        ssize_t n = ::pread(fd, p, size, static_cast<off_t>(offset));
+        ssize_t n = transfer(fd, p, size, static_cast<off_t>(offset));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -23,19 +27,17 @@ bool ReadAt(int fd, void* data, std::size_t size, std::uint64_t offset) {
     return true;
 }
 
+}  // namespace
+
+bool ReadAt(int fd, void* data, std::size_t size, std::uint64_t offset) {
+    return TransferAt(fd, static_cast<char*>(data), size, offset,
+                      [](int f, char* p, std::size_t n, off_t at) { return ::pread(f, p, n, at); });
+}
+
 bool WriteAt(int fd, const void* data, std::size_t size, std::uint64_t offset) {
-    const auto* p = static_cast<const char*>(data);
-    while (size > 0) {
-        ssize_t n = ::pwrite(fd, p, size, static_cast<off_t>(offset));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        p += n;
-        size -= static_cast<std::size_t>(n);
-        offset += static_cast<std::uint64_t>(n);
-    }
-    return true;
+    return TransferAt(
+        fd, static_cast<const char*>(data), size, offset,
+        [](int f, const char* p, std::size_t n, off_t at) { return ::pwrite(f, p, n, at); });
 }
 
 std::string ErrnoText() {
