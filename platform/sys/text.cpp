@@ -1,6 +1,7 @@
 // Text I/O in the C locale with the system's C formats; lines of any length.
 #include "platform/sys/text.h"
 
+#include <cctype>
 #include <clocale>
 #include <cstdarg>
 #include <cstdlib>
@@ -146,6 +147,12 @@ std::string Trim(std::string_view text) {
     while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ')
         --end;
     return std::string(text.substr(begin, end - begin));
+}
+
+std::string UpperCase(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
 }
 
 std::string Cp1252ToUtf8(std::string_view text) {

@@ -2,23 +2,17 @@
 #include "platform/tables/dbi.h"
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 #include <set>
 
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
+#include "platform/sys/text.h"
 #include "platform/tables/dbi_state.h"
 #include "platform/tables/field_codec.h"
 
 namespace tables::dbi {
 namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 std::string WithoutExtension(std::string name) {
     name = sys::FileNamePart(name);
@@ -40,7 +34,7 @@ std::string KeyFieldFor(Table& table, const std::string& indexName, const std::s
 
 bool IsDbf(const std::string& name) {
     auto dot = name.rfind('.');
-    return dot != std::string::npos && Upper(name.substr(dot)) == ".DBF";
+    return dot != std::string::npos && sys::UpperCase(name.substr(dot)) == ".DBF";
 }
 
 }  // namespace
@@ -104,7 +98,7 @@ DBIResult DbiOpenTable(DatabaseHandle database, const std::string& tableName,
     cursor = nullptr;
     if (!ValidDatabase(database))
         return kBadHandle;
-    if (!driver.empty() && Upper(driver) != "DBASE")
+    if (!driver.empty() && sys::UpperCase(driver) != "DBASE")
         return Failed(kBadParameter, "unknown driver " + driver);
     std::string file = IsDbf(tableName) ? tableName : tableName + ".dbf";
     std::string path = database->folder.empty() ? file : sys::JoinPath(database->folder, file);

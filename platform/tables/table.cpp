@@ -2,21 +2,11 @@
 #include "platform/tables/table.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/sys/text.h"
 #include "platform/tables/field_codec.h"
 
 namespace tables {
-namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
-}  // namespace
 
 Table::~Table() {
     // A pending change is dropped here: the table may be going away because an edit failed
@@ -41,7 +31,7 @@ void Table::Open(const std::string& path, bool exclusive) {
     fieldNumbers_.clear();
     const auto& fields = file_.Header().fields;
     for (std::size_t i = 0; i < fields.size(); ++i)
-        fieldNumbers_.emplace(Upper(fields[i].name), int(i));
+        fieldNumbers_.emplace(sys::UpperCase(fields[i].name), int(i));
     state_ = TableState::Browse;
     indexName_.clear();
     indexField_ = -1;
@@ -68,7 +58,7 @@ const std::vector<FieldDef>& Table::Fields() const {
 }
 
 int Table::FieldIndex(const std::string& name) const {
-    auto it = fieldNumbers_.find(Upper(name));
+    auto it = fieldNumbers_.find(sys::UpperCase(name));
     return it == fieldNumbers_.end() ? -1 : it->second;
 }
 
@@ -108,7 +98,7 @@ void Table::SetIndex(const std::string& tagName) {
     // Callers select the same tag before every lookup; the index already built stays as long as
     // the file has not changed since (RefreshIndex checks that).
     if (field != indexField_ || !Indexed()) {
-        indexName_ = Upper(tagName);
+        indexName_ = sys::UpperCase(tagName);
         indexField_ = field;
         indexStale_ = true;
     }

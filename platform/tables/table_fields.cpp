@@ -1,5 +1,4 @@
 // The table component: reading and writing single fields by name or position.
-#include <cctype>
 #include <climits>
 #include <cmath>
 
@@ -8,15 +7,6 @@
 #include "platform/tables/table.h"
 
 namespace tables {
-namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
-}  // namespace
 
 std::string Table::RawField(int index) {
     return std::string(FieldBytes(CurrentRecord(), FieldAt(index)));
@@ -121,7 +111,7 @@ bool Table::AsBoolean(int index) {
         case FieldType::Float:
             return AsFloat(index) != 0;
         case FieldType::Character: {
-            std::string text = Upper(DecodeText(sys::Trim(raw)));
+            std::string text = sys::UpperCase(DecodeText(sys::Trim(raw)));
             if (text == "T" || text == "TRUE" || text == "Y" || text == "YES")
                 return true;
             if (text == "F" || text == "FALSE" || text == "N" || text == "NO")

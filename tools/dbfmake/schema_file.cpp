@@ -27,9 +27,7 @@ tables::FieldDef ParseField(const std::string& content, int line) {
         throw std::runtime_error("line " + std::to_string(line) +
                                  ": expected NAME TYPE WIDTH DECIMALS");
     tables::FieldDef field;
-    for (char& c : parts[0])
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    field.name = parts[0];
+    field.name = sys::UpperCase(parts[0]);
     std::string type = parts[1];
     if (type.size() != 1 ||
         std::string("CNFLDM").find(char(std::toupper(type[0]))) == std::string::npos)

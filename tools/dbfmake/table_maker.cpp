@@ -1,7 +1,6 @@
 // Making a table from a schema file and a CSV file.
 #include "tools/dbfmake/table_maker.h"
 
-#include <cctype>
 #include <stdexcept>
 
 #include "platform/sys/files.h"
@@ -22,18 +21,12 @@ std::string ReadFile(const std::string& path) {
     return *text;
 }
 
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // For each CSV column, the schema field it fills.
 std::vector<int> MapColumns(const std::vector<tables::FieldDef>& fields, const CsvRow& header,
                             const std::string& csvPath) {
     std::vector<int> columns;
     for (const std::string& cell : header.cells) {
-        std::string name = Upper(sys::Trim(cell));
+        std::string name = sys::UpperCase(sys::Trim(cell));
         int found = -1;
         for (std::size_t i = 0; i < fields.size(); ++i) {
             if (fields[i].name == name)

@@ -57,4 +57,10 @@ TEST(TextTest, WindowsCodePageRoundTrip) {
     EXPECT_EQ(sys::Utf8ToCp1252("\xe4\xb8\xad"), "?");  // no place in the code page
 }
 
+TEST(TextTest, UpperCaseLeavesDigitsSignsAndNonAsciiBytesAlone) {
+    EXPECT_EQ(sys::UpperCase("fish_1q10.dbf"), "FISH_1Q10.DBF");
+    EXPECT_EQ(sys::UpperCase("caf\xc3\xa9"), "CAF\xc3\xa9");
+    EXPECT_EQ(sys::UpperCase(""), "");
+}
+
 }  // namespace
