@@ -35,6 +35,9 @@ std::string Trim(std::string_view text);
 // The text with its letters in upper case, byte by byte (std::toupper).
 std::string UpperCase(std::string text);
 
+// The UTF-8 bytes of one code point, appended to out.
+void AppendUtf8(std::string& out, char32_t c);
+
 // Windows-1252 to UTF-8 and back; characters with no place in Windows-1252 become '?'.
 std::string Cp1252ToUtf8(std::string_view text);
 std::string Utf8ToCp1252(std::string_view text);
