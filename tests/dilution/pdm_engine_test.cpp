@@ -196,12 +196,8 @@ TEST(PdmEngine, AnalyticalFractionMatchesAnIndependentModel) {
         CPDM engine;
         const double fraction = engine.ComputeExceedance(c.region, c.subregion, c.mean, c.low,
                                                          c.plant, 0.24, 0.85, c.load, c.coc);
-        char arguments[256];
-        std::snprintf(arguments, sizeof arguments,
-                      "exceedance %.17g %.17g %.17g %.17g %.17g "
-                      "0.24 0.85 %.17g %.17g",
-                      c.a, c.b, c.mean, c.low, c.plant, c.load, c.coc);
-        const std::vector<std::string> lines = RunReferenceScript(arguments);
+        const std::vector<std::string> lines =
+            RunReferenceScript("exceedance" + ReferenceCaseWords(c));
         ASSERT_EQ(lines.size(), 1u);
         const double expected = std::stod(lines[0]);
         EXPECT_NEAR(fraction, expected, 2e-7) << c.region << "/" << c.subregion;
@@ -223,10 +219,7 @@ TEST(PdmEngine, AnalyticalFractionFollowsTheModelsOwnApproximations) {
     };
     std::string arguments = "exceedance-approx";
     for (const AnalyticCase& c : cases) {
-        char text[320];
-        std::snprintf(text, sizeof text, " %.17g %.17g %.17g %.17g %.17g 0.24 0.85 %.17g %.17g",
-                      c.a, c.b, c.mean, c.low, c.plant, c.load, c.coc);
-        arguments += text;
+        arguments += ReferenceCaseWords(c);
     }
     const std::vector<std::string> lines = RunReferenceScript(arguments);
     ASSERT_EQ(lines.size(), std::size(cases));

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/sys/text.h"
+
 inline std::vector<std::string> RunReferenceScript(const std::string& arguments) {
     const std::string command = std::string("/usr/bin/python3 ") + OMBRIX_SOURCE_DIR +
                                 "/tests/dilution/pdm_reference.py " + arguments;
@@ -27,6 +29,14 @@ inline std::vector<std::string> RunReferenceScript(const std::string& arguments)
     return lines;
 }
 
+// The script's words for one discharge with regional coefficients a and b and the usual
+// coefficients of variation 0.24 and 0.85, each after a blank.
+template <typename Case>
+std::string ReferenceCaseWords(const Case& c) {
+    return sys::Format(" %.17g %.17g %.17g %.17g %.17g 0.24 0.85 %.17g %.17g", c.a, c.b, c.mean,
+                       c.low, c.plant, c.load, c.coc);
+}
+
 // The fraction of time above coc by the independent model, for a discharge with regional
 // coefficients a and b and the usual coefficients of variation 0.24 and 0.85.
 struct ReferenceCase {
@@ -36,10 +46,7 @@ struct ReferenceCase {
 inline std::vector<double> ReferenceFractions(const std::vector<ReferenceCase>& cases) {
     std::string arguments = "exceedance";
     for (const ReferenceCase& c : cases) {
-        char text[320];
-        std::snprintf(text, sizeof text, " %.17g %.17g %.17g %.17g %.17g 0.24 0.85 %.17g %.17g",
-                      c.a, c.b, c.mean, c.low, c.plant, c.load, c.coc);
-        arguments += text;
+        arguments += ReferenceCaseWords(c);
     }
     std::vector<double> fractions;
     for (const std::string& line : RunReferenceScript(arguments)) {
