@@ -40,7 +40,7 @@ DBIResult DbiOpenBlob(CursorHandle cursor, RecordBuffer& record, unsigned fieldN
     if (DBIResult status = MemoCall(cursor, record, fieldNo, index); status != kOk)
         return status;
     if (mode == OpenMode::ReadWrite && cursor->readOnly)
-        return Failed(kReadOnly, cursor->table.NativeFileName() + ": the table is open read-only");
+        return ReadOnlyFailure(*cursor);
     if (OpenedBlob(record, fieldNo) != nullptr)
         return kOk;
     const FieldDef& field = cursor->table.Fields()[std::size_t(index)];
@@ -97,7 +97,7 @@ DBIResult DbiPutBlob(CursorHandle cursor, RecordBuffer& record, unsigned fieldNo
     if (DBIResult status = MemoCall(cursor, record, fieldNo, index); status != kOk)
         return status;
     if (cursor->readOnly)
-        return Failed(kReadOnly, cursor->table.NativeFileName() + ": the table is open read-only");
+        return ReadOnlyFailure(*cursor);
     RecordBuffer::Blob* blob = OpenedBlob(record, fieldNo);
     if (blob == nullptr)
         return Failed(kBadParameter, "the blob is not open");

@@ -39,6 +39,10 @@ DBIResult Failed(DBIResult status, const std::string& message) {
     return status;
 }
 
+DBIResult ReadOnlyFailure(const Cursor& cursor) {
+    return Failed(kReadOnly, cursor.table.NativeFileName() + ": the table is open read-only");
+}
+
 DBIResult DbiGetErrorString(DBIResult status, std::string& message) {
     const EngineState& engine = Engine();
     if (status != kOk && status == engine.lastStatus) {
@@ -251,7 +255,7 @@ DBIResult DbiAppendRecord(CursorHandle cursor, RecordBuffer& record) {
     if (!ValidCursor(cursor))
         return kBadHandle;
     if (cursor->readOnly)
-        return Failed(kReadOnly, cursor->table.NativeFileName() + ": the table is open read-only");
+        return ReadOnlyFailure(*cursor);
     if (!UsableRecord(*cursor, record))
         return Failed(kBadParameter, "the record buffer was not initialised");
     return Guarded([&] {
@@ -266,7 +270,7 @@ DBIResult DbiModifyRecord(CursorHandle cursor, RecordBuffer& record, bool freeLo
     if (!ValidCursor(cursor))
         return kBadHandle;
     if (cursor->readOnly)
-        return Failed(kReadOnly, cursor->table.NativeFileName() + ": the table is open read-only");
+        return ReadOnlyFailure(*cursor);
     if (cursor->place != Cursor::Place::OnRecord)
         return Failed(kNotFound, "the cursor is on no record");
     if (!UsableRecord(*cursor, record))

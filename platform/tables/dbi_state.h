@@ -38,6 +38,8 @@ bool ValidDatabase(const Database* database);
 bool ValidCursor(const Cursor* cursor);
 // Records the message of a failure and returns its status.
 DBIResult Failed(DBIResult status, const std::string& message);
+// The failure of a write through a cursor whose table is open read-only.
+DBIResult ReadOnlyFailure(const Cursor& cursor);
 
 // Runs a call body, turning a TableError into a status (kFileError unless the cause is known).
 template <typename Body>
