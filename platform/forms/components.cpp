@@ -4,15 +4,22 @@
 #include <QStringList>
 
 namespace forms {
+namespace {
+
+// Runs a change action unless one is running already, so that an action which sets the text
+// again does not start itself over.
+void RunChange(bool& changing, const Action& action) {
+    if (changing || !action)
+        return;
+    changing = true;
+    action();
+    changing = false;
+}
+
+}  // namespace
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        if (changing_ || !OnChange)
-            return;
-        changing_ = true;
-        OnChange();
-        changing_ = false;
-    });
+    connect(this, &QLineEdit::textChanged, this, [this] { RunChange(changing_, OnChange); });
 }
 
 std::string TEdit::Text() const {
@@ -23,11 +30,7 @@ void TEdit::SetText(const std::string& value) {
     QString next = QString::fromStdString(value);
     if (next == text()) {
         // Qt stays silent for an unchanged text; the forms expect the change action anyway.
-        if (!changing_ && OnChange) {
-            changing_ = true;
-            OnChange();
-            changing_ = false;
-        }
+        RunChange(changing_, OnChange);
         return;
     }
     setText(next);
@@ -46,13 +49,7 @@ void TEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (changing_ || !OnChange)
-            return;
-        changing_ = true;
-        OnChange();
-        changing_ = false;
-    });
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { RunChange(changing_, OnChange); });
 }
 
 std::string TMemo::Text() const {
