@@ -12,15 +12,6 @@
 namespace tables {
 namespace {
 
-std::string MemoPathOf(const std::string& nativeTable) {
-    std::string base = nativeTable;
-    auto slash = base.rfind('/');
-    auto dot = base.rfind('.');
-    if (dot != std::string::npos && (slash == std::string::npos || dot > slash))
-        base.resize(dot);
-    return sys::NativePath(base + ".dbt");
-}
-
 void CheckFields(const std::string& path, const std::vector<FieldDef>& fields) {
     if (fields.empty())
         throw TableError(path, "", "a table needs at least one field");

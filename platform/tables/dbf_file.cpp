@@ -37,15 +37,6 @@ bool SetLock(int fd, short type, off_t at, bool wait) {
     return true;
 }
 
-std::string MemoPathFor(const std::string& tablePath) {
-    std::string base = tablePath;
-    auto slash = base.rfind('/');
-    auto dot = base.rfind('.');
-    if (dot != std::string::npos && (slash == std::string::npos || dot > slash))
-        base.resize(dot);
-    return sys::NativePath(base + ".dbt");
-}
-
 }  // namespace
 
 DbfFile::~DbfFile() {
@@ -93,7 +84,7 @@ void DbfFile::Open(const std::string& path, bool exclusive) {
 }
 
 void DbfFile::OpenMemo() {
-    std::string memoPath = MemoPathFor(path_);
+    std::string memoPath = MemoPathOf(path_);
     if (::access(memoPath.c_str(), F_OK) != 0)
         Fail("the table has memo fields but its memo file " + memoPath + " is missing");
     memo_.Open(memoPath, !readOnly_, header_.Dbase4Memo());

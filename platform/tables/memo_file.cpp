@@ -24,6 +24,15 @@ constexpr std::uint64_t kLongestMemo = 64u * 1024u * 1024u;
 
 }  // namespace
 
+std::string MemoPathOf(const std::string& tablePath) {
+    std::string base = tablePath;
+    auto slash = base.rfind('/');
+    auto dot = base.rfind('.');
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash))
+        base.resize(dot);
+    return sys::NativePath(base + ".dbt");
+}
+
 std::string MemoFile::HeaderBlock(const std::string& nativePath, bool dbase4) {
     std::string header(kBlock, '\0');
     auto* p = reinterpret_cast<unsigned char*>(header.data());

@@ -6,6 +6,9 @@
 
 namespace tables {
 
+// The memo file beside a table: the table's path with ".dbt" in place of its extension.
+std::string MemoPathOf(const std::string& tablePath);
+
 class MemoFile {
   public:
     MemoFile() = default;

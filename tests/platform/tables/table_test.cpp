@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "platform/tables/memo_file.h"
 #include "tests/platform/tables/table_fixture.h"
 
 namespace {
@@ -271,6 +272,13 @@ TEST(DeletedRows, AreSkippedByWalksSeeksAndPositioning) {
     EXPECT_EQ(table.AsString("K"), "c");
     table.Prior();
     EXPECT_EQ(table.AsString("K"), "a");
+}
+
+// The memo file takes the table's name: only an extension of the file name itself is replaced.
+TEST(MemoPath, ReplacesOnlyTheTablesOwnExtension) {
+    EXPECT_EQ(tables::MemoPathOf("/no/such/nyr01.dbf"), "/no/such/nyr01.dbt");
+    EXPECT_EQ(tables::MemoPathOf("/no/such.dir/nyr01"), "/no/such.dir/nyr01.dbt");
+    EXPECT_EQ(tables::MemoPathOf("/no/such.dir/run.2.dbf"), "/no/such.dir/run.2.dbt");
 }
 
 }  // namespace
