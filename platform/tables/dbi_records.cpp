@@ -13,24 +13,28 @@ EngineState& Engine() {
     return state;
 }
 
-bool ValidDatabase(const Database* database) {
-    if (database == nullptr)
+namespace {
+
+// Whether the handle is one of the open ones: a handle already closed or never opened is not.
+template <typename Item>
+bool IsOpenHandle(const std::vector<std::unique_ptr<Item>>& open, const Item* handle) {
+    if (handle == nullptr)
         return false;
-    for (const auto& d : Engine().databases) {
-        if (d.get() == database)
+    for (const auto& item : open) {
+        if (item.get() == handle)
             return true;
     }
     return false;
 }
 
+}  // namespace
+
+bool ValidDatabase(const Database* database) {
+    return IsOpenHandle(Engine().databases, database);
+}
+
 bool ValidCursor(const Cursor* cursor) {
-    if (cursor == nullptr)
-        return false;
-    for (const auto& c : Engine().cursors) {
-        if (c.get() == cursor)
-            return true;
-    }
-    return false;
+    return IsOpenHandle(Engine().cursors, cursor);
 }
 
 DBIResult Failed(DBIResult status, const std::string& message) {
