@@ -363,6 +363,18 @@ class Region:
 
 
 # ---- the two sizes ---------------------------------------------------------------------------
+def add_odd_facilities(region):
+    """An empty and an unknown activity code, an indirect discharger, no plant flow, no reach
+    flows, and a facility whose reach number is not valid, in both sizes of region."""
+    region.add_facility("NJ", "2893", IACC="")
+    region.add_facility("IL", "3411", IACC="U")
+    region.add_facility("MO", "2752", DTYPE="I")
+    region.add_facility("CO", "1031", plant_flow=0.0)
+    dry = region.add_reach("13", 0.0, 0.0, name="DRY WASH")
+    region.add_facility("NM", "1011", dry)
+    region.add_facility("AZ", "3674", "", REACHNM="")
+
+
 def build_demo(seed):
     region = Region(seed, full=False)
     region.make_reach_pool(8)
@@ -408,13 +420,7 @@ def build_demo(seed):
     # and a facility whose reach number is not valid.
     for _ in range(3):
         region.add_facility(rng.pick(states), rng.pick(["2865", "3111", "2851"]), IACC="I")
-    region.add_facility("NJ", "2893", IACC="")
-    region.add_facility("IL", "3411", IACC="U")
-    region.add_facility("MO", "2752", DTYPE="I")
-    region.add_facility("CO", "1031", plant_flow=0.0)
-    dry = region.add_reach("13", 0.0, 0.0, name="DRY WASH")
-    region.add_facility("NM", "1011", dry)
-    region.add_facility("AZ", "3674", "", REACHNM="")
+    add_odd_facilities(region)
 
     # Gaging stations: two on the default facility's reach, three on another, an unfinished second
     # record, one on many facility reaches, and two on the highest reach key (the last rows).
@@ -469,13 +475,7 @@ FULL_LARGEST_CATEGORY = 12000
 def add_full_special_cases(region):
     """The cases the programs tell apart, as in the demonstration region, beside the random ones."""
     region.add_facility("NJ", "4952", potw=False)  # a treatment-works code on a direct discharger
-    region.add_facility("NJ", "2893", IACC="")
-    region.add_facility("IL", "3411", IACC="U")
-    region.add_facility("MO", "2752", DTYPE="I")
-    region.add_facility("CO", "1031", plant_flow=0.0)
-    dry = region.add_reach("13", 0.0, 0.0, name="DRY WASH")
-    region.add_facility("NM", "1011", dry)
-    region.add_facility("AZ", "3674", "", REACHNM="")
+    add_odd_facilities(region)
     for water_body, acute, chronic in (("L", "10:1", ""), ("G", "10:1", "10:1"), ("I", "", "3:1"),
                                        ("N", "10:1", "5:1"), ("C", "20:1", "")):
         region.add_lake_facility(region.rng.pick(STATES)[0], "4952", water_body, acute, chronic)
