@@ -98,28 +98,32 @@ bool WriteTextLines(const std::string& path, const std::vector<std::string>& lin
     return WriteWholeFile(path, bytes);
 }
 
-bool ParseDouble(std::string_view text, double& value) {
+namespace {
+
+// Converts the whole text, blanks around it aside, with a strto* function; value is left as it
+// was when any of it is not part of the number.
+template <typename Number, typename Convert>
+bool ParseWhole(std::string_view text, Number& value, Convert convert) {
     std::string copy = Trim(text);
     if (copy.empty())
         return false;
     char* end = nullptr;
-    double parsed = std::strtod(copy.c_str(), &end);
+    Number parsed = convert(copy.c_str(), &end);
     if (end != copy.c_str() + copy.size())
         return false;
     value = parsed;
     return true;
 }
 
+}  // namespace
+
+bool ParseDouble(std::string_view text, double& value) {
+    return ParseWhole(text, value, [](const char* s, char** end) { return std::strtod(s, end); });
+}
+
 bool ParseLong(std::string_view text, long& value) {
-    std::string copy = Trim(text);
-    if (copy.empty())
-        return false;
-    char* end = nullptr;
-    long parsed = std::strtol(copy.c_str(), &end, 10);
-    if (end != copy.c_str() + copy.size())
-        return false;
-    value = parsed;
-    return true;
+    return ParseWhole(text, value,
+                      [](const char* s, char** end) { return std::strtol(s, end, 10); });
 }
 
 void UseCNumericLocale() {
