@@ -13,7 +13,7 @@ Sizes:
         category run lists that many, and every other category has facilities too.
 
 Output (CSV in the format of the table build rule, first row the field names):
-  sids2004.csv reach.csv actflow.csv sic.csv sicvals.csv coef.csv trelspec.csv species.csv
+  sids2004.csv reach.csv actflow.csv sic.csv sicvals.csv coef.csv county_listings.csv listed_taxa.csv
   tblgroup.csv
 
 The industry-category flow statistics (sic.csv, sicvals.csv) are computed from the region itself:
@@ -740,11 +740,11 @@ def write_region(region, folder):
     write_csv(folder, "coef.csv", ["REGION", "SUBREGION", "A", "B"], coefficient_rows())
 
     write_csv(folder, "tblgroup.csv", ["GROUPID", "GROUP"], [[str(g), name] for g, name, _ in SPECIES_GROUPS])
-    write_csv(folder, "species.csv", ["SPECIESID", "GROUPID_FK", "COMNAME", "ACTION_DAT"],
+    write_csv(folder, "listed_taxa.csv", ["SPECIESID", "GROUPID_FK", "COMNAME", "ACTION_DAT"],
               [[s["SPECIESID"], s["GROUPID_FK"], s["COMNAME"], s["ACTION_DAT"]] for s in region.species])
     listing_fields = ["FIPS2", "STATE", "COUNTY", "KNOWN", "INVNAME", "ACTION", "WHYCHANGE", "TBLSPECIES"]
     listings = sorted(region.listings, key=lambda r: (r["FIPS2"], int(r["TBLSPECIES"])))
-    write_csv(folder, "trelspec.csv", listing_fields, [[r[k] for k in listing_fields] for r in listings])
+    write_csv(folder, "county_listings.csv", listing_fields, [[r[k] for k in listing_fields] for r in listings])
 
 
 def days_between(first, last):

@@ -31,8 +31,8 @@ TABLES = {
     "coef": "pdm/coef.dbf",
     "sic": "kiv/dbfiles/sic.dbf",
     "efmodule": "kiv/dbfiles/efmodule.dbf",
-    "trelspec": "endanger/trelspec.dbf",
-    "species": "endanger/species.dbf",
+    "county_listings": "endanger/trelspec.dbf",
+    "listed_taxa": "endanger/species.dbf",
     "tblgroup": "endanger/tblgroup.dbf",
     "sicvals": "sicvals.dbf",
     "georecs": "GEORECS.dbf",
@@ -388,9 +388,9 @@ class RegionTest(unittest.TestCase):
                                  (row["LOW_10"], row["HMF_10"], row["_Q10_10"], row["_0Q5_10"]))
 
     def test_species_tables_join(self):
-        species = {s["SPECIESID"]: s for s in rows("species")}
+        species = {s["SPECIESID"]: s for s in rows("listed_taxa")}
         groups = {g["GROUPID"] for g in rows("tblgroup")}
-        listings = rows("trelspec")
+        listings = rows("county_listings")
         for listing in listings:
             with self.subTest(listing=(listing["FIPS2"], listing["TBLSPECIES"])):
                 self.assertIn(listing["TBLSPECIES"], species)
@@ -427,7 +427,7 @@ class CoefficientTest(unittest.TestCase):
 
 
 class GeneratorTest(unittest.TestCase):
-    GENERATED = ["sids2004", "reach", "actflow", "sic", "sicvals", "coef", "trelspec", "species", "tblgroup"]
+    GENERATED = ["sids2004", "reach", "actflow", "sic", "sicvals", "coef", "county_listings", "listed_taxa", "tblgroup"]
 
     def test_the_generator_makes_the_committed_region_again(self):
         with tempfile.TemporaryDirectory() as folder:

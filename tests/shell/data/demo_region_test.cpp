@@ -5,7 +5,7 @@
 #include "releases/exposure_factors.h"
 #include "shell/lookups_facility.h"
 #include "shell/lookups_flows.h"
-#include "shell/lookups_species.h"
+#include "shell/lookups_endangered.h"
 #include "shell/scenario_record.h"
 #include "shell/scenario_table.h"
 #include "shell/table_set.h"

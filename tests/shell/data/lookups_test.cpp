@@ -6,7 +6,7 @@
 #include "shell/lookups_facility.h"
 #include "shell/lookups_flows.h"
 #include "shell/lookups_search.h"
-#include "shell/lookups_species.h"
+#include "shell/lookups_endangered.h"
 #include "shell/scenario_record.h"
 #include "shell/table_set.h"
 

@@ -1,5 +1,5 @@
 // Endangered species listed for a county, joined with their species and taxonomic group rows.
-#include "shell/lookups_species.h"
+#include "shell/lookups_endangered.h"
 
 #include "shell/scenario_record.h"
 #include "shell/table_set.h"
