@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/scenario_record.h"
+#include "scenario/scenario_record.h"
 
 // Index of the facility table that the facility lookups seek on: "NPDES", "NAME", "REACH" or
 // "SIC". "NPDES" from start-up; the facility search sets the others for its own lookups.

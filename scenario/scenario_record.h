@@ -359,14 +359,10 @@ extern std::string HealthFlags;
 
 // 1: the down-the-drain form analyses the high-end case, else the average one.
 extern int DisposalHighEnd;
+// 1: the dilution model analyses the high-end case, anything else the average one.
+extern int PdmHighEnd;
 // While set, the exposure-factor load of a reset does nothing and the record defaults stay.
 extern unsigned char SuppressFactorLoad;
-
-// Sets CurrentPmn to its defaults. Members that carry over between releases (the concentrations
-// of concern, WHICHANAL, MEANFLOW, the results, ...) are left as they are. Loads the adult
-// exposure factors from the exposure-factor table unless SuppressFactorLoad is set; an error of
-// that table is thrown after the other defaults are in place.
-void ResetScenarioRecord();
 
 // Splits a release key at its last comma into CurrentPmn.CaseNum and CurrentPmn.ScenNum; a key
 // without a comma clears both.
