@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/sys/paths.h"
-#include "shell/globals.h"
+#include "scenario/globals.h"
 
 TImage::TImage(const std::string& programFile, QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignCenter);
