@@ -12,23 +12,10 @@
 #include "platform/sys/text.h"
 #include "predictor/model_deck.h"
 #include "predictor/units.h"
+#include "tests/predictor/model_doubles.h"
 #include "tests/predictor/temp_folder.h"
 
 namespace {
-
-// A model that answers with a concentration in ug/m3 equal to 1000 times the deck's emission
-// line, so each slot of the results shows which deck it came from.
-const char* kEchoModel =
-    "#!/bin/sh\ncd \"$(dirname \"$0\")\"\n"
-    "q=$(sed -n 3p ../plumo3.dat)\n"
-    "c=$(awk -v q=\"$q\" 'BEGIN { printf \"%.6e\", q * 1000 }')\n"
-    "printf ' TEST MODEL\\n  DIST  CONC\\n ------ ------\\n   100.0  %s  D\\n' \"$c\" > "
-    "plumo.out\n";
-
-const char* kSlowModel =
-    "#!/bin/sh\ncd \"$(dirname \"$0\")\"\n"
-    "sleep 30 &\necho $! > child.pid\n"
-    "printf -- '-----\\n 100.0 1.0\\n' > plumo.out\nwait\n";
 
 // Running: the process exists and is not a zombie left for a parent that does not reap it.
 bool Running(int pid) {
@@ -38,8 +25,6 @@ bool Running(int pid) {
     size_t close = stat->rfind(')');
     return close != std::string::npos && close + 2 < stat->size() && (*stat)[close + 2] != 'Z';
 }
-
-const char* kSilentModel = "#!/bin/sh\nexit 0\n";
 
 class ModelRunTest : public ::testing::Test {
   protected:
