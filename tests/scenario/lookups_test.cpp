@@ -1,7 +1,10 @@
 // Gage-station walks, category flow statistics, species of a county and the search results table.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "data_layer_fixture.h"
+#include "platform/sys/files.h"
 #include "platform/sys/text.h"
 #include "scenario/lookups_endangered.h"
 #include "scenario/lookups_facility.h"
@@ -106,6 +109,67 @@ TEST_F(DataLayerTest, CategoryStatisticsAreReadByRowPosition) {
     EXPECT_TRUE(Tables().PmnTable.IsOpen());
     EXPECT_TRUE(Tables().SidsTable.IsOpen());
     EXPECT_TRUE(Tables().CoefTable.IsOpen());
+}
+
+TEST_F(DataLayerTest, CategoryStatisticsAreWrittenBackIntoTheirRow) {
+    for (int n = 1; n <= 3; ++n) {
+        Add("kiv\\dbfiles\\sic.dbf", {{"SIC", sys::Format("Category %d", n)},
+                                      {"HMF_50", sys::Format("%d", 100 * n)},
+                                      {"LOW_10", "8"}});
+    }
+    OpenTables();
+    CurrentPmn.SIC_CODE = 2;
+    CurrentPmn.SIC = "Renamed category";
+    CurrentPmn.HMF_50 = 2327.628;
+    CurrentPmn.HMF_10 = 653.8501;
+    CurrentPmn._0Q5_50 = 696.5684;
+    CurrentPmn._0Q5_10 = 186.4006;
+    CurrentPmn.LOW_50 = 467.328;
+    CurrentPmn.LOW_10 = 122.4248;
+    CurrentPmn._Q10_50 = 379.7344;
+    CurrentPmn._Q10_10 = 99.9033;
+    const pmn_record written = CurrentPmn;
+    SaveSicFlowStats();
+    EXPECT_FALSE(Tables().SicFlowTable.IsOpen());
+
+    CurrentPmn = pmn_record{};
+    CurrentPmn.SIC_CODE = 2;
+    LoadSicFlowStats();
+    EXPECT_EQ(CurrentPmn.HMF_50, written.HMF_50);
+    EXPECT_EQ(CurrentPmn.HMF_10, written.HMF_10);
+    EXPECT_EQ(CurrentPmn._0Q5_50, written._0Q5_50);
+    EXPECT_EQ(CurrentPmn._0Q5_10, written._0Q5_10);
+    EXPECT_EQ(CurrentPmn.LOW_50, written.LOW_50);
+    EXPECT_EQ(CurrentPmn.LOW_10, written.LOW_10);
+    EXPECT_EQ(CurrentPmn._Q10_50, written._Q10_50);
+    EXPECT_EQ(CurrentPmn._Q10_10, written._Q10_10);
+    tables::Table check;
+    check.Open(NativePath("kiv\\dbfiles\\sic.dbf"));
+    ASSERT_EQ(check.RecordCount(), 3u);
+    check.First();
+    EXPECT_EQ(check.AsString("SIC"), "Category 1");
+    EXPECT_EQ(check.AsFloat("HMF_50"), 100);
+    check.Next();
+    EXPECT_EQ(check.AsString("SIC"), "Renamed category");
+    check.Next();
+    EXPECT_EQ(check.AsString("SIC"), "Category 3");
+    EXPECT_EQ(check.AsFloat("HMF_50"), 300);
+    EXPECT_EQ(check.AsFloat("LOW_10"), 8);
+    check.Close();
+
+    // A category without its row is refused; no row is written, not even the last.
+    const auto before = sys::ReadWholeFile(NativePath("kiv\\dbfiles\\sic.dbf"));
+    for (int category : {0, -1, 4, 40}) {
+        CurrentPmn.SIC_CODE = category;
+        EXPECT_THROW(SaveSicFlowStats(), std::out_of_range) << category;
+        EXPECT_FALSE(Tables().SicFlowTable.IsOpen()) << category;
+    }
+    // A description longer than the field refuses the whole row.
+    CurrentPmn.SIC_CODE = 1;
+    CurrentPmn.SIC = std::string(71, 'x');
+    EXPECT_ANY_THROW(SaveSicFlowStats());
+    EXPECT_FALSE(Tables().SicFlowTable.IsOpen());
+    EXPECT_EQ(sys::ReadWholeFile(NativePath("kiv\\dbfiles\\sic.dbf")), before);
 }
 
 class SpeciesTest : public DataLayerTest {
