@@ -11,10 +11,10 @@ inline const char* const kEchoModel =
     "plumo.out\n";
 
 // Starts a child of its own, writes a listing and never finishes.
+// The child is started first, without a subshell, so even a loaded machine records it in time.
 inline const char* const kSlowModel =
-    "#!/bin/sh\ncd \"$(dirname \"$0\")\"\n"
-    "sleep 30 &\necho $! > child.pid\n"
-    "printf -- '-----\\n 100.0 1.0\\n' > plumo.out\nwait\n";
+    "#!/bin/sh\nsleep 30 &\necho $! > \"${0%/*}/child.pid\"\n"
+    "printf -- '-----\\n 100.0 1.0\\n' > \"${0%/*}/plumo.out\"\nwait\n";
 
 // Finishes without writing anything.
 inline const char* const kSilentModel = "#!/bin/sh\nexit 0\n";

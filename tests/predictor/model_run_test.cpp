@@ -106,7 +106,9 @@ TEST_F(ModelRunTest, OnlyFugitiveLeavesTheStackSlotsAtZero) {
 
 TEST_F(ModelRunTest, TimeOutEndsTheModelAndEverythingItStarted) {
     Model(kSlowModel);
-    SubmitOutcome out = RunSubmit(Release(), Settings(300));
+    ReleaseInputs stackOnly = Release();
+    stackOnly.fugRel = 0;
+    SubmitOutcome out = RunSubmit(stackOnly, Settings(800));
     EXPECT_FALSE(out.ok);
     EXPECT_EQ(out.setsRun, 4) << "a failed pair is repeated once";
     std::optional<std::string> pid = sys::ReadWholeFile(folder / "plumo3/child.pid");
