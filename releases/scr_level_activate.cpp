@@ -2,6 +2,7 @@
 #include <QSignalBlocker>
 
 #include "dilution/industry_categories.h"
+#include "dilution/pdm_results.h"
 #include "platform/forms/ui_service.h"
 #include "releases/scr_level_form.h"
 #include "scenario/exposure_factors.h"

@@ -16,7 +16,6 @@ unsigned char ReleaseListFilling = 0;
 unsigned char SkipReleaseStore = 0;
 int FactorPageLocked = 1;
 unsigned char SkipFactorCollectOnExit = 0;
-std::string PdmScenarioText = "Ave ";
 std::string SicDescription;
 
 namespace {

@@ -25,8 +25,6 @@ extern int FactorPageLocked;              // the exposure-factor display does no
 extern unsigned char SkipFactorCollectOnExit;  // the continue action has collected the factors
 // The description of the industry category chosen last on the SIC page.
 extern std::string SicDescription;
-// "High" or "Ave ": the dilution analysis label read by the dilution report writers.
-extern std::string PdmScenarioText;
 
 // True when the release of the key is excluded from the dilution model (its "Include PDM run"
 // was unticked). Exclusions are kept by release key; false while no input form exists.
