@@ -6,10 +6,10 @@
 
 #include "dilution/pdm_engine.h"
 #include "dilution/pdm_results.h"
-#include "shell/edit_helpers.h"
-#include "shell/lookups_facility.h"
-#include "shell/lookups_flows.h"
-#include "shell/scenario_record.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/lookups_flows.h"
+#include "scenario/number_text.h"
+#include "scenario/scenario_record.h"
 
 namespace {
 
@@ -56,11 +56,14 @@ bool StationFraction(bool compute, double load, double coc, double* fraction) {
 }
 
 // The analytical fraction from the reach flows, computed when compute is set; false when the
-// reach has no flows. A reach code too short to name its region changes nothing.
+// reach has no flows. A reach code too short to name its region has no flows to show either,
+// as for a facility that is not in the table.
 bool ReachFraction(bool compute, double load, double coc, double* fraction) {
     int region = 0;
     int subregion = 0;
     if (!RegionOfReach(DirectRec.REACH, &region, &subregion)) {
+        PdmSiteMeanFlow = NotApplicable;
+        PdmSiteLowFlow = NotApplicable;
         return false;
     }
     PdmSiteMeanFlow = ReachRec.MEAN_FLOW;

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "dilution/pdm_results.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/scenario_record.h"
+#include "scenario/table_set.h"
 #include "shell/edit_helpers.h"
-#include "shell/lookups_facility.h"
-#include "shell/scenario_record.h"
-#include "shell/table_set.h"
 #include "tests/dilution/reference_script.h"
-#include "tests/shell/data/data_layer_fixture.h"
+#include "tests/scenario/data_layer_fixture.h"
 
 namespace {
 
@@ -191,6 +191,23 @@ TEST_F(CategoryRunTest, RunFlagAndFacilityIndexRestoredOnEveryWayOut) {
     EXPECT_EQ(PdmSicRunActive, 0);
     EXPECT_EQ(FacilityIndexName, "NAME");
     FacilityIndexName = "NPDES";
+}
+
+// The category's facilities are not the release's facility: the plant flow of the release stays
+// as it was, whether the run walks the table, reuses its walk, only lists or ends in an error.
+TEST_F(CategoryRunTest, TheRunLeavesTheReleasesPlantFlowAsItFoundIt) {
+    CurrentPmn.PLANTFLO = 7.5;
+    RunPdmSic(form_, 0, 1, 1);  // the walk reads AF0000006, past the range, last
+    EXPECT_EQ(CurrentPmn.PLANTFLO, 7.5);
+    RunPdmSic(form_, 1, 1, 1);  // the same walk again
+    EXPECT_EQ(CurrentPmn.PLANTFLO, 7.5);
+    RunPdmSicForAllCocs(form_, 24, 1);
+    EXPECT_EQ(CurrentPmn.PLANTFLO, 7.5);
+    ListPdmCategoryFacilities(1);
+    EXPECT_EQ(CurrentPmn.PLANTFLO, 7.5);
+    Tables().ReachTable.Close();
+    EXPECT_ANY_THROW(RunPdmSic(form_, 0, 1, 1));
+    EXPECT_EQ(CurrentPmn.PLANTFLO, 7.5);
 }
 
 }  // namespace
