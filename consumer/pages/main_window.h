@@ -103,6 +103,10 @@ class KIVWindow : public QWidget {
     bool started_ = false;
 };
 
+// The result document's name proposed in linked and chemical-id starts ("" stand-alone): the
+// data folder, the chemical's id cut at its last comma, the case id, ".kiv." and the extension.
+std::string ProposedDocumentName(const std::string& extension);
+
 class KIVFrame : public QMainWindow {
     Q_OBJECT
   public:

@@ -9,6 +9,7 @@
 #include "consumer/model/input_checks.h"
 #include "consumer/model/run_driver.h"
 #include "consumer/output/display_texts.h"
+#include "consumer/output/result_documents.h"
 #include "consumer/output/result_print.h"
 #include "consumer/pages/help_files.h"
 #include "consumer/pages/kiv_state.h"
@@ -335,12 +336,51 @@ void KIVWindow::CmAbout() {
     about.ShowModal();
 }
 
+// The name proposed in linked and chemical-id starts: the data folder, the chemical's id cut at
+// its last comma, the case id and ".kiv" with the document's extension.
+std::string ProposedDocumentName(const std::string& extension) {
+    if (RunMode < kRunChemicalId)
+        return "";
+    std::string chemicalId = CaseChemical->IdNumber;
+    size_t last = chemicalId.rfind(',');
+    std::string prefix = last == std::string::npos ? "" : chemicalId.substr(0, last);
+    size_t first = prefix.find(',');
+    if (first != std::string::npos) {
+        for (size_t i = first + 1; i < prefix.size(); ++i)
+            prefix[i] = ' ';
+    }
+    return CaseDataFolder + prefix + CaseInputs->IdNumber + ".kiv." + extension;
+}
+
+// The document is written only after a model run; the save dialog takes a new name as well as
+// an existing file.
 void KIVWindow::CmOutputDocument() {
     StoreOpenPage(24);
     if (RefuseWithoutResults())
         return;
-    forms::ShowMessage("Result documents are not available in this version.", "Note",
-                       forms::Icon::Information);
+    bool word = CaseInputs->DocumentFormat == "word";
+    forms::FileDialogRequest request;
+    request.title = "Save File";
+    request.filter = word ? "KIV Word Files (*.doc)" : "KIV WP Files (*.wpd)";
+    std::string proposed = ProposedDocumentName(word ? "doc" : "wpd");
+    request.initialFolder = proposed.empty() ? WorkingFolder : sys::FolderPart(proposed);
+    request.initialName = sys::FileNamePart(proposed);
+    std::optional<std::string> chosen = forms::Ui().SaveFileDialog(request);
+    if (chosen && !chosen->empty()) {
+        forms::Hourglass wait;
+        switch (CaseInputs->ScenarioClass) {
+            case 0:
+                WriteDermalDocument(*chosen);
+                break;
+            case 1:
+                WriteInhalationDocument(*chosen);
+                break;
+            default:
+                WriteAllResultsDocument(*chosen);
+                break;
+        }
+    }
+    results_->update();
 }
 
 }  // namespace consumer

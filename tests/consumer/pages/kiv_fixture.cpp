@@ -23,6 +23,8 @@ KivFolder::KivFolder() : root_("kivpages") {
     for (const auto& entry :
          fs::directory_iterator(std::string(OMBRIX_PROGRAM_DIR) + "/kiv/dbfiles"))
         fs::copy_file(entry.path(), Kiv() + "dbfiles/" + entry.path().filename().string());
+    for (const char* name : {"kiv.wpd", "kiv_ino.wpd", "kiv_dro.wpd"})
+        fs::copy_file(std::string(OMBRIX_PROGRAM_DIR) + "/kiv/" + name, Kiv() + name);
     Write("data.drv", Data() + "\n");
     ResetProgramState();
     WorkingFolder = Kiv();

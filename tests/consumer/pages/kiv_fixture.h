@@ -1,5 +1,5 @@
-// A scratch program folder for the consumer model's windows: kiv/ with the model's tables as
-// the working folder, data/ as the main program's data folder named by data.drv.
+// A scratch program folder for the consumer model's windows: kiv/ (the working folder) with
+// the model's tables and templates, data/ as the main program's data folder named by data.drv.
 #pragma once
 
 #include <QTest>

@@ -97,6 +97,17 @@ TEST(MainWindow, SubmitDataRunsShowsResultsAndSaves) {
     EXPECT_EQ(ui.Boxes().back().text, "Model results are currently being displayed.");
     Click(frame.Client()->DermalButton());
     EXPECT_EQ(frame.Client()->Results()->Page(), 2);
+    // The document goes under a new name; the printout, without a printer, into a PDF.
+    ui.ClearShown();
+    ui.AnswerNextDialog(folder.Root() + "new.wpd");
+    frame.Command(24)->trigger();
+    EXPECT_TRUE(folder.Exists("new.wpd"));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, folder.Root() + "new.wpd has been saved");
+    ui.AnswerNextPrintDialog(true);
+    ui.AnswerNextDialog(folder.Root() + "printed.pdf");
+    frame.Command(23)->trigger();
+    EXPECT_TRUE(folder.Exists("printed.pdf"));
     Click(frame.Client()->ReturnButton());
     Settle();
     EXPECT_EQ(PageTitle(frame), "Introduction");
@@ -173,6 +184,20 @@ TEST(MainWindow, OpeningAFileThatIsNoCaseAsksAgain) {
         opens += item.kind == "open";
     EXPECT_EQ(opens, 2);
     EXPECT_NE(frame.Client()->StartScreen(), nullptr);
+}
+
+TEST(MainWindow, DocumentNameProposedInLinkedMode) {
+    KivFolder folder;
+    EXPECT_EQ(ProposedDocumentName("wpd"), "");
+    RunMode = kRunLinked;
+    CaseDataFolder = "/data/";
+    CaseChemical->IdNumber = "P-99-0042,1";
+    CaseInputs->IdNumber = "P-99-0042,1";
+    EXPECT_EQ(ProposedDocumentName("wpd"), "/data/P-99-0042P-99-0042,1.kiv.wpd");
+    CaseChemical->IdNumber = "A,B,C";
+    EXPECT_EQ(ProposedDocumentName("doc"), "/data/A, P-99-0042,1.kiv.doc");
+    CaseChemical->IdNumber = "NOCOMMA";
+    EXPECT_EQ(ProposedDocumentName("doc"), "/data/P-99-0042,1.kiv.doc");
 }
 
 TEST(MainWindow, ExitStoresTheOpenPageFirst) {

@@ -1,8 +1,11 @@
 // The start of the consumer model: run modes and the linked exchange with the main program.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include "consumer/data/case_table.h"
 #include "consumer/model/case_state.h"
+
+#include "consumer/pages/help_files.h"
 #include "consumer/pages/intro_page.h"
 #include "consumer/pages/kiv_state.h"
 #include "consumer/pages/main_window.h"
@@ -187,6 +190,36 @@ TEST(StartModes, ArgumentsChooseTheMode) {
     EXPECT_EQ(RunModeOfArguments({"nyr"}), kRunLinked);
     EXPECT_EQ(RunModeOfArguments({"nyr", "pirat"}), kRunLinked);
     EXPECT_EQ(RunModeOfArguments({"NYR"}), kRunChemicalId);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HelpAndFiles, EveryContextHasAPageAndLineBreaksGo) {
+    for (int context : {0, 6, 7, 8, 9, 10, 11, 21}) {
+        std::string page = std::string(OMBRIX_PROGRAM_DIR) + "/help/" +
+                           consumer::HelpTopicOfContext(context) + ".html";
+        EXPECT_TRUE(std::filesystem::exists(page)) << context;
+    }
+    EXPECT_TRUE(
+        std::filesystem::exists(std::string(OMBRIX_PROGRAM_DIR) + "/help/KIV_Absorbed_Dose.html"));
+    forms::ScriptedUi ui;
+    consumer::OpenHelpTopic(0);
+    ASSERT_EQ(ui.Shown().size(), 1u);
+    EXPECT_EQ(ui.Shown()[0].kind, "help");
+    EXPECT_EQ(ui.Shown()[0].caption, "KIV_Contents");
+
+    const std::pair<std::string, std::string> texts[] = {{"a\r\nb\r\nc", "abc"},
+                                                         {"a\n\rb", "a\n\rb"},
+                                                         {"\r\r\n\n", ""},
+                                                         {"", ""},
+                                                         {"x\ry\nz", "x\ry\nz"}};
+    for (const auto& [text, expected] : texts) {
+        std::string copy = text;
+        consumer::RemoveLineBreaks(copy);
+        EXPECT_EQ(copy, expected);
+    }
 }
 
 }  // namespace
