@@ -54,7 +54,9 @@ TInputPage::TInputPage(const std::string& title, int helpContext, QWidget* paren
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(166, 202, 240));
-    palette.setColor(QPalette::ButtonText, QColor(128, 0, 64));
+    // Disabled buttons keep the style's grey text, so that they look disabled.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::ButtonText, QColor(128, 0, 64));
     setPalette(palette);
     auto* outer = new QHBoxLayout(this);
     auto* column = new QVBoxLayout;

@@ -1,6 +1,7 @@
 // The Scenario page's dialogs: weight fractions, the user-defined scenario and permeability.
 #include "consumer/pages/scenario_dialogs.h"
 
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -51,6 +52,8 @@ LineListDialog::LineListDialog(const std::string& caption, QWidget* parent) : fo
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);
     list_->setMinimumWidth(460);
+    // The table lines line their numbers up in columns.
+    list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(list_);
     layout->addLayout(OkCancelRow(this, ok_, cancel_));
     ok_->OnClick = [this] { OkClick(); };
