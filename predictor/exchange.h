@@ -10,7 +10,7 @@
 // Line 1 of data.drv: the data folder, used as it is (it ends with a backslash).
 std::optional<std::string> ReadDataFolder(const std::string& path);
 
-// chimra.in: line 1 the release key; line 2, when it is exactly "dide2", names the caller,
+// chimra.in: line 1 the release key (trailing blanks dropped); line 2, when it is exactly "dide2", names the caller,
 // else the caller is "Ombrix 2014".
 struct ChimraRequest {
     std::string key;

@@ -31,6 +31,7 @@ TEST(PredictorExchange, ChimraInKeyAndCaller) {
         {"P-99-1,2\r\ndide2\r\n", "P-99-1,2", "dide2"},
         {"P-99-1,2\nDIDE2\n", "P-99-1,2", "Ombrix 2014"},
         {"P-99-1,2\nsomeone\n", "P-99-1,2", "Ombrix 2014"},
+        {"P-99-1,2   \r\n", "P-99-1,2", "Ombrix 2014"},
     };
     for (const Case& c : cases) {
         sys::WriteWholeFile(t / "chimra.in", c.text);
