@@ -58,10 +58,6 @@ std::optional<ChimraRequest> ReadChimraIn(const std::string& path) {
     return request;
 }
 
-std::string DefaultChimraOutText() {
-    return "0.0\n0.0\n0.0\n0.0\nfalse\nFull\nA\n";
-}
-
 std::string ChimraOutText(const ChimraAnswer& a) {
     const AirConcentrations& c = a.concentrations;
     return sys::Format("%e\n%e\n%e\n%e\n", c.stackAnnual, c.stack24Hour, c.fugitiveAnnual,
