@@ -1,0 +1,24 @@
+// The treatment model's input set and results.
+#include "chemistry/astreat_values.h"
+
+#include "shell/startup_flags.h"
+
+double AsTreatLoading = 0;
+double AsTreatDays = 0;
+double AsTreatNumSites = 0;
+double AsTreatInfluentConc = 0;
+double AsTreatDecayRate = 0;
+double AsTreatHenry = 0;
+double AsTreatHenryUnitless = 0;
+double AsTreatSolubility = 0;
+double AsTreatVp = 0;
+double AsTreatMw = 0;
+double AsTreatDensity = 0;
+double AsTreatLogKow = 0;
+double AsTreatCarbonPe = 0.2, AsTreatCarbonPr = 0.2, AsTreatCarbonSe = 0.2, AsTreatCarbonSr = 0.2;
+double AsTreatKdPe = 0, AsTreatKdPr = 0, AsTreatKdSe = 0, AsTreatKdSr = 0;
+
+double AsTreatWwtRemoval = 0;
+double AsTreatSludgeAmount = 0;
+unsigned char& AsTreatRunDone = AsTreatRunFresh;
+std::string AsTreatProgramPath;

@@ -1,0 +1,58 @@
+// Numbers in the edits of the chemistry forms.
+#include "chemistry/field_values.h"
+
+#include <cmath>
+
+#include "platform/sys/text.h"
+#include "shell/edit_helpers.h"
+
+bool ParseFieldText(const std::string& text, double& value) {
+    if (sys::Trim(text) == "N/A") {
+        value = NotApplicable;
+        return true;
+    }
+    std::string copy;
+    for (char c : text) {
+        if (c != ',') {
+            copy += c;
+        }
+    }
+    while (!copy.empty() && (copy.back() == '\n' || copy.back() == '\r')) {
+        copy.pop_back();
+    }
+    if (sys::Trim(copy).empty()) {
+        value = 0.0;
+        return true;
+    }
+    double parsed = 0.0;
+    if (!sys::ParseDouble(copy, parsed) || !std::isfinite(parsed)) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+std::string NotANumberMessage(const std::string& field, const std::string& text) {
+    return field + " is not a number: \"" + text + "\".\nPlease enter a number.";
+}
+
+std::string SignedDisplayValue(double value) {
+    if (value < 0.0 && value != NotApplicable) {
+        return "-" + DisplayValue(-value);
+    }
+    return DisplayValue(value);
+}
+
+void ShownTexts::Show(forms::TEdit& edit, const std::string& text) {
+    edit.SetText(text);
+    shown_[&edit] = edit.Text();
+}
+
+void ShownTexts::Accept(const forms::TEdit& edit) {
+    shown_[&edit] = edit.Text();
+}
+
+bool ShownTexts::Changed(const forms::TEdit& edit) const {
+    const auto found = shown_.find(&edit);
+    return found == shown_.end() || found->second != edit.Text();
+}
