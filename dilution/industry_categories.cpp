@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "shell/scenario_record.h"
+#include "scenario/scenario_record.h"
 
 std::string SicCodeList;
 

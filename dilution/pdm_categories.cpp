@@ -7,7 +7,7 @@
 
 #include "dilution/industry_categories.h"
 #include "dilution/pdm_results.h"
-#include "shell/scenario_record.h"
+#include "scenario/scenario_record.h"
 
 double PdmCategorySiteCount = 0;
 std::string PdmTableFileName;

@@ -12,10 +12,10 @@
 #include "dilution/pdm_results.h"
 #include "dilution/pdm_site_run.h"
 #include "platform/sys/text.h"
-#include "shell/edit_helpers.h"
-#include "shell/lookups_facility.h"
-#include "shell/scenario_record.h"
-#include "shell/table_set.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/number_text.h"
+#include "scenario/scenario_record.h"
+#include "scenario/table_set.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include "dilution/pdm_site_run.h"
 #include "dilution/pdm_tables.h"
 #include "platform/tables/table.h"
-#include "shell/edit_helpers.h"
-#include "shell/lookups_facility.h"
-#include "shell/lookups_flows.h"
-#include "shell/scenario_record.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/lookups_flows.h"
+#include "scenario/number_text.h"
+#include "scenario/scenario_record.h"
 
 double PdmCoefA = 0;
 double PdmCoefB = 0;

@@ -11,7 +11,6 @@ double PdmSiteMeanFlow = 0;
 double PdmSiteLowFlow = 0;
 int GageFlowsFound = 0;
 int EstimatedFlowsFound = 0;
-int PdmHighEnd = 0;
 int ScenarioCode = 0;
 unsigned char PdmOnlyRun = 0;
 unsigned char PdmPagesActive = 0;

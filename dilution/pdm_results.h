@@ -1,6 +1,9 @@
 // Results of the last dilution run and the flags the dilution pages share.
 #pragma once
 
+// PdmHighEnd, the high-end or average choice of the dilution pages, is part of the case.
+#include "scenario/scenario_record.h"
+
 // Per concentration of concern (index 0..2; slot 3 is read only by the full results run):
 // percent of the year and days per year the concentration is exceeded, NotApplicable (-9)
 // when the model does not apply.
@@ -23,8 +26,6 @@ extern int EstimatedFlowsFound;
 inline int& PdmGageFound = GageFlowsFound;
 inline int& PdmEstFlowFound = EstimatedFlowsFound;
 
-// 1 high-end, anything else average.
-extern int PdmHighEnd;
 // Which calculation ran last: 8 dilution per site, 9 dilution per industry category (the
 // results run sets the other codes).
 extern int ScenarioCode;

@@ -6,10 +6,10 @@
 
 #include "dilution/pdm_engine.h"
 #include "dilution/pdm_results.h"
-#include "shell/edit_helpers.h"
-#include "shell/lookups_facility.h"
-#include "shell/lookups_flows.h"
-#include "shell/scenario_record.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/lookups_flows.h"
+#include "scenario/number_text.h"
+#include "scenario/scenario_record.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "documents/word_access.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
-#include "shell/globals.h"
+#include "scenario/globals.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "platform/sys/paths.h"
 #include "platform/sys/process.h"
 #include "platform/sys/text.h"
-#include "shell/globals.h"
+#include "scenario/globals.h"
 
 namespace {
 

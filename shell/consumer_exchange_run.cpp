@@ -7,10 +7,10 @@
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
 #include "platform/sys/process.h"
+#include "scenario/globals.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_table.h"
 #include "shell/consumer_exchange.h"
-#include "shell/globals.h"
-#include "shell/scenario_record.h"
-#include "shell/scenario_table.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
 

@@ -9,7 +9,7 @@
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
 #include "platform/sys/text.h"
-#include "shell/globals.h"
+#include "scenario/globals.h"
 #include "shell/startup.h"
 
 TDataDriveForm* DataDriveForm = nullptr;

@@ -4,8 +4,8 @@
 
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
+#include "scenario/globals.h"
 #include "shell/data_drive.h"
-#include "shell/globals.h"
 #include "shell/startup.h"
 
 namespace {

@@ -1,12 +1,10 @@
-// Edit and number helpers: numeric edits, range checks and the number formats of every form.
+// Edit helpers: numeric edits, their range checks and showing a value in an edit.
 #pragma once
 
 #include <string>
 
 #include "platform/forms/components.h"
-
-// The program-wide mark of a value that does not apply.
-constexpr double NotApplicable = -9.0;
+#include "scenario/number_text.h"
 
 void SelectAllOnEnter(forms::TextControl& edit);
 // Keeps only digits, "E", "e", ".", ",", "+" and "-", and sets the text back.
@@ -19,20 +17,5 @@ void CheckDays(forms::TextControl& edit, double* value, const std::string& label
 void CheckPercent(forms::TextControl& edit, double* value, const std::string& label);
 void CheckFraction(forms::TextControl& edit, double* value, const std::string& label);
 
-// Text to number: commas dropped, empty text is 0. Throws std::invalid_argument for text that
-// is not a number.
-double ParseNumber(const std::string& text);
-
-// The display rule of edits and result pages (thousands grouped with ",").
-std::string DisplayValue(double value);
+// Shows the value in the control by the display rule (DisplayValue).
 void ShowValue(double value, forms::TextControl& control);
-
-std::string FormatValue(double value);
-std::string FormatFixed0Width10(double value);
-std::string FormatFixed0Width6(double value);
-std::string FormatFixed2Width10(double value);
-std::string FormatFixed2Width6(double value);
-std::string PadLeft10(const std::string& text);
-std::string ZeroPad(const std::string& text, int width);
-// The label of a population group number; empty for an unknown number.
-std::string PopulationLabelFor(int popNum);

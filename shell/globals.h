@@ -1,11 +1,4 @@
-// The main program's shared path globals.
+// Forwards to scenario/globals.h, where the data layer lives now; include that header instead.
 #pragma once
 
-#include <string>
-
-// Folders end in a backslash, as the system builds its paths ("...\\results\\").
-extern std::string DataFolder;
-extern std::string ProgramFolder;
-extern std::string KivProgramPath;
-extern std::string ChimraProgramPath;
-extern std::string SelectedChemId;
+#include "scenario/globals.h"

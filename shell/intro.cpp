@@ -7,14 +7,14 @@
 #include <QVBoxLayout>
 
 #include "platform/forms/ui_service.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/scenario_record.h"
+#include "scenario/table_set.h"
 #include "shell/about.h"
 #include "shell/data_drive.h"
-#include "shell/lookups_facility.h"
-#include "shell/scenario_record.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
 #include "shell/startup_flags.h"
-#include "shell/table_set.h"
 
 TIntro* Intro = nullptr;
 

@@ -5,9 +5,24 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "platform/sys/paths.h"
-#include "shell/globals.h"
+#include "scenario/globals.h"
+
+namespace {
+
+// A left press runs the action and ends there: passed on, the press would reach the panel that
+// holds the picture and run that panel's action too. Other presses go on as usual.
+bool ClickOnLeftPress(QMouseEvent* event, const std::function<void()>& click) {
+    if (event->button() != Qt::LeftButton)
+        return false;
+    click();
+    event->accept();
+    return true;
+}
+
+}  // namespace
 
 TImage::TImage(const std::string& programFile, QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignCenter);
@@ -36,9 +51,8 @@ void TImage::Click() {
 }
 
 void TImage::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        Click();
-    QLabel::mousePressEvent(event);
+    if (!ClickOnLeftPress(event, [this] { Click(); }))
+        QLabel::mousePressEvent(event);
 }
 
 TClickPanel::TClickPanel(QWidget* parent) : QFrame(parent) {
@@ -63,9 +77,8 @@ void TClickPanel::Click() {
 }
 
 void TClickPanel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        Click();
-    QFrame::mousePressEvent(event);
+    if (!ClickOnLeftPress(event, [this] { Click(); }))
+        QFrame::mousePressEvent(event);
 }
 
 bool TClickPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -88,7 +101,6 @@ void TClickLabel::Click() {
 }
 
 void TClickLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        Click();
-    forms::TLabel::mousePressEvent(event);
+    if (!ClickOnLeftPress(event, [this] { Click(); }))
+        forms::TLabel::mousePressEvent(event);
 }

@@ -5,7 +5,7 @@
 
 #include "platform/forms/ui_service.h"
 
-#include "shell/table_set.h"
+#include "scenario/table_set.h"
 
 TMemoForm* MemoForm = nullptr;
 

@@ -7,14 +7,14 @@
 
 #include "dilution/pdm_results.h"
 #include "platform/forms/ui_service.h"
-#include "releases/exposure_factors.h"
+#include "scenario/exposure_factors.h"
+#include "scenario/globals.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_table.h"
+#include "scenario/table_set.h"
 #include "shell/consumer_exchange.h"
-#include "shell/globals.h"
 #include "shell/intro.h"
-#include "shell/scenario_record.h"
-#include "shell/scenario_table.h"
 #include "shell/startup_flags.h"
-#include "shell/table_set.h"
 
 TScrMain* ScrMain = nullptr;
 

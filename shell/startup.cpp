@@ -6,9 +6,9 @@
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
+#include "scenario/globals.h"
+#include "scenario/text_helpers.h"
 #include "shell/data_drive.h"
-#include "shell/globals.h"
-#include "shell/text_helpers.h"
 
 namespace {
 

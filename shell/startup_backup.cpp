@@ -6,9 +6,9 @@
 
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
-#include "shell/globals.h"
+#include "scenario/globals.h"
+#include "scenario/text_helpers.h"
 #include "shell/startup.h"
-#include "shell/text_helpers.h"
 
 namespace {
 

@@ -4,11 +4,12 @@
 
 #include "dilution/pdm_results.h"
 #include "dilution/pdm_tables.h"
-#include "shell/lookups_facility.h"
-#include "shell/scenario_record.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_reset.h"
+#include "scenario/table_set.h"
 #include "shell/startup.h"
 #include "shell/startup_flags.h"
-#include "shell/table_set.h"
 
 // The table is closed first, so a failed open leaves it closed rather than on another file.
 std::string OpenScenarioTable(const std::string& path) {

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "dilution/pdm_results.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/scenario_record.h"
+#include "scenario/table_set.h"
 #include "shell/edit_helpers.h"
-#include "shell/lookups_facility.h"
-#include "shell/scenario_record.h"
-#include "shell/table_set.h"
 #include "tests/dilution/reference_script.h"
-#include "tests/shell/data/data_layer_fixture.h"
+#include "tests/scenario/data_layer_fixture.h"
 
 namespace {
 

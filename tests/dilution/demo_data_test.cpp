@@ -16,13 +16,13 @@
 #include "dilution/pdm_site_run.h"
 #include "platform/sys/files.h"
 #include "platform/sys/text.h"
+#include "scenario/globals.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/scenario_record.h"
+#include "scenario/table_set.h"
 #include "shell/edit_helpers.h"
-#include "shell/globals.h"
-#include "shell/lookups_facility.h"
-#include "shell/scenario_record.h"
-#include "shell/table_set.h"
 #include "tests/dilution/reference_script.h"
-#include "tests/shell/data/fixture_tables.h"
+#include "tests/scenario/fixture_tables.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
 #include "platform/sys/text.h"
-#include "shell/globals.h"
-#include "shell/table_set.h"
+#include "scenario/globals.h"
+#include "scenario/table_set.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "documents/word_access.h"
 #include "documents/word_probe.h"
 #include "platform/wordproc/errors.h"
-#include "shell/globals.h"
-#include "shell/text_helpers.h"
+#include "scenario/globals.h"
+#include "scenario/text_helpers.h"
 #include "tests/documents/word/word_fixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "documents/word_access.h"
-#include "shell/text_helpers.h"
+#include "scenario/text_helpers.h"
 #include "tests/documents/word/word_fixture.h"
 
 namespace {

@@ -6,9 +6,10 @@
 
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
-#include "shell/globals.h"
-#include "shell/scenario_record.h"
-#include "shell/scenario_table.h"
+#include "scenario/globals.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_reset.h"
+#include "scenario/scenario_table.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
 #include "shell/startup_flags.h"

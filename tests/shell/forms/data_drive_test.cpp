@@ -6,9 +6,9 @@
 
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
-#include "shell/globals.h"
+#include "scenario/globals.h"
+#include "scenario/table_set.h"
 #include "shell/startup.h"
-#include "shell/table_set.h"
 #include "tests/shell/forms/program_folder.h"
 
 namespace {

@@ -8,11 +8,11 @@
 
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
-#include "shell/globals.h"
-#include "shell/scenario_record.h"
-#include "shell/scenario_table.h"
+#include "scenario/globals.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_table.h"
+#include "scenario/table_set.h"
 #include "shell/scr_main.h"
-#include "shell/table_set.h"
 #include "tests/shell/forms/program_folder.h"
 
 namespace {

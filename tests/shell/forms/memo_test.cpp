@@ -4,10 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/ui_service.h"
-#include "shell/scenario_record.h"
-#include "shell/scenario_table.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_reset.h"
+#include "scenario/scenario_table.h"
+#include "scenario/table_set.h"
 #include "shell/startup.h"
-#include "shell/table_set.h"
 #include "tests/shell/forms/program_folder.h"
 
 namespace {

@@ -10,12 +10,12 @@
 
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
-#include "shell/globals.h"
-#include "shell/scenario_record.h"
+#include "scenario/globals.h"
+#include "scenario/scenario_record.h"
+#include "scenario/table_set.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
 #include "shell/startup_flags.h"
-#include "shell/table_set.h"
 
 namespace fs = std::filesystem;
 

@@ -6,11 +6,11 @@
 
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
+#include "scenario/globals.h"
+#include "scenario/scenario_record.h"
+#include "scenario/table_set.h"
 #include "shell/data_drive.h"
-#include "shell/globals.h"
 #include "shell/intro.h"
-#include "shell/scenario_record.h"
-#include "shell/table_set.h"
 #include "tests/shell/forms/program_folder.h"
 
 namespace {

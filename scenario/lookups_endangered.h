@@ -2,8 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "platform/forms/components.h"
+#include "scenario/scenario_record.h"
 
 // Loads the group row nearest to the id into CritterRec (GROUPID_FK, GROUP); the id is not
 // compared.
@@ -14,6 +15,6 @@ void LoadSpecies(double speciesId);
 // into CritterRec; true when the row belongs to the key's county (always for an empty key).
 bool LoadCountySpecies(const std::string& countyKey);
 
-// Fills a six-column grid with the species listed for DirectRec's county when CurrentPmn.CRITTERS
-// is set: a header row, then one row per species in county-table order.
-void FillSpeciesGrid(forms::TStringGrid& grid);
+// The species listed for DirectRec's county when CurrentPmn.CRITTERS is set, in county-table
+// order; CritterRec is left on the first row after the county's rows.
+std::vector<critter_record> ListedSpeciesOfFacility();

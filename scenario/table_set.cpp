@@ -1,5 +1,5 @@
 // The main program's table set: files, indexes, opening and closing, and the field getters.
-#include "shell/table_set.h"
+#include "scenario/table_set.h"
 
 #include <array>
 #include <climits>
@@ -7,8 +7,8 @@
 #include <stdexcept>
 
 #include "platform/sys/text.h"
-#include "shell/globals.h"
-#include "shell/text_helpers.h"
+#include "scenario/globals.h"
+#include "scenario/text_helpers.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <map>
 
 #include "platform/sys/text.h"
-#include "shell/globals.h"
-#include "shell/lookups_facility.h"
-#include "shell/scenario_record.h"
-#include "shell/scenario_table.h"
-#include "shell/table_set.h"
+#include "scenario/globals.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_table.h"
+#include "scenario/table_set.h"
 
 namespace fixture {
 

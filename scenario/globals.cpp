@@ -1,5 +1,5 @@
 // The main program's shared path globals.
-#include "shell/globals.h"
+#include "scenario/globals.h"
 
 std::string DataFolder;
 std::string ProgramFolder;

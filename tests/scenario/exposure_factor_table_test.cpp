@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "data_layer_fixture.h"
-#include "releases/exposure_factors.h"
-#include "shell/globals.h"
-#include "shell/scenario_record.h"
-#include "shell/scenario_table.h"
-#include "shell/table_set.h"
+#include "scenario/exposure_factor_entries.h"
+#include "scenario/exposure_factors.h"
+#include "scenario/globals.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_reset.h"
+#include "scenario/scenario_table.h"
+#include "scenario/table_set.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/scenario_record.h"
+#include "scenario/scenario_record.h"
 
 // Applies one exposure-factor table row (row name, value) to the record for its population group
 // POP_NUM: the member whose row name for that group matches exactly takes the value. A row that
@@ -31,17 +31,3 @@ void RestoreExposureFactors();
 // Every member of the snapshot back into CurrentPmn except SLUDGEAB, INCIN_HI and INCIN_LO;
 // WWT_HI follows the restored WWT_LOW and MIGRATE is the saved value cut toward zero.
 void RestoreAllExposureFactors();
-
-// The values of the exposure-factor page as typed, and its two evaluation check boxes.
-struct ExposureFactorEntries {
-    std::string ChemId;
-    std::string BwExp, EdCExp, EdNCExp, AtCExp, AtNCExp;
-    std::string DwCExp, DwAExp, FishCExp, FishAExp, InhaleExp;
-    bool ExposureBased = false;
-    bool Persistent = false;
-};
-
-// Writes the page's factors and evaluation flags into every release row of the chemical, then
-// loads release 1 again. "NA" in an intake or inhalation entry counts as 0. A text that is no
-// number throws std::invalid_argument before any row is written.
-void CollectExposureFactors(ExposureFactorEntries entries);

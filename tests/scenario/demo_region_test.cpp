@@ -2,13 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "data_layer_fixture.h"
-#include "releases/exposure_factors.h"
-#include "shell/lookups_facility.h"
-#include "shell/lookups_flows.h"
-#include "shell/lookups_endangered.h"
-#include "shell/scenario_record.h"
-#include "shell/scenario_table.h"
-#include "shell/table_set.h"
+#include "scenario/exposure_factors.h"
+#include "scenario/lookups_endangered.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/lookups_flows.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_table.h"
+#include "scenario/table_set.h"
+#include "shell/species_grid.h"
 
 namespace {
 

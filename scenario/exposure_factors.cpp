@@ -1,12 +1,10 @@
 // Exposure factors by population group, and the snapshot of the chemical block.
-#include "releases/exposure_factors.h"
+#include "scenario/exposure_factors.h"
 
 #include <array>
 #include <cmath>
 
-#include "shell/edit_helpers.h"
-#include "shell/scenario_table.h"
-#include "shell/table_set.h"
+#include "scenario/table_set.h"
 
 std::function<void()> UpdateExposureFactorPage;
 
@@ -55,11 +53,6 @@ const FactorRule kFactorRules[] = {
 
 const char* const kCancerAveragingRow = "Averaging Time Cancer";
 const char* const kChronicAveragingRow = "Chronic Averaging Time - ambient";
-
-// "NA" typed into an intake entry stands for 0.
-std::string ZeroForNa(const std::string& text) {
-    return text == "NA" ? "0" : text;
-}
 
 }  // namespace
 
@@ -172,54 +165,4 @@ void RestoreAllExposureFactors() {
     CopyChemicalBlock(SavedFactors, CurrentPmn);
     CurrentPmn.WWT_HI = CurrentPmn.WWT_LOW;
     CurrentPmn.MIGRATE = static_cast<int>(std::trunc(SavedFactors.MIGRATE));
-}
-
-void CollectExposureFactors(ExposureFactorEntries entries) {
-    entries.InhaleExp = ZeroForNa(entries.InhaleExp);
-    entries.FishCExp = ZeroForNa(entries.FishCExp);
-    entries.FishAExp = ZeroForNa(entries.FishAExp);
-    entries.DwCExp = ZeroForNa(entries.DwCExp);
-    entries.DwAExp = ZeroForNa(entries.DwAExp);
-    // Every entry is parsed before the first row is touched, so a bad entry writes nothing.
-    const double bw = ParseNumber(entries.BwExp);
-    const double edCancer = ParseNumber(entries.EdCExp);
-    const double edNonCancer = ParseNumber(entries.EdNCExp);
-    const double atCancer = ParseNumber(entries.AtCExp);
-    const double atNonCancer = ParseNumber(entries.AtNCExp);
-    const double drinkChronic = ParseNumber(entries.DwCExp);
-    const double drink = ParseNumber(entries.DwAExp);
-    const double fishChronic = ParseNumber(entries.FishCExp);
-    const double fish = ParseNumber(entries.FishAExp);
-    const double inhale = ParseNumber(entries.InhaleExp);
-
-    const std::string firstRelease = entries.ChemId + ",1";
-    LoadScenarioRecord(firstRelease);
-    while (true) {
-        CurrentPmn.SPECEVAL = "00";
-        if (entries.ExposureBased) {
-            CurrentPmn.SPECEVAL[0] = '1';
-        }
-        if (entries.Persistent) {
-            CurrentPmn.SPECEVAL[1] = '1';
-        }
-        CurrentPmn.BW = bw;
-        CurrentPmn.EXPDURCAN = edCancer;
-        CurrentPmn.EXPDURNCAN = edNonCancer;
-        CurrentPmn.CANCERAT = atCancer;
-        CurrentPmn.NCANCERAT = atNonCancer;
-        CurrentPmn.DRINKCHRON = drinkChronic;
-        CurrentPmn.DRINK = drink;
-        CurrentPmn.FISHCHRON = fishChronic;
-        CurrentPmn.FISH = fish;
-        CurrentPmn.INHALE = inhale;
-        SaveScenarioRecord();
-        if (!MoveToNextScenarioRow()) {
-            break;
-        }
-        LoadScenarioRecord("");
-        if (CurrentPmn.CaseNum != entries.ChemId) {
-            break;
-        }
-    }
-    LoadScenarioRecord(firstRelease);
 }

@@ -1,11 +1,12 @@
 // Loading and saving one release row of the scenario table.
-#include "shell/scenario_table.h"
+#include "scenario/scenario_table.h"
 
-#include "shell/edit_helpers.h"
-#include "shell/lookups_facility.h"
-#include "shell/lookups_flows.h"
-#include "shell/scenario_record.h"
-#include "shell/table_set.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/lookups_flows.h"
+#include "scenario/number_text.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_reset.h"
+#include "scenario/table_set.h"
 
 std::string SurfaceWaterComments;
 std::string FugitiveComments;

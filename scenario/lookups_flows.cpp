@@ -1,9 +1,9 @@
 // Industry-category flow statistics, gaging-station flows and the dilution coefficients.
-#include "shell/lookups_flows.h"
+#include "scenario/lookups_flows.h"
 
 #include "platform/sys/text.h"
-#include "shell/scenario_record.h"
-#include "shell/table_set.h"
+#include "scenario/scenario_record.h"
+#include "scenario/table_set.h"
 
 namespace {
 

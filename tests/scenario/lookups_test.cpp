@@ -3,12 +3,13 @@
 
 #include "data_layer_fixture.h"
 #include "platform/sys/text.h"
-#include "shell/lookups_facility.h"
-#include "shell/lookups_flows.h"
-#include "shell/lookups_search.h"
-#include "shell/lookups_endangered.h"
-#include "shell/scenario_record.h"
-#include "shell/table_set.h"
+#include "scenario/lookups_endangered.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/lookups_flows.h"
+#include "scenario/lookups_search.h"
+#include "scenario/scenario_record.h"
+#include "scenario/table_set.h"
+#include "shell/species_grid.h"
 
 namespace {
 

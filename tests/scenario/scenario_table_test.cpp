@@ -8,9 +8,10 @@
 
 #include "data_layer_fixture.h"
 #include "platform/sys/text.h"
-#include "shell/scenario_record.h"
-#include "shell/scenario_table.h"
-#include "shell/table_set.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_reset.h"
+#include "scenario/scenario_table.h"
+#include "scenario/table_set.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Text, file and path helpers used by every unit of the main program.
-#include "shell/text_helpers.h"
+#include "scenario/text_helpers.h"
 
 #include "platform/sys/files.h"
 #include "platform/sys/text.h"
-#include "shell/globals.h"
+#include "scenario/globals.h"
 
 std::string ToAnsiString(const char* text) {
     return text ? std::string(text) : std::string();

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "data_layer_fixture.h"
-#include "shell/lookups_facility.h"
-#include "shell/scenario_record.h"
-#include "shell/scenario_table.h"
-#include "shell/table_set.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_table.h"
+#include "scenario/table_set.h"
 
 namespace {
 

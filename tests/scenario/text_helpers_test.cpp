@@ -1,10 +1,10 @@
 // Line reading, byte copies and data-folder paths.
-#include "shell/text_helpers.h"
+#include "scenario/text_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/sys/files.h"
-#include "shell/globals.h"
+#include "scenario/globals.h"
 #include "tests/platform/sys/temp_folder.h"
 
 namespace {

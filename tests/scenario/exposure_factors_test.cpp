@@ -4,7 +4,7 @@
 #include <map>
 #include <vector>
 
-#include "releases/exposure_factors.h"
+#include "scenario/exposure_factors.h"
 
 namespace {
 

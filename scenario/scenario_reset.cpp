@@ -1,22 +1,8 @@
-// The shared records, their globals, the reset of the scenario record and the release key split.
-#include "shell/scenario_record.h"
+// The reset of the scenario record to its defaults between releases.
+#include "scenario/scenario_reset.h"
 
-#include "dilution/pdm_results.h"
-#include "releases/exposure_factors.h"
-
-pmn_record CurrentPmn;
-save_record SavedFactors;
-direct_record DirectRec;
-reach_record ReachRec;
-estflow_record EstFlowRec;
-actflow_record ActFlowRec;
-tmp_record TmpRec;
-critter_record CritterRec;
-pdm_coefficients PdmCoefficients;
-
-std::string HealthFlags = "111";
-int DisposalHighEnd = 1;
-unsigned char SuppressFactorLoad = 0;
+#include "scenario/exposure_factors.h"
+#include "scenario/scenario_record.h"
 
 namespace {
 
@@ -78,15 +64,4 @@ void ResetScenarioRecord() {
     CurrentPmn.LOW_10 = 0;
     CurrentPmn._Q10_10 = 0;
     CurrentPmn._Q10_50 = 0;
-}
-
-void SplitReleaseKey(const std::string& key) {
-    const auto comma = key.rfind(',');
-    if (comma == std::string::npos) {
-        CurrentPmn.CaseNum.clear();
-        CurrentPmn.ScenNum.clear();
-        return;
-    }
-    CurrentPmn.CaseNum = key.substr(0, comma);
-    CurrentPmn.ScenNum = key.substr(comma + 1);
 }

@@ -1,8 +1,8 @@
 // The facility search results table: appending a found facility and reading a result row back.
-#include "shell/lookups_search.h"
+#include "scenario/lookups_search.h"
 
-#include "shell/scenario_record.h"
-#include "shell/table_set.h"
+#include "scenario/scenario_record.h"
+#include "scenario/table_set.h"
 
 void AppendUserSite(int kind, const std::string& location) {
     tables::Table& results = Tables().TmpResTable;

@@ -1,8 +1,8 @@
 // Endangered species listed for a county, joined with their species and taxonomic group rows.
-#include "shell/lookups_endangered.h"
+#include "scenario/lookups_endangered.h"
 
-#include "shell/scenario_record.h"
-#include "shell/table_set.h"
+#include "scenario/scenario_record.h"
+#include "scenario/table_set.h"
 
 namespace {
 
@@ -17,15 +17,6 @@ std::string ActionText(const std::string& code) {
         return "Delisting";
     }
     return code;
-}
-
-void WriteSpeciesRow(forms::TStringGrid& grid, int row) {
-    grid.SetCells(0, row, CritterRec.INVNAME);
-    grid.SetCells(1, row, CritterRec.COUNTY);
-    grid.SetCells(2, row, CritterRec.STATE);
-    grid.SetCells(3, row, CritterRec.GROUP);
-    grid.SetCells(4, row, CritterRec.ACTION);
-    grid.SetCells(5, row, CritterRec.KNOWN);
 }
 
 }  // namespace
@@ -66,34 +57,19 @@ bool LoadCountySpecies(const std::string& countyKey) {
     return true;
 }
 
-void FillSpeciesGrid(forms::TStringGrid& grid) {
-    static const char* const kHeaders[] = {"Common Name",     "County", "State",
-                                           "Taxonomic Group", "Action", "Known Occurrence?"};
-    if (grid.ColCount() < 6) {
-        grid.SetColCount(6);
-    }
-    if (grid.RowCount() < 1) {
-        grid.SetRowCount(1);
-    }
-    for (int col = 0; col < 6; ++col) {
-        grid.SetCells(col, 0, kHeaders[col]);
-    }
-    int row = 1;
+std::vector<critter_record> ListedSpeciesOfFacility() {
+    std::vector<critter_record> listed;
     const std::string county = DirectRec.CNTY;
     // A facility without a county key lists nothing rather than whatever row the table is on.
-    if (!county.empty() && LoadCountySpecies(county) && CurrentPmn.CRITTERS) {
-        tables::Table& counties = Tables().CritterTrelTable;
-        while (true) {
-            if (grid.RowCount() <= row) {
-                grid.SetRowCount(row + 1);
-            }
-            WriteSpeciesRow(grid, row);
-            ++row;
-            counties.Next();
-            if (counties.Eof() || !LoadCountySpecies("") || CritterRec.FIPS2 != county) {
-                break;
-            }
+    if (county.empty() || !LoadCountySpecies(county) || !CurrentPmn.CRITTERS) {
+        return listed;
+    }
+    tables::Table& counties = Tables().CritterTrelTable;
+    while (true) {
+        listed.push_back(CritterRec);
+        counties.Next();
+        if (counties.Eof() || !LoadCountySpecies("") || CritterRec.FIPS2 != county) {
+            return listed;
         }
     }
-    grid.SetRowCount(row);
 }

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "dilution/pdm_results.h"
-#include "shell/scenario_record.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_reset.h"
 
 namespace {
 

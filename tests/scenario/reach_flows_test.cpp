@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/lookups_facility.h"
-#include "shell/lookups_flows.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/lookups_flows.h"
 
 namespace {
 

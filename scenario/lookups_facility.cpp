@@ -1,12 +1,12 @@
 // Facility and reach lookups: the facility row, its reach flows, the derived flows and their
 // floors.
-#include "shell/lookups_facility.h"
+#include "scenario/lookups_facility.h"
 
 #include <cctype>
 #include <charconv>
 #include <cmath>
 
-#include "shell/table_set.h"
+#include "scenario/table_set.h"
 
 std::string FacilityIndexName = "NPDES";
 unsigned char PdmSicRunActive = 0;
