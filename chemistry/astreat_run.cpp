@@ -11,8 +11,8 @@
 #include "platform/sys/paths.h"
 #include "platform/sys/process.h"
 #include "platform/sys/text.h"
-#include "shell/globals.h"
-#include "shell/scenario_record.h"
+#include "scenario/globals.h"
+#include "scenario/scenario_record.h"
 #include "shell/startup_flags.h"
 
 namespace {

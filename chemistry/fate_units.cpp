@@ -1,7 +1,7 @@
 // Unit conversions of vapour pressure and Henry's law constant.
 #include "chemistry/fate_units.h"
 
-#include "shell/edit_helpers.h"
+#include "scenario/number_text.h"
 
 double VaporPressureToTorr(double entered, int unit) {
     if (entered == NotApplicable) {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "platform/sys/text.h"
-#include "shell/edit_helpers.h"
+#include "scenario/number_text.h"
 
 bool ParseFieldText(const std::string& text, double& value) {
     if (sys::Trim(text) == "N/A") {
@@ -45,14 +45,27 @@ std::string SignedDisplayValue(double value) {
 
 void ShownTexts::Show(forms::TEdit& edit, const std::string& text) {
     edit.SetText(text);
-    shown_[&edit] = edit.Text();
+    shown_[&edit] = {edit.Text(), std::nullopt};
+}
+
+void ShownTexts::ShowNumber(forms::TEdit& edit, double value, const std::string& text) {
+    edit.SetText(text);
+    shown_[&edit] = {edit.Text(), value};
+}
+
+std::optional<double> ShownTexts::UnchangedValue(const forms::TEdit& edit) const {
+    const auto found = shown_.find(&edit);
+    if (found == shown_.end() || found->second.text != edit.Text()) {
+        return std::nullopt;
+    }
+    return found->second.value;
 }
 
 void ShownTexts::Accept(const forms::TEdit& edit) {
-    shown_[&edit] = edit.Text();
+    shown_[&edit] = {edit.Text(), std::nullopt};
 }
 
 bool ShownTexts::Changed(const forms::TEdit& edit) const {
     const auto found = shown_.find(&edit);
-    return found == shown_.end() || found->second != edit.Text();
+    return found == shown_.end() || found->second.text != edit.Text();
 }

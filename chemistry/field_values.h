@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "platform/forms/components.h"
@@ -24,11 +25,19 @@ class ShownTexts {
   public:
     // Sets the edit's text and remembers it as it stands afterwards (after its change filter).
     void Show(forms::TEdit& edit, const std::string& text);
+    // The same, remembering the value the text stands for.
+    void ShowNumber(forms::TEdit& edit, double value, const std::string& text);
+    // The value behind the text when the person has not changed the text since it was shown.
+    std::optional<double> UnchangedValue(const forms::TEdit& edit) const;
     // Remembers the edit's present text as matching the value held for it.
     void Accept(const forms::TEdit& edit);
     // True when the person changed the text since the program showed it (or it was never shown).
     bool Changed(const forms::TEdit& edit) const;
 
   private:
-    std::map<const forms::TEdit*, std::string> shown_;
+    struct Entry {
+        std::string text;
+        std::optional<double> value;
+    };
+    std::map<const forms::TEdit*, Entry> shown_;
 };

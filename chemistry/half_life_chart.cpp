@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "chemistry/pchem_fate.h"
+#include "platform/forms/ui_service.h"
 
 THalfLifeForm* HalfLifeForm = nullptr;
 
