@@ -155,6 +155,27 @@ void CopyFacilityIntoRecord(pmn_record& record, const std::string& hit, const st
     record.REACHNAME = DirectRec.REACHNM;
 }
 
+// The fields the lookup sets, as a fresh record holds them: the facility asked for is not in
+// the table, so nothing of another release's facility or of the nearest one may stay. Flows the
+// user set for the release are its own and stay, as on a hit.
+void ClearFacilityFromRecord(pmn_record& record) {
+    const pmn_record fresh;
+    record.AcuteDilFactor = fresh.AcuteDilFactor;
+    record.ChronicDilFactor = fresh.ChronicDilFactor;
+    record.HIT = fresh.HIT;
+    record.IACC = fresh.IACC;
+    if (!AnyFlowFlagged()) {
+        record.PLANTFLO = fresh.PLANTFLO;
+        record.MEANFLOW = fresh.MEANFLOW;
+        record.FLOW7Q10 = fresh.FLOW7Q10;
+        record.HARFLOW = fresh.HARFLOW;
+        record.FLOW30Q5 = fresh.FLOW30Q5;
+        record.FLOW1Q10 = fresh.FLOW1Q10;
+    }
+    record.REACH = fresh.REACH;
+    record.REACHNAME = fresh.REACHNAME;
+}
+
 }  // namespace
 
 double HarmonicMeanFlow(double meanFlow, double lowFlow) {
@@ -258,6 +279,7 @@ char LoadFacility(const std::string& key, const std::string& indexName) {
     DirectRec.Found = FacilityHasFlows();
     if (missed) {
         // The nearest facility is not the one asked for: nothing of it goes into the record.
+        ClearFacilityFromRecord(CurrentPmn);
         return ' ';
     }
     CopyFacilityIntoRecord(CurrentPmn, hit, dtype);

@@ -39,8 +39,9 @@ void LoadReachFlows(const std::string& reachKey);
 
 // Loads the facility nearest to the key on the index named by indexName, with its reach flows,
 // into DirectRec, ReachRec and CurrentPmn. On the "NPDES" index a non-empty key that is not in
-// the table gives " " and leaves CurrentPmn untouched (DirectRec and ReachRec then hold the
-// nearest facility); otherwise the result is "D".
+// the table gives " ": the fields of CurrentPmn the lookup sets then hold a fresh record's
+// values (flagged flows stay), while DirectRec and ReachRec hold the nearest facility; otherwise
+// the result is "D".
 char LoadFacility(const std::string& key, const std::string& indexName);
 
 // The lighter lookup of the dilution run per industry category; always "D".

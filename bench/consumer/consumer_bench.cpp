@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("consumer_time_loop_allocations %ld count\n", TimeLoopAllocations());
+    std::printf("consumer.time_loop_allocations %ld count\n", TimeLoopAllocations());
     std::error_code ignored;
     std::filesystem::remove_all(ScratchPath(), ignored);
     return 0;

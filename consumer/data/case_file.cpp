@@ -6,6 +6,7 @@
 
 #include "consumer/data/case_fields.h"
 #include "consumer/data/case_table.h"
+#include "consumer/model/case_state.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 
@@ -86,6 +87,8 @@ bool OpenCaseFile(const std::string& path, ExposureInputs& in, ExposureResults& 
         forms::ShowMessage("Unable to open file.", "Error", forms::Icon::Error);
         return false;
     }
+    // The case brings its own scenario: the pages that need one open without asking for it.
+    ScenarioChosen = 1;
     CaseFileReader reader(*text);
     const auto& fields = CaseFields();
     // A value that cannot be read ends the reading; later values keep what they had.

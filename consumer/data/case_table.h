@@ -21,8 +21,8 @@ bool SaveCase(const std::string& tableName, const std::string& folder, int recor
               const std::string& idText, const ExposureInputs& inputs,
               const ExposureResults& results);
 
-// Reads a text case file (one value per line in field order). "Unable to open file." when it
-// cannot be opened.
+// Reads a text case file (one value per line in field order) and marks the scenario chosen.
+// "Unable to open file." when it cannot be opened.
 bool OpenCaseFile(const std::string& path, ExposureInputs& inputs, ExposureResults& results);
 
 }  // namespace consumer

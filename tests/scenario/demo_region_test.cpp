@@ -64,8 +64,9 @@ TEST_F(DemoRegionTest, MissingPermitId) {
     CurrentPmn.MEANFLOW = 5;
     EXPECT_EQ(LoadFacility("NY0020370", "NPDES"), ' ');
     EXPECT_EQ(DirectRec.NPDES, "NY0020371");  // the nearest facility is what was read
-    EXPECT_EQ(CurrentPmn.REACH, "04011939805");
-    EXPECT_EQ(CurrentPmn.MEANFLOW, 5);
+    // Nothing of the nearest facility, nor of an earlier one, is taken into the record.
+    EXPECT_EQ(CurrentPmn.REACH, "");
+    EXPECT_EQ(CurrentPmn.MEANFLOW, 0);
     EXPECT_EQ(CurrentPmn.IACC, "");
 }
 

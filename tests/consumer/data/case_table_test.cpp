@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "consumer/model/case_reset.h"
+#include "consumer/model/case_state.h"
 #include "platform/forms/ui_service.h"
 #include "tests/consumer/model/test_folder.h"
 
@@ -209,7 +210,9 @@ TEST(CaseFile, ReadsTheValuesInFieldOrder) {
     folder.Write("case.cmi", text);
     ExposureInputs in;
     ExposureResults results;
+    ResetCaseIdentity(in);  // no scenario chosen yet
     ASSERT_TRUE(OpenCaseFile(folder.File("case.cmi"), in, results));
+    EXPECT_EQ(ScenarioChosen, 1);  // the opened case brings its scenario
     EXPECT_EQ(in.IdNumber, "P-9");
     EXPECT_EQ(in.ProductName, "Garden spray");
     EXPECT_EQ(in.ScenarioName, "User Defined");
@@ -238,9 +241,11 @@ TEST(CaseFile, ReadsTheValuesInFieldOrder) {
     EXPECT_EQ(in.EVENTSPERYEAR, 8.5);
 
     forms::ScriptedUi ui;
+    ResetCaseIdentity(in);
     EXPECT_FALSE(OpenCaseFile(folder.File("missing.cmi"), in, results));
     ASSERT_EQ(ui.Boxes().size(), 1u);
     EXPECT_EQ(ui.Boxes()[0].text, "Unable to open file.");
+    EXPECT_EQ(ScenarioChosen, 0);  // nothing was opened
 }
 
 }  // namespace
