@@ -14,11 +14,16 @@ struct SubstitutedLine {
 };
 
 const SubstitutedLine kSubstituted[] = {
-    {32, &AsTreatParameterValues::KdPe},          {33, &AsTreatParameterValues::KdPr},
-    {34, &AsTreatParameterValues::HenryUnitless}, {35, &AsTreatParameterValues::InfluentConc},
-    {36, &AsTreatParameterValues::KdSe},          {37, &AsTreatParameterValues::KdSr},
-    {39, &AsTreatParameterValues::Mw},            {40, &AsTreatParameterValues::Density},
-    {41, &AsTreatParameterValues::DecayRate},     {50, &AsTreatParameterValues::AnnualLoad},
+    {32, &AsTreatParameterValues::KdPe},
+    {33, &AsTreatParameterValues::KdPr},
+    {34, &AsTreatParameterValues::HenryUnitless},
+    {35, &AsTreatParameterValues::InfluentConc},
+    {36, &AsTreatParameterValues::KdSe},
+    {37, &AsTreatParameterValues::KdSr},
+    {39, &AsTreatParameterValues::Mw},
+    {40, &AsTreatParameterValues::Density},
+    {41, &AsTreatParameterValues::DecayRate},
+    {50, &AsTreatParameterValues::AnnualLoad},
 };
 
 struct Column {

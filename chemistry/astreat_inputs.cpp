@@ -130,14 +130,16 @@ void TAsTreatInputs::BuildLayout() {
     HalfLifeGrid->horizontalHeader()->setStretchLastSection(true);
     biodeg->addWidget(HalfLifeGrid);
     biodeg->addWidget(label("In cases of apparent conflict in test results: ", Biodeg));
-    biodeg->addWidget(label("1. If ready test result is >= 40%, ignore inherent test result and "
-                            "assign half life of either 1 or 3  hrs as appropriate based on the "
-                            "ready test result.",
-                            Biodeg));
-    biodeg->addWidget(label("2.  If ready test result is < 40%, ignore it and assign half life of "
-                            "either 10, 30 or 10,000 hours as appropriate based on the inherent "
-                            "test result.",
-                            Biodeg));
+    biodeg->addWidget(
+        label("1. If ready test result is >= 40%, ignore inherent test result and "
+              "assign half life of either 1 or 3  hrs as appropriate based on the "
+              "ready test result.",
+              Biodeg));
+    biodeg->addWidget(
+        label("2.  If ready test result is < 40%, ignore it and assign half life of "
+              "either 10, 30 or 10,000 hours as appropriate based on the inherent "
+              "test result.",
+              Biodeg));
     BitBtn3 = new forms::TButton("Next", Biodeg);
     biodeg->addWidget(BitBtn3, 0, Qt::AlignRight);
     AsTreatPages->addTab(Biodeg, "Biodegradability ");
@@ -224,7 +226,8 @@ void TAsTreatInputs::BuildLayout() {
     };
     FateHelp->OnClick = [this] { FateHelpClick(); };
     VpUnits->OnChange = [this] { VpUnitsChange(); };
-    connect(HalfLifeGrid, &QTableWidget::cellDoubleClicked, this, [this] { HalfLifeGridDblClick(); });
+    connect(HalfLifeGrid, &QTableWidget::cellDoubleClicked, this,
+            [this] { HalfLifeGridDblClick(); });
 }
 
 void TAsTreatInputs::ConnectFields() {

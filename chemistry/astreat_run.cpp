@@ -163,7 +163,8 @@ bool RunAsTreatModel() {
     std::string error;
     const auto values = ReadTreatOutput(*bytes, error);
     if (!values) {
-        ShowError("The file, treat.out could not be read: " + error + ".\nNo values were obtained.");
+        ShowError("The file, treat.out could not be read: " + error +
+                  ".\nNo values were obtained.");
         AsTreatRunDone = 0;
         return false;
     }

@@ -47,15 +47,15 @@ std::string FateComboBox::Text() const {
 }
 
 void FateComboBox::SetText(const std::string& text) {
-    const int found = findText(QString::fromStdString(text), Qt::MatchExactly);
-    if (found >= 0) {
-        SetItemIndex(found);
+    if (text == Text()) {
         return;
     }
-    index_ = -1;
     if (isEditable()) {
+        index_ = -1;
         setEditText(QString::fromStdString(text));
+        return;
     }
+    SetItemIndex(findText(QString::fromStdString(text), Qt::MatchExactly));
 }
 
 void FateComboBox::SetItems(const std::vector<std::string>& items) {

@@ -19,7 +19,8 @@ class FateComboBox : public QComboBox, public forms::TextControl {
     // Chooses an item (or none with -1) from code; the change action does not run.
     void SetItemIndex(int index);
     std::string Text() const override;
-    // Sets the text from code; the index becomes that of an equal item, else -1.
+    // Sets the text from code: a box taking typed text holds it as typed (index -1); a list box
+    // chooses the equal item. The same text again changes nothing.
     void SetText(const std::string& text) override;
     void SetItems(const std::vector<std::string>& items);
     void AddItem(const std::string& item);

@@ -63,9 +63,10 @@ void WriteChemical(const TPchemFate& form, fatedb::Table& table, int type,
     const std::vector<TextField> partitions = {
         {"", &TPchemFate::WaterAir}, {"", &TPchemFate::Soil}, {"", &TPchemFate::Sediment},
         {"", &TPchemFate::SusSed},   {"", &TPchemFate::Fish}, {"", &TPchemFate::AerosolPart}};
-    const char* waterFields[] = {"Kaw", "Ksoil_wat", "Ksed_wat", "Kpart_wat", "BCF_Fish", "Kaer_wat"};
-    const char* airFields[] = {"KWat_Air", "KSoil_air", "KSed_Air", "Kpart_Air", "KFish_Air",
-                               "KAer_Air"};
+    const char* waterFields[] = {"Kaw",       "Ksoil_wat", "Ksed_wat",
+                                 "Kpart_wat", "BCF_Fish",  "Kaer_wat"};
+    const char* airFields[] = {"KWat_Air",  "KSoil_air", "KSed_Air",
+                               "Kpart_Air", "KFish_Air", "KAer_Air"};
     const int partitionType = form.Level3Types->ItemIndex();
     for (int i = 0; i < 6; ++i) {
         if (partitionType == 1) {

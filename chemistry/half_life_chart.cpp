@@ -36,7 +36,8 @@ HalfLifeCells WaterAndSoilCells() {
 
 HalfLifeCells SedimentCells() {
     HalfLifeCells cells = WaterAndSoilCells();
-    const char* halfLives[] = {"        20", "        40", "       120", "       400", "     40000"};
+    const char* halfLives[] = {"        20", "        40", "       120", "       400",
+                               "     40000"};
     for (int row = 1; row <= 5; ++row) {
         cells[row][2] = halfLives[row - 1];
     }
@@ -104,7 +105,8 @@ THalfLifeForm::THalfLifeForm() {
     layout->addWidget(HalfLifeGrid);
     layout->addWidget(Label1);
     resize(640, 280);
-    connect(HalfLifeGrid, &QTableWidget::cellDoubleClicked, this, [this] { HalfLifeGridDblClick(); });
+    connect(HalfLifeGrid, &QTableWidget::cellDoubleClicked, this,
+            [this] { HalfLifeGridDblClick(); });
 }
 
 THalfLifeForm::~THalfLifeForm() {

@@ -18,8 +18,9 @@
 TPchemFate* PchemFate = nullptr;
 
 const MigrationClass kMigrationClasses[5] = {
-    {"Negligible", 0},           {"Negligible to slow", 3.21e-06}, {"Slow", 2.67e-05},
-    {"Moderate", 5.95e-05},      {"Rapid", 7.55e-05},
+    {"Negligible", 0},   {"Negligible to slow", 3.21e-06},
+    {"Slow", 2.67e-05},  {"Moderate", 5.95e-05},
+    {"Rapid", 7.55e-05},
 };
 
 namespace {
@@ -251,8 +252,8 @@ void TPchemFate::BuildLayout() {
     ToLotusList = new FateComboBox(true, this, 20);
     BitBtn2 = new forms::TButton("Import into Ombrix (2014)", this);
     BitBtn1 = new forms::TButton("BitBtn1", this);
-    for (QWidget* hidden :
-         std::initializer_list<QWidget*>{Label46, Label48, Label49, ToLotusList, BitBtn2, BitBtn1}) {
+    for (QWidget* hidden : std::initializer_list<QWidget*>{Label46, Label48, Label49, ToLotusList,
+                                                           BitBtn2, BitBtn1}) {
         right->addWidget(hidden);
         hidden->hide();
     }
@@ -278,8 +279,8 @@ void TPchemFate::BuildLayout() {
     SoilHalfButton->OnClick = [this] { ShowHalfLifeChart(3); };
     SedimentHalfButton->OnClick = [this] { ShowHalfLifeChart(4); };
     FishHalfButton->OnClick = [this] { ShowHalfLifeChart(5); };
-    for (forms::TCheckBox* b : {GenPop, SurfaceWater, Landfill, AmbientAir, Flush, Kiv, Eqc, AsTreat,
-                                Pdm}) {
+    for (forms::TCheckBox* b :
+         {GenPop, SurfaceWater, Landfill, AmbientAir, Flush, Kiv, Eqc, AsTreat, Pdm}) {
         b->OnClick = [this] { GenPopClick(); };
     }
     Level3->OnClick = [this] { Level3Click(); };

@@ -49,7 +49,8 @@ void ShowError(const std::string& text) {
 
 // Writes the chemical block of CurrentPmn (release 1 of the chemical) into every further release
 // row of the chemical, then makes release 1 current again.
-void PropagateChemicalBlock(const std::string& id) {
+// The id is taken by value: loading rows changes CurrentPmn.CaseNum, which callers pass.
+void PropagateChemicalBlock(const std::string id) {
     LoadScenarioRecord(id + ",1");
     bool more = MoveToNextScenarioRow();
     if (more) {
@@ -115,9 +116,12 @@ bool TPchemFate::ReadCommitValues() {
 }
 
 void TPchemFate::CloseFateScreenClick() {
-    // An id typed and committed without leaving the box is taken as if the box had been left.
+    // An id typed without leaving the box is taken first, as leaving the box takes it: the
+    // chemical of that id is shown (or a new one started) and the screen stays open, so that the
+    // entries of one chemical are never committed under another.
     if (ChemId->ItemIndex() == -1 && ChemId->Text() != CurrentPmn.CaseNum) {
         ChemIdExit();
+        return;
     }
     if (sys::Trim(ChemId->Text()).empty()) {
         ShowError("You must select or enter a Chemical ID.");

@@ -29,9 +29,8 @@ const EditRule kRules[] = {
     {&TPchemFate::Bcf, "Bioconcentration factor", ReadKind::Positive, &pmn_record::BCF, "", false},
     {&TPchemFate::Wwt, "Wastewater treatment removal", ReadKind::Percent, &pmn_record::WWT_LOW,
      "Wastewater treatment removal", false},
-    {&TPchemFate::SludgeAbsorption, "Adsorption to wastewater treatment sludge",
-     ReadKind::Percent, &pmn_record::SLUDGEAB, "% Absorption to wastewater treatment sludge",
-     false},
+    {&TPchemFate::SludgeAbsorption, "Adsorption to wastewater treatment sludge", ReadKind::Percent,
+     &pmn_record::SLUDGEAB, "% Absorption to wastewater treatment sludge", false},
     {&TPchemFate::Dwt, "Drinking water treatment removal", ReadKind::Percent, &pmn_record::DWT,
      "Drinking water treatment removal", false},
     {&TPchemFate::StackRemoval, "Stack air emissions removal", ReadKind::Percent,
@@ -64,8 +63,7 @@ const EditRule kRules[] = {
     {&TPchemFate::WaterAir, "Water-air partition coefficient", ReadKind::Nothing, nullptr, "",
      true},
     {&TPchemFate::Soil, "Soil partition coefficient", ReadKind::Nothing, nullptr, "", true},
-    {&TPchemFate::Sediment, "Sediment partition coefficient", ReadKind::Nothing, nullptr, "",
-     true},
+    {&TPchemFate::Sediment, "Sediment partition coefficient", ReadKind::Nothing, nullptr, "", true},
     {&TPchemFate::SusSed, "Suspended sediment partition coefficient", ReadKind::Nothing, nullptr,
      "", true},
     {&TPchemFate::Fish, "Fish partition coefficient", ReadKind::Nothing, nullptr, "", true},
@@ -89,8 +87,8 @@ void ShowNotANumber(const std::string& field, const std::string& text) {
 
 void ShowSludgeMessage() {
     forms::Ui().MessageBox(
-        "% Absorption to wastewater treatment sludge must be < or = Wastewater treatment.",
-        "Error", forms::Buttons::Ok, forms::Icon::Error);
+        "% Absorption to wastewater treatment sludge must be < or = Wastewater treatment.", "Error",
+        forms::Buttons::Ok, forms::Icon::Error);
 }
 
 }  // namespace
@@ -133,7 +131,8 @@ void TPchemFate::OnEditExit(forms::TEdit* edit) {
         return;
     }
     pmn_record& r = CurrentPmn;
-    const bool notApplicable = parsed == NotApplicable && edit->Text().find("N/A") != std::string::npos;
+    const bool notApplicable =
+        parsed == NotApplicable && edit->Text().find("N/A") != std::string::npos;
     switch (rule->kind) {
         case ReadKind::Positive:
             if (notApplicable) {

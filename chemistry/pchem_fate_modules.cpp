@@ -92,8 +92,8 @@ void TPchemFate::GenPopClick() {
 
     // The partition coefficients of the Level III model, by its partition type.
     forms::TEdit* edits[] = {WaterAir, Soil, Sediment, SusSed, Fish, AerosolPart};
-    forms::TLabel* labels[] = {WaterAirLabel, SoilLabel,  SedimentLabel,
-                               SusSedLabel,   FishLabel,  AerosolLabel};
+    forms::TLabel* labels[] = {WaterAirLabel, SoilLabel, SedimentLabel,
+                               SusSedLabel,   FishLabel, AerosolLabel};
     forms::TLabel* units[] = {SoilUnitsLabel, SedimentUnitsLabel, SusSedUnitsLabel, FishUnitsLabel};
     const int type = Level3Types->ItemIndex();
     const bool partitionsShown = type > 0 && (Level3->Checked() || Eqc->Checked());
@@ -104,8 +104,8 @@ void TPchemFate::GenPopClick() {
     Label18->setVisible(partitionsShown);
     const char* waterNames[] = {"Air-Water",           "Soil-Water", "Sediment-Water",
                                 "Sus. Sediment-Water", "Fish-Water", "Aerosol-Water"};
-    const char* airNames[] = {"Water-Air",           "Soil-Air", "Sediment-Air",
-                              "Sus. Sediment-Air",   "Fish-Air", "Aerosol-Air"};
+    const char* airNames[] = {"Water-Air",         "Soil-Air", "Sediment-Air",
+                              "Sus. Sediment-Air", "Fish-Air", "Aerosol-Air"};
     for (int i = 0; i < 4; ++i) {
         units[i]->setVisible(partitionsShown && type == 1);
     }
