@@ -119,15 +119,7 @@ void TAsTreatInputs::BuildLayout() {
     Biodeg = new QWidget();
     auto* biodeg = new QVBoxLayout(Biodeg);
     biodeg->addWidget(label("Select from this list for biodegradability:", Biodeg));
-    HalfLifeGrid = new forms::TStringGrid(Biodeg);
-    HalfLifeGrid->SetColCount(4);
-    HalfLifeGrid->SetRowCount(5);
-    HalfLifeGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    HalfLifeGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    HalfLifeGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    HalfLifeGrid->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    HalfLifeGrid->verticalHeader()->hide();
-    HalfLifeGrid->horizontalHeader()->setStretchLastSection(true);
+    HalfLifeGrid = MakeHalfLifeGrid(Biodeg);
     biodeg->addWidget(HalfLifeGrid);
     biodeg->addWidget(label("In cases of apparent conflict in test results: ", Biodeg));
     biodeg->addWidget(
@@ -277,20 +269,7 @@ void TAsTreatInputs::FormActivate() {
     ShowField(*CarbonPr, AsTreatCarbonPr);
     ShowField(*CarbonSe, AsTreatCarbonSe);
     ShowField(*CarbonSr, AsTreatCarbonSr);
-    const HalfLifeCells cells = TreatmentHalfLifeCells();
-    QStringList header;
-    for (const std::string& text : cells[0]) {
-        header << QString::fromStdString(text);
-    }
-    HalfLifeGrid->setHorizontalHeaderLabels(header);
-    for (int row = 1; row <= 5; ++row) {
-        for (int col = 0; col < 4; ++col) {
-            HalfLifeGrid->SetCells(col, row - 1, cells[row][col]);
-        }
-    }
-    if (HalfLifeGrid->currentRow() < 0) {
-        HalfLifeGrid->setCurrentCell(0, 0);
-    }
+    FillHalfLifeGrid(*HalfLifeGrid, TreatmentHalfLifeCells());
 }
 
 // Leaving a field: an empty field shows its held value again; a text that is no number is named

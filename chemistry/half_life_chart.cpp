@@ -70,24 +70,48 @@ std::string HalfLifeMedium(int target) {
     return target >= 1 && target <= 5 ? media[target - 1] : "";
 }
 
+forms::TStringGrid* MakeHalfLifeGrid(QWidget* parent) {
+    auto* grid = new forms::TStringGrid(parent);
+    grid->SetColCount(4);
+    grid->SetRowCount(5);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setCurrentCell(0, 0);
+    return grid;
+}
+
+// The header row is the grid's column header, so it cannot be chosen; grid row r is chart row
+// r + 1.
+void FillHalfLifeGrid(forms::TStringGrid& grid, const HalfLifeCells& cells) {
+    QStringList header;
+    for (const std::string& text : cells[0]) {
+        header << QString::fromStdString(text);
+    }
+    grid.setHorizontalHeaderLabels(header);
+    for (int row = 1; row <= 5; ++row) {
+        for (int col = 0; col < 4; ++col) {
+            grid.SetCells(col, row - 1, cells[row][col]);
+        }
+    }
+    if (grid.currentRow() < 0) {
+        grid.setCurrentCell(0, 0);
+    }
+}
+
 THalfLifeForm::THalfLifeForm() {
     HalfLifeForm = this;
     SetCaption("Half Life Conversion Chart");
     auto* layout = new QVBoxLayout(this);
     Label12 = new forms::TLabel("", this);
-    HalfLifeGrid = new forms::TStringGrid(this);
-    HalfLifeGrid->SetColCount(4);
-    HalfLifeGrid->SetRowCount(5);
-    HalfLifeGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    HalfLifeGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    HalfLifeGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    HalfLifeGrid->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    HalfLifeGrid->verticalHeader()->hide();
+    HalfLifeGrid = MakeHalfLifeGrid(this);
     const int widths[] = {199, 166, 114, 64};
     for (int col = 0; col < 4; ++col) {
         HalfLifeGrid->setColumnWidth(col, widths[col]);
     }
-    HalfLifeGrid->horizontalHeader()->setStretchLastSection(true);
     Label1 = new forms::TLabel("Double click the desired half life", this);
     Label2 = new forms::TLabel("In cases of apparent conflict in test results: ", this);
     Label3 = new forms::TLabel(
@@ -115,8 +139,6 @@ THalfLifeForm::~THalfLifeForm() {
     }
 }
 
-// The header row is the grid's column header, so it cannot be chosen; grid row r is chart row
-// r + 1.
 void THalfLifeForm::FormActivate() {
     if (activated_) {
         return;
@@ -128,19 +150,7 @@ void THalfLifeForm::FormActivate() {
         return;
     }
     Label12->SetText("Select from this list for biodegradability of " + HalfLifeMedium(target));
-    QStringList header;
-    for (const std::string& text : (*cells)[0]) {
-        header << QString::fromStdString(text);
-    }
-    HalfLifeGrid->setHorizontalHeaderLabels(header);
-    for (int row = 1; row <= 5; ++row) {
-        for (int col = 0; col < 4; ++col) {
-            HalfLifeGrid->SetCells(col, row - 1, (*cells)[row][col]);
-        }
-    }
-    if (HalfLifeGrid->currentRow() < 0) {
-        HalfLifeGrid->setCurrentCell(0, 0);
-    }
+    FillHalfLifeGrid(*HalfLifeGrid, *cells);
 }
 
 void THalfLifeForm::HalfLifeGridDblClick() {

@@ -18,6 +18,12 @@ std::string HalfLifeMedium(int target);
 // The biodegradation grid of the treatment-model dialog: the chart for air.
 HalfLifeCells TreatmentHalfLifeCells();
 
+// A grid of the chart: 4 columns, 5 choosable rows under a header, whole rows chosen, fixed
+// pitch so the leading blanks align the numbers, the first row chosen.
+forms::TStringGrid* MakeHalfLifeGrid(QWidget* parent);
+// Writes the header and the five rows into the grid.
+void FillHalfLifeGrid(forms::TStringGrid& grid, const HalfLifeCells& cells);
+
 class THalfLifeForm : public forms::Form {
     Q_OBJECT
   public:

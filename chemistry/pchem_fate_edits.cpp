@@ -191,25 +191,36 @@ void TPchemFate::OnEditExit(forms::TEdit* edit) {
     }
 }
 
-// Reads Vp in the chosen unit into VP (torr). A negative value other than -9 is refused, as
-// every other positive quantity, and the stored value is shown again in the chosen unit.
-void TPchemFate::ReadVaporPressureInUnits() {
-    const int unit = VpUnits->ItemIndex();
-    double inUnit = VaporPressureFromTorr(CurrentPmn.VP, unit);
+namespace {
+
+// Reads an edit shown in a chosen unit into its stored value: a negative value other than -9 is
+// refused as for every other positive quantity, and on any refusal the stored value is shown
+// again in the chosen unit.
+void ReadInUnits(TPchemFate& form, forms::TEdit& edit, const char* name, double& stored, int unit,
+                 double (*toStored)(double, int), double (*fromStored)(double, int),
+                 void (TPchemFate::*show)()) {
     double parsed = 0;
-    if (!ParseFieldText(Vp->Text(), parsed)) {
-        ShowNotANumber("Vapor pressure", Vp->Text());
-        ShowVaporPressureInUnits();
+    if (!ParseFieldText(edit.Text(), parsed)) {
+        ShowNotANumber(name, edit.Text());
+        (form.*show)();
         return;
     }
-    if (Vp->Text().find("N/A") != std::string::npos) {
-        CurrentPmn.VP = NotApplicable;
+    if (edit.Text().find("N/A") != std::string::npos) {
+        stored = NotApplicable;
         return;
     }
-    if (!ReadPositiveEdit(*Vp, &inUnit)) {
-        CurrentPmn.VP = VaporPressureToTorr(inUnit, unit);
+    double inUnit = fromStored(stored, unit);
+    if (!ReadPositiveEdit(edit, &inUnit)) {
+        stored = toStored(inUnit, unit);
     }
-    Shown.Accept(*Vp);
+    form.Shown.Accept(edit);
+}
+
+}  // namespace
+
+void TPchemFate::ReadVaporPressureInUnits() {
+    ReadInUnits(*this, *Vp, "Vapor pressure", CurrentPmn.VP, VpUnits->ItemIndex(),
+                VaporPressureToTorr, VaporPressureFromTorr, &TPchemFate::ShowVaporPressureInUnits);
 }
 
 void TPchemFate::ShowVaporPressureInUnits() {
@@ -217,22 +228,8 @@ void TPchemFate::ShowVaporPressureInUnits() {
 }
 
 void TPchemFate::ReadHenryInUnits() {
-    const int unit = HenryUnits->ItemIndex();
-    double inUnit = HenryFromStored(CurrentPmn.HENRY, unit);
-    double parsed = 0;
-    if (!ParseFieldText(Henry->Text(), parsed)) {
-        ShowNotANumber("Henry's law constant", Henry->Text());
-        ShowHenryInUnits();
-        return;
-    }
-    if (Henry->Text().find("N/A") != std::string::npos) {
-        CurrentPmn.HENRY = NotApplicable;
-        return;
-    }
-    if (!ReadPositiveEdit(*Henry, &inUnit)) {
-        CurrentPmn.HENRY = HenryToStored(inUnit, unit);
-    }
-    Shown.Accept(*Henry);
+    ReadInUnits(*this, *Henry, "Henry's law constant", CurrentPmn.HENRY, HenryUnits->ItemIndex(),
+                HenryToStored, HenryFromStored, &TPchemFate::ShowHenryInUnits);
 }
 
 void TPchemFate::ShowHenryInUnits() {
