@@ -145,11 +145,7 @@ void CopyFacilityIntoRecord(pmn_record& record, const std::string& hit, const st
     record.IACC = ActivityText(DirectRec.IACC);
     if (!AnyFlowFlagged()) {
         record.PLANTFLO = DirectRec.PLANTFLOW;
-        record.MEANFLOW = ReachRec.MEAN_FLOW;
-        record.FLOW7Q10 = ReachRec.LOW_FLOW;
-        record.HARFLOW = ReachRec.HarmonicFlow;
-        record.FLOW30Q5 = ReachRec.Flow30Q5;
-        record.FLOW1Q10 = ReachRec.Flow1Q10;
+        CopyReachFlows(record);
     }
     record.REACH = ReachRec.REACH;
     record.REACHNAME = DirectRec.REACHNM;
@@ -177,6 +173,14 @@ void ClearFacilityFromRecord(pmn_record& record) {
 }
 
 }  // namespace
+
+void CopyReachFlows(pmn_record& record) {
+    record.MEANFLOW = ReachRec.MEAN_FLOW;
+    record.FLOW7Q10 = ReachRec.LOW_FLOW;
+    record.HARFLOW = ReachRec.HarmonicFlow;
+    record.FLOW30Q5 = ReachRec.Flow30Q5;
+    record.FLOW1Q10 = ReachRec.Flow1Q10;
+}
 
 double HarmonicMeanFlow(double meanFlow, double lowFlow) {
     const long double product = 1.194L * std::pow(0.409 * meanFlow, 0.473) *

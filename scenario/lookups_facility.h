@@ -27,6 +27,9 @@ void DeriveReachFlows(reach_record& reach);
 // reading stops at the first character that cannot continue the number; no number gives 0).
 double TextToFloat(const std::string& text);
 
+// The reach flows of ReachRec (mean, 7Q10, harmonic mean, 30Q5, 1Q10) into the record.
+void CopyReachFlows(pmn_record& record);
+
 // Whether any flow source flag of CurrentPmn marks a flow the user changed ("*").
 bool AnyFlowFlagged();
 

@@ -102,12 +102,14 @@ void ReadThroughCalls(const std::string& folder) {
     CursorHandle cursor = nullptr;
     if (DbiOpenDatabase("", "", OpenMode::ReadWrite, ShareMode::Shared, "", database) == kOk &&
         DbiSetDirectory(database, folder) == kOk &&
-        DbiOpenTable(database, "fuzz", "DBASE", "", "", 0, OpenMode::ReadWrite,
-                     ShareMode::Shared, cursor) == kOk) {
+        DbiOpenTable(database, "fuzz", "DBASE", "", "", 0, OpenMode::ReadWrite, ShareMode::Shared,
+                     cursor) == kOk) {
         CursorProps props;
         DbiGetCursorProps(cursor, props);
         RecordBuffer record;
-        for (int rows = 0; rows < kMostRows && DbiGetNextRecord(cursor, LockMode::NoLock, record) == kOk; ++rows) {
+        for (int rows = 0;
+             rows < kMostRows && DbiGetNextRecord(cursor, LockMode::NoLock, record) == kOk;
+             ++rows) {
             for (unsigned field = 1; field <= props.fieldCount; ++field) {
                 std::string text;
                 double number = 0;

@@ -68,4 +68,76 @@ INSTANTIATE_TEST_SUITE_P(
                       MemoHeader{"PastTheEnd", std::string("\x09\x00\x00\x00", 4)}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
+struct WrongWidth {
+    const char* name;
+    const char* schema;  // the table as made
+    std::size_t field;   // the descriptor to change (0-based)
+    unsigned width;      // the width another program declared
+    unsigned decimals;
+    const char* fieldName;  // the field the error names
+};
+
+// Declared widths that a field's type cannot have are refused when the table opens: a date
+// declared 6 wide once let the date encoder write 8 bytes over its neighbour.
+const WrongWidth kWrongWidths[] = {
+    {"DateSixWide", "WHEN D 8\nKEEP C 10\n", 0, 6, 0, "WHEN"},
+    {"LogicalTwoWide", "OK L 1\n", 0, 2, 0, "OK"},
+    {"MemoFourWide", "NOTE M 10\nNAME C 4\n", 0, 4, 0, "NOTE"},
+    {"NumberTooWide", "VALUE N 10 2\n", 0, 30, 2, "VALUE"},
+    {"DecimalsPastTheWidth", "VALUE N 10 2\n", 0, 4, 5, "VALUE"},
+    {"TextNoWide", "NAME C 10\n", 0, 0, 0, "NAME"},
+};
+
+class FieldWidthFromAFile : public ::testing::TestWithParam<WrongWidth> {};
+
+TEST_P(FieldWidthFromAFile, IsRefusedNamingTheFileAndField) {
+    const WrongWidth& c = GetParam();
+    ScratchFolder folder;
+    std::string dbf = folder.Path("widths.dbf");
+    MakeTable(dbf, c.schema, {});
+    std::string bytes = ReadBytes(dbf);
+    std::size_t descriptor = 32 + 32 * c.field;
+    unsigned before = static_cast<unsigned char>(bytes[descriptor + 16]);
+    bytes[descriptor + 16] = char(c.width);
+    bytes[descriptor + 17] = char(c.decimals);
+    unsigned length = static_cast<unsigned char>(bytes[10]) + before;  // keep lengths agreeing
+    length = length - before + c.width;
+    bytes[10] = char(length & 0xFF);
+    bytes[11] = char(length >> 8);
+    WriteBytes(dbf, bytes);
+
+    Table table;
+    try {
+        table.Open(dbf);
+        FAIL() << "opened";
+    } catch (const TableError& error) {
+        EXPECT_EQ(error.Field(), c.fieldName) << error.what();
+        EXPECT_NE(std::string(error.what()).find("widths.dbf"), std::string::npos) << error.what();
+    }
+    EXPECT_FALSE(table.IsOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FieldWidthFromAFile, ::testing::ValuesIn(kWrongWidths),
+                         [](const auto& param_info) { return std::string(param_info.param.name); });
+
+TEST(DatesFromOtherPrograms, ZerosReadAsABlankDate) {
+    ScratchFolder folder;
+    std::string dbf = folder.Path("dates.dbf");
+    MakeTable(dbf, "WHEN D 8\nNAME C 4\n", {{"20240229", "leap"}, {"", "none"}});
+    std::string bytes = ReadBytes(dbf);
+    std::size_t second = 32 + 2 * 32 + 1 + 13;  // header, then one record of 1 + 8 + 4
+    ASSERT_EQ(bytes.substr(second + 1, 8), "        ");
+    bytes.replace(second + 1, 8, "00000000");
+    WriteBytes(dbf, bytes);
+
+    Table table;
+    table.Open(dbf);
+    EXPECT_FALSE(table.IsNull("WHEN"));
+    EXPECT_EQ(table.AsString("WHEN"), "20240229");
+    table.Next();
+    EXPECT_TRUE(table.IsNull("WHEN"));
+    EXPECT_EQ(table.AsString("WHEN"), "");
+    EXPECT_EQ(table.AsFloat("WHEN"), 0);
+}
+
 }  // namespace
