@@ -75,6 +75,7 @@ void StoreResults(const TreatOutputValues& values) {
     CurrentPmn.LOSS2SLUDG = values.LossToSludge;
     AsTreatWwtRemoval = 100 - values.EffluentShare;
     AsTreatRunDone = 1;
+    AsTreatRunFresh = 1;
     forms::Ui().MessageBox(sys::Format("AsTreat has estimated WWT to be %5.2f.  Loss to sludge "
                                        "is %5.2f.",
                                        AsTreatWwtRemoval, CurrentPmn.LOSS2SLUDG),

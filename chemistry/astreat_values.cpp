@@ -1,11 +1,6 @@
 // The treatment model's input set and results.
 #include "chemistry/astreat_values.h"
 
-#include "shell/startup_flags.h"
-
-double AsTreatLoading = 0;
-double AsTreatDays = 0;
-double AsTreatNumSites = 0;
 double AsTreatInfluentConc = 0;
 double AsTreatDecayRate = 0;
 double AsTreatHenry = 0;
@@ -19,6 +14,4 @@ double AsTreatCarbonPe = 0.2, AsTreatCarbonPr = 0.2, AsTreatCarbonSe = 0.2, AsTr
 double AsTreatKdPe = 0, AsTreatKdPr = 0, AsTreatKdSe = 0, AsTreatKdSr = 0;
 
 double AsTreatWwtRemoval = 0;
-double AsTreatSludgeAmount = 0;
-unsigned char& AsTreatRunDone = AsTreatRunFresh;
 std::string AsTreatProgramPath;

@@ -3,10 +3,11 @@
 
 #include <string>
 
+// The loading, days, sites, the sludge amount and the run flag AsTreatRunDone are shared with the
+// release pages, which declare them.
+#include "releases/treatment_handoff.h"
+
 // Inputs (units as the dialog shows them); each visit of the dialog starts from these.
-extern double AsTreatLoading;        // kg/site/day
-extern double AsTreatDays;           // days/year
-extern double AsTreatNumSites;       // sites
 extern double AsTreatInfluentConc;   // mg/L
 extern double AsTreatDecayRate;      // first-order rate of the chosen biodegradation class
 extern double AsTreatHenry;          // atm-m3/mol
@@ -20,10 +21,7 @@ extern double AsTreatCarbonPe, AsTreatCarbonPr, AsTreatCarbonSe, AsTreatCarbonSr
 extern double AsTreatKdPe, AsTreatKdPr, AsTreatKdSe, AsTreatKdSr;                  // L/kg
 
 // Results of the last run that succeeded.
-extern double AsTreatWwtRemoval;    // % removed in treatment
-extern double AsTreatSludgeAmount;  // flux to sludge x days
-// 1 after a run delivered its values; the start-up flag of the same meaning, under its other name.
-extern unsigned char& AsTreatRunDone;
+extern double AsTreatWwtRemoval;  // % removed in treatment
 // The model folder during a run, then the model program.
 extern std::string AsTreatProgramPath;
 

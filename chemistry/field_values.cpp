@@ -1,8 +1,6 @@
 // Numbers in the edits of the chemistry forms.
 #include "chemistry/field_values.h"
 
-#include <cmath>
-
 #include "platform/sys/text.h"
 #include "scenario/number_text.h"
 
@@ -11,29 +9,12 @@ bool ParseFieldText(const std::string& text, double& value) {
         value = NotApplicable;
         return true;
     }
-    std::string copy;
-    for (char c : text) {
-        if (c != ',') {
-            copy += c;
-        }
-    }
-    while (!copy.empty() && (copy.back() == '\n' || copy.back() == '\r')) {
-        copy.pop_back();
-    }
-    if (sys::Trim(copy).empty()) {
-        value = 0.0;
-        return true;
-    }
-    double parsed = 0.0;
-    if (!sys::ParseDouble(copy, parsed) || !std::isfinite(parsed)) {
+    const std::optional<double> read = ReadTypedNumber(text);
+    if (!read) {
         return false;
     }
-    value = parsed;
+    value = *read;
     return true;
-}
-
-std::string NotANumberMessage(const std::string& field, const std::string& text) {
-    return field + " is not a number: \"" + text + "\".\nPlease enter a number.";
 }
 
 std::string SignedDisplayValue(double value) {

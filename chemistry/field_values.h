@@ -9,13 +9,14 @@
 
 #include "platform/forms/components.h"
 
-// The text of an edit as a number: commas and a closing line end dropped, empty text is 0,
-// "N/A" is the not-applicable mark -9. False when the text is no number (such as "-", "1e" or
-// "1-2") or not finite.
+// The text of an edit as a number, read as the release pages read typed numbers (empty text is
+// 0, a comma only where it groups thousands), with "N/A" as the not-applicable mark -9. False when
+// the text is no number (such as "-", "1e" or "1-2") or not finite.
 bool ParseFieldText(const std::string& text, double& value);
 
-// The message for an edit whose text is no number, naming the field.
-std::string NotANumberMessage(const std::string& field, const std::string& text);
+// The message for an edit whose text is no number, naming the field (shared with the release
+// pages).
+#include "releases/release_numbers.h"
 
 // A value shown in an edit, with a sign where the quantity may be negative: -9 stays "N/A".
 std::string SignedDisplayValue(double value);

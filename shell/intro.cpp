@@ -116,6 +116,7 @@ void TIntro::CasSelectClick() {
     // The properties screen starts from a valid facility in DirectRec and ReachRec.
     LoadFacility("NY0020371", "NPDES");
     AsTreatRunFresh = 0;
+    AsTreatRunDone = 0;
     // A new visit of the properties screen starts the treatment model's influent afresh.
     AsTreatInfluentConc = 0;
     TPchemFate screen;

@@ -151,7 +151,7 @@ TEST_F(AsTreatRunTest, FieldsLeftAloneKeepTheirValuesAndBadTextsChangeNothing) {
     dialog.NumDays->SetText("250");
     dialog.Density->SetText("1e");
     EXPECT_FALSE(dialog.CollectAsTreatInputs());
-    EXPECT_EQ(BoxTexts().back(), "Density is not a number: \"1e\".\nPlease enter a number.");
+    EXPECT_EQ(BoxTexts().back(), "Density: \"1e\" is not a number. Please correct it.");
     EXPECT_EQ(AsTreatDays, 0) << "nothing is taken from a collection that failed";
 
     // Leaving a field with such a text shows the held value again.

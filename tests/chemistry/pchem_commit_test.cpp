@@ -79,9 +79,8 @@ TEST_F(CommitTest, ATextThatIsNoNumberStopsTheCommitBeforeAnythingIsStored) {
         screen.WfMed->SetText(text);
         screen.CloseFateScreen->Click();
         ASSERT_EQ(ui.Boxes().size(), 1u) << text;
-        EXPECT_EQ(ui.Boxes()[0].text, std::string("Weight fraction (central tendency) is not a "
-                                                  "number: \"") +
-                                          text + "\".\nPlease enter a number.");
+        EXPECT_EQ(ui.Boxes()[0].text, std::string("Weight fraction (central tendency): \"") + text +
+                                          "\" is not a number. Please correct it.");
         EXPECT_EQ(ui.Boxes()[0].caption, "Error");
         EXPECT_NE(screen.ModalResult(), forms::mrOk);
     }

@@ -254,8 +254,8 @@ TEST_F(PchemFateTest, LeavingAnEditWithTextThatIsNoNumberNamesTheFieldAndKeepsTh
         ui.ClearShown();
         TypeAndLeave(screen.Mw, text);
         ASSERT_EQ(ui.Boxes().size(), 1u) << text;
-        EXPECT_EQ(ui.Boxes()[0].text, std::string("Molecular weight is not a number: \"") + text +
-                                          "\".\nPlease enter a number.");
+        EXPECT_EQ(ui.Boxes()[0].text, std::string("Molecular weight: \"") + text +
+                                          "\" is not a number. Please correct it.");
         EXPECT_EQ(CurrentPmn.MW, 78.11);
         EXPECT_EQ(screen.Mw->Text(), "78.11");
     }
