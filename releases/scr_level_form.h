@@ -337,6 +337,7 @@ class TScrLevelForm : public forms::Form {
     bool activated_ = false;
     std::vector<forms::TRadioButton*> ageRadios_;
     QGridLayout* expGrid_ = nullptr;
+    QObject* focusWatcher_ = nullptr;
 };
 
 // The start-up instance, shown modally by the main page; nullptr before it is created.

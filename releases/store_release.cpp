@@ -183,6 +183,9 @@ void TScrLevelForm::StoreSiteChoice() {
     if (npdes.size() != 9) {
         r.NPDES.clear();
         r.FAC_NAME.clear();
+        // The facility radio stands for a facility analysis even before a facility is found.
+        if (FacilityRadio->Checked())
+            r.SIC_CODE = -1;
         return;
     }
     r.NPDES = npdes;
