@@ -204,7 +204,10 @@ void TScrLevelForm::StoreSiteChoice() {
     }
 }
 
+// While a run's result waits to be shown with its release, the values it ran on stay.
 void TScrLevelForm::HandToTreatmentModel(const std::string& key) {
+    if (AsTreatRunDone == 1)
+        return;
     if (CurrentPmn.SITE_LO > 0)
         AsTreatNumSites = CurrentPmn.SITE_LO;
     if (CurrentPmn.H2O_HI > 0)
