@@ -75,8 +75,13 @@ MergedPart MergeTemplate(std::string_view templateBytes, int maxCode,
                 continue;
             }
         }
-        if (position == scan.endMarkerPos)
+        if (position == scan.endMarkerPos) {
+            // Kept whole: a code that overlaps its last letter is not filled.
             part.endMarkerOffset = static_cast<std::int64_t>(part.bytes.size());
+            part.bytes += EndMarker;
+            position += 3;
+            continue;
+        }
         part.bytes += templateBytes[static_cast<size_t>(position - 1)];
         ++position;
     }

@@ -33,9 +33,9 @@ struct MergedPart {
 // that stands more than once only its last place counts. Codes above maxCode are ignored.
 TemplateScan ScanTemplate(std::string_view templateBytes, int maxCode);
 
-// Both passes. The start marker is kept; at a placeholder's place its value, as body text
-// (EncodeWpdText), replaces the three letters. Values overlapping an earlier replaced code are
-// not written.
+// Both passes. The start marker and the last end marker are kept whole; at a placeholder's place
+// its value, as body text (EncodeWpdText), replaces the three letters. A code overlapping an
+// earlier replaced code or a kept marker is not filled.
 MergedPart MergeTemplate(std::string_view templateBytes, int maxCode,
                          const PlaceholderValues& values);
 

@@ -92,6 +92,23 @@ TEST_F(PredictorFormTest, AKeyNotListedIsRefusedByName) {
     EXPECT_EQ(ChimraOut()[4], "false") << "the release's own values, nothing from A,1";
 }
 
+TEST_F(PredictorFormTest, MissingExchangeFilesAreNamedAndNothingIsOpened) {
+    Prepare({ReleaseRow("A,1", kStored)}, "A,1\n");
+    sys::DeleteFile(folder / "data.drv");
+    EXPECT_FALSE(Open().TableOpen());
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_EQ(BoxTexts()[0],
+              "Could not read the data folder from data.drv in " + folder.path() + ".");
+    EXPECT_EQ(sys::ReadWholeFile(folder / "chimra.out"), DefaultChimraOutText());
+
+    ui.ClearShown();
+    sys::WriteWholeFile(folder / "data.drv", folder.path() + "/\n");
+    sys::DeleteFile(folder / "chimra.in");
+    EXPECT_FALSE(Open().TableOpen());
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_EQ(BoxTexts()[0].substr(0, 44), "Could not read the release to open from chim");
+}
+
 TEST_F(PredictorFormTest, MissingTableAsksToRetryAndCancelLeavesItClosed) {
     Prepare({ReleaseRow("A,1")}, "A,1\n");
     sys::DeleteFile(folder / "nyr01.dbf");

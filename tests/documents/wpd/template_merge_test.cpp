@@ -55,6 +55,7 @@ TEST(TemplateMerge, HandWorkedSequences) {
          {{1, "a"}, {2, "b"}},
          "HOW a HOW b"},
         {"no start marker: nothing replaced", "AAA BBB", 2, {{1, "a"}}, "AAA BBB"},
+        {"the end marker is kept whole", "HOW XYZZZ", 26, {{26, "v"}}, "HOW XYZZZ"},
         {"multi-byte value of many lines", "HOW AAA!", 1, {{1, "l1\nl2"}}, "HOW l1\nl2!"},
     };
     for (const Case& c : cases)
