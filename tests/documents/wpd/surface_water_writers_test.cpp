@@ -82,11 +82,12 @@ TEST_F(WpdWriterTest, TwentyFourSpeciesFillTwoSpeciesParts) {
     ASSERT_EQ(form_.FileCount(), 3);
     std::string first = PartText(EndangeredSpeciesPart, "0");
     EXPECT_THAT(first, HasSubstr("Endangered species of the facility's county, case P-01-0123"));
-    EXPECT_THAT(first, HasSubstr("Species 1; Hill; ST; Fishes; Listing; True\n"));
-    EXPECT_THAT(first, HasSubstr("Species 23; Hill; ST; Fishes; Listing; True\n"));
+    EXPECT_THAT(first, HasSubstr("Species 1  Hill  ST  Fishes  Listing  True\n"));
+    EXPECT_THAT(first, HasSubstr("Species 23  Hill  ST  Fishes  Listing  True\n"));
     EXPECT_THAT(first, Not(HasSubstr("Species 24")));
     std::string second = PartText(EndangeredSpeciesPart, "1");
-    EXPECT_THAT(second, HasSubstr("Species 24; Hill; ST; Fishes; Listing; True\n; ; ; ; ; \n"));
+    EXPECT_THAT(second, HasSubstr("Species 24  Hill  ST  Fishes  Listing  True\n" +
+                                  std::string(10, ' ') + "\n"));
     EXPECT_FALSE(sys::FileExists(PartPathOf(EndangeredSpeciesPart, "2")));
     EXPECT_THAT(PartText(RiverSitePart), Not(HasSubstr("There are no endangered species")));
 }
