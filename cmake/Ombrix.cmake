@@ -77,5 +77,32 @@ function(ombrix_test name)
                TIMEOUT 300)
 endfunction()
 
+# ombrix_fuzz_target(name SOURCES ... LIBS ... CORPUS dir): a fuzz target, a file defining
+# LLVMFuzzerTestOneInput. In the test build it is linked with a small replay main and one ctest
+# (fuzz.<name>) runs every file of the corpus through it under the sanitizers; in the fuzz build
+# (OMBRIX_FUZZ, clang) it becomes the libFuzzer program fuzz_<name> that tests/fuzz/run.sh runs.
+function(ombrix_fuzz_target name)
+  cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+  get_filename_component(corpus ${ARG_CORPUS} ABSOLUTE)
+  set(program fuzz_${name})
+  if(OMBRIX_FUZZ)
+    add_executable(${program} ${ARG_SOURCES})
+    target_link_options(${program} PRIVATE -fsanitize=fuzzer)
+    set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+    add_dependencies(fuzz_targets ${program})
+  else()
+    add_executable(${program} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/fuzz/replay_main.cpp)
+    target_compile_options(${program} PRIVATE ${OMBRIX_WARNINGS})
+    set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME fuzz.${name} COMMAND ${program} ${corpus})
+    set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT 300
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;OMBRIX_PROGRAM_DIR=${OMBRIX_PROGRAM_DIR};LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
+  endif()
+  target_include_directories(${program} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${program} PRIVATE ${ARG_LIBS})
+  target_compile_definitions(${program} PRIVATE OMBRIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    OMBRIX_PROGRAM_DIR="${OMBRIX_PROGRAM_DIR}")
+endfunction()
+
 # Rules for generated tables (ombrix_table) live beside the table tool.
 include(${CMAKE_CURRENT_LIST_DIR}/Tables.cmake OPTIONAL)

@@ -19,20 +19,26 @@
 
 namespace {
 
-// Marks the run for the facility lookups and leaves the flag and the facility index as they
-// were before on every way out, also when a table error ends the run.
+// Marks the run for the facility lookups and leaves the flag, the facility index and the
+// release's plant flow as they were before on every way out, also when a table error ends the
+// run: the lookup of each facility of the category writes its plant flow into the record, but
+// those facilities are not the release's, and the results run saves the record afterwards.
 class SicRunScope {
   public:
-    SicRunScope() : indexName_(FacilityIndexName) { PdmSicRunActive = 1; }
+    SicRunScope() : indexName_(FacilityIndexName), plantFlow_(CurrentPmn.PLANTFLO) {
+        PdmSicRunActive = 1;
+    }
     ~SicRunScope() {
         PdmSicRunActive = 0;
         FacilityIndexName = indexName_;
+        CurrentPmn.PLANTFLO = plantFlow_;
     }
     SicRunScope(const SicRunScope&) = delete;
     SicRunScope& operator=(const SicRunScope&) = delete;
 
   private:
     std::string indexName_;
+    double plantFlow_;
 };
 
 int SicNumber(const std::string& sic) {

@@ -366,6 +366,7 @@ void RunPdmBySic(int coc) {
     }
     ScenarioCode = 9;
     PdmHighEnd = CurrentPmn.WHICHANAL;
+    PdmScenarioText = PdmHighEnd == 1 ? "High" : "Ave ";
     PdmReleaseDays = CurrentPmn.H2ODAYHI;
     PdmPreTreatRelease = CurrentPmn.H2O_HI;
     PdmCoc[coc] = CocOfCurrentRelease(coc);

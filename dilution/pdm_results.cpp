@@ -11,6 +11,7 @@ double PdmSiteMeanFlow = 0;
 double PdmSiteLowFlow = 0;
 int GageFlowsFound = 0;
 int EstimatedFlowsFound = 0;
+std::string PdmScenarioText;
 int ScenarioCode = 0;
 unsigned char PdmOnlyRun = 0;
 unsigned char PdmPagesActive = 0;

@@ -1,6 +1,8 @@
 // Results of the last dilution run and the flags the dilution pages share.
 #pragma once
 
+#include <string>
+
 // PdmHighEnd, the high-end or average choice of the dilution pages, is part of the case.
 #include "scenario/scenario_record.h"
 
@@ -26,6 +28,9 @@ extern int EstimatedFlowsFound;
 inline int& PdmGageFound = GageFlowsFound;
 inline int& PdmEstFlowFound = EstimatedFlowsFound;
 
+// The analysis label of the dilution reports: "High" for the high-end analysis, "Ave " (with its
+// blank) for the average one.
+extern std::string PdmScenarioText;
 // Which calculation ran last: 8 dilution per site, 9 dilution per industry category (the
 // results run sets the other codes).
 extern int ScenarioCode;

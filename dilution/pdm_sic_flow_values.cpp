@@ -1,5 +1,6 @@
 // Flow percentiles of every industry category over the facilities a category run lists, and
-// the developer's listing of them (sic_vals.txt).
+// the developer command that stores them as the categories' flow statistics and lists them
+// (sic_vals.txt).
 #include "dilution/pdm_sic_flow_values.h"
 
 #include <algorithm>
@@ -9,6 +10,8 @@
 #include "dilution/pdm_category_run.h"
 #include "platform/sys/files.h"
 #include "platform/sys/text.h"
+#include "scenario/lookups_flows.h"
+#include "scenario/scenario_record.h"
 
 namespace {
 
@@ -27,6 +30,47 @@ std::array<std::vector<double>, 6> FlowLists(const std::vector<PdmSicFacility>& 
         lists[5].push_back((f.LOW_FLOW + f.PLANTFLOW) / f.PLANTFLOW);
     }
     return lists;
+}
+
+// The members of CurrentPmn that storing the statistics borrows, put back on every way out.
+class CategoryStatsScope {
+  public:
+    CategoryStatsScope() : saved_(CurrentPmn) {}
+    ~CategoryStatsScope() {
+        CurrentPmn.SIC_CODE = saved_.SIC_CODE;
+        CurrentPmn.SIC = saved_.SIC;
+        CurrentPmn.HMF_50 = saved_.HMF_50;
+        CurrentPmn.HMF_10 = saved_.HMF_10;
+        CurrentPmn._0Q5_50 = saved_._0Q5_50;
+        CurrentPmn._0Q5_10 = saved_._0Q5_10;
+        CurrentPmn.LOW_50 = saved_.LOW_50;
+        CurrentPmn.LOW_10 = saved_.LOW_10;
+        CurrentPmn._Q10_50 = saved_._Q10_50;
+        CurrentPmn._Q10_10 = saved_._Q10_10;
+    }
+    CategoryStatsScope(const CategoryStatsScope&) = delete;
+    CategoryStatsScope& operator=(const CategoryStatsScope&) = delete;
+
+  private:
+    const pmn_record saved_;
+};
+
+// The lists are mean, 7Q10, harmonic mean, 30Q5, 1Q10 and the dilution factor.
+void StoreSicFlowValues(const std::vector<SicFlowPercentiles>& values) {
+    CategoryStatsScope scope;
+    for (const SicFlowPercentiles& row : values) {
+        CurrentPmn.SIC_CODE = row.category;
+        CurrentPmn.SIC = IndustryCategoryDescription(row.category);
+        CurrentPmn.HMF_50 = row.median[2];
+        CurrentPmn.HMF_10 = row.tenth[2];
+        CurrentPmn._0Q5_50 = row.median[3];
+        CurrentPmn._0Q5_10 = row.tenth[3];
+        CurrentPmn.LOW_50 = row.median[1];
+        CurrentPmn.LOW_10 = row.tenth[1];
+        CurrentPmn._Q10_50 = row.median[4];
+        CurrentPmn._Q10_10 = row.tenth[4];
+        SaveSicFlowStats();
+    }
 }
 
 }  // namespace
@@ -60,9 +104,9 @@ std::vector<SicFlowPercentiles> ComputeSicFlowValues() {
     return all;
 }
 
-bool WriteSicFlowValues(const std::string& path) {
+bool WriteSicFlowValues(const std::vector<SicFlowPercentiles>& values, const std::string& path) {
     std::string text = Header;
-    for (const SicFlowPercentiles& row : ComputeSicFlowValues()) {
+    for (const SicFlowPercentiles& row : values) {
         const auto& t = row.tenth;
         const auto& m = row.median;
         text += sys::Format("%5d  10ile   %15.2f %15.2f %15.2f %15.2f %15.2f %15.2f %5d\n ",
@@ -73,4 +117,10 @@ bool WriteSicFlowValues(const std::string& path) {
                             IndustryCategoryDescription(row.category).c_str());
     }
     return sys::WriteWholeFile(path, text);
+}
+
+bool GetSicFlowValues(const std::string& path) {
+    const std::vector<SicFlowPercentiles> values = ComputeSicFlowValues();
+    StoreSicFlowValues(values);
+    return WriteSicFlowValues(values, path);
 }

@@ -1,5 +1,6 @@
 // Flow percentiles of every industry category over the facilities a category run lists, and
-// the developer's listing of them (sic_vals.txt).
+// the developer command that stores them as the categories' flow statistics and lists them
+// (sic_vals.txt).
 #pragma once
 
 #include <array>
@@ -23,6 +24,11 @@ struct SicFlowPercentiles {
 
 std::vector<SicFlowPercentiles> ComputeSicFlowValues();
 
-// Writes the percentiles of the 36 categories, two lines each, to the file; false when it
-// cannot be written.
-bool WriteSicFlowValues(const std::string& path);
+// Writes the percentiles, two lines per category, to the file; false when it cannot be written.
+bool WriteSicFlowValues(const std::vector<SicFlowPercentiles>& values, const std::string& path);
+
+// The developer command "Get SDFP's": computes the percentiles of the 36 categories, stores
+// each category's harmonic-mean, 30Q5, 7Q10 and 1Q10 percentiles with its description as the
+// category's flow statistics (row n of the statistics table for category n), then writes the
+// listing. CurrentPmn is left as it was. False when the listing cannot be written.
+bool GetSicFlowValues(const std::string& path);

@@ -56,11 +56,14 @@ bool StationFraction(bool compute, double load, double coc, double* fraction) {
 }
 
 // The analytical fraction from the reach flows, computed when compute is set; false when the
-// reach has no flows. A reach code too short to name its region changes nothing.
+// reach has no flows. A reach code too short to name its region has no flows to show either,
+// as for a facility that is not in the table.
 bool ReachFraction(bool compute, double load, double coc, double* fraction) {
     int region = 0;
     int subregion = 0;
     if (!RegionOfReach(DirectRec.REACH, &region, &subregion)) {
+        PdmSiteMeanFlow = NotApplicable;
+        PdmSiteLowFlow = NotApplicable;
         return false;
     }
     PdmSiteMeanFlow = ReachRec.MEAN_FLOW;

@@ -145,17 +145,42 @@ void CopyFacilityIntoRecord(pmn_record& record, const std::string& hit, const st
     record.IACC = ActivityText(DirectRec.IACC);
     if (!AnyFlowFlagged()) {
         record.PLANTFLO = DirectRec.PLANTFLOW;
-        record.MEANFLOW = ReachRec.MEAN_FLOW;
-        record.FLOW7Q10 = ReachRec.LOW_FLOW;
-        record.HARFLOW = ReachRec.HarmonicFlow;
-        record.FLOW30Q5 = ReachRec.Flow30Q5;
-        record.FLOW1Q10 = ReachRec.Flow1Q10;
+        CopyReachFlows(record);
     }
     record.REACH = ReachRec.REACH;
     record.REACHNAME = DirectRec.REACHNM;
 }
 
+// The fields the lookup sets, as a fresh record holds them: the facility asked for is not in
+// the table, so nothing of another release's facility or of the nearest one may stay. Flows the
+// user set for the release are its own and stay, as on a hit.
+void ClearFacilityFromRecord(pmn_record& record) {
+    const pmn_record fresh;
+    record.AcuteDilFactor = fresh.AcuteDilFactor;
+    record.ChronicDilFactor = fresh.ChronicDilFactor;
+    record.HIT = fresh.HIT;
+    record.IACC = fresh.IACC;
+    if (!AnyFlowFlagged()) {
+        record.PLANTFLO = fresh.PLANTFLO;
+        record.MEANFLOW = fresh.MEANFLOW;
+        record.FLOW7Q10 = fresh.FLOW7Q10;
+        record.HARFLOW = fresh.HARFLOW;
+        record.FLOW30Q5 = fresh.FLOW30Q5;
+        record.FLOW1Q10 = fresh.FLOW1Q10;
+    }
+    record.REACH = fresh.REACH;
+    record.REACHNAME = fresh.REACHNAME;
+}
+
 }  // namespace
+
+void CopyReachFlows(pmn_record& record) {
+    record.MEANFLOW = ReachRec.MEAN_FLOW;
+    record.FLOW7Q10 = ReachRec.LOW_FLOW;
+    record.HARFLOW = ReachRec.HarmonicFlow;
+    record.FLOW30Q5 = ReachRec.Flow30Q5;
+    record.FLOW1Q10 = ReachRec.Flow1Q10;
+}
 
 double HarmonicMeanFlow(double meanFlow, double lowFlow) {
     const long double product = 1.194L * std::pow(0.409 * meanFlow, 0.473) *
@@ -258,6 +283,7 @@ char LoadFacility(const std::string& key, const std::string& indexName) {
     DirectRec.Found = FacilityHasFlows();
     if (missed) {
         // The nearest facility is not the one asked for: nothing of it goes into the record.
+        ClearFacilityFromRecord(CurrentPmn);
         return ' ';
     }
     CopyFacilityIntoRecord(CurrentPmn, hit, dtype);

@@ -27,6 +27,9 @@ void DeriveReachFlows(reach_record& reach);
 // reading stops at the first character that cannot continue the number; no number gives 0).
 double TextToFloat(const std::string& text);
 
+// The reach flows of ReachRec (mean, 7Q10, harmonic mean, 30Q5, 1Q10) into the record.
+void CopyReachFlows(pmn_record& record);
+
 // Whether any flow source flag of CurrentPmn marks a flow the user changed ("*").
 bool AnyFlowFlagged();
 
@@ -39,8 +42,9 @@ void LoadReachFlows(const std::string& reachKey);
 
 // Loads the facility nearest to the key on the index named by indexName, with its reach flows,
 // into DirectRec, ReachRec and CurrentPmn. On the "NPDES" index a non-empty key that is not in
-// the table gives " " and leaves CurrentPmn untouched (DirectRec and ReachRec then hold the
-// nearest facility); otherwise the result is "D".
+// the table gives " ": the fields of CurrentPmn the lookup sets then hold a fresh record's
+// values (flagged flows stay), while DirectRec and ReachRec hold the nearest facility; otherwise
+// the result is "D".
 char LoadFacility(const std::string& key, const std::string& indexName);
 
 // The lighter lookup of the dilution run per industry category; always "D".

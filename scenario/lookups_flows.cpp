@@ -1,6 +1,9 @@
 // Industry-category flow statistics, gaging-station flows and the dilution coefficients.
 #include "scenario/lookups_flows.h"
 
+#include <cstdint>
+#include <stdexcept>
+
 #include "platform/sys/text.h"
 #include "scenario/scenario_record.h"
 #include "scenario/table_set.h"
@@ -21,20 +24,55 @@ void ReadStationRow() {
     }
 }
 
+// The eight flow statistics of a category: field of the statistics table and member of the
+// record.
+struct SicFlowField {
+    const char* name;
+    double pmn_record::*member;
+};
+
+const SicFlowField kSicFlowFields[] = {
+    {"HMF_50", &pmn_record::HMF_50},   {"HMF_10", &pmn_record::HMF_10},
+    {"_0Q5_50", &pmn_record::_0Q5_50}, {"_0Q5_10", &pmn_record::_0Q5_10},
+    {"LOW_50", &pmn_record::LOW_50},   {"LOW_10", &pmn_record::LOW_10},
+    {"_Q10_50", &pmn_record::_Q10_50}, {"_Q10_10", &pmn_record::_Q10_10},
+};
+
 }  // namespace
 
 void LoadSicFlowStats() {
     tables::Table& sic = Tables().SicFlowTable;
     OpenLookupTable(sic);
     MoveToRow(sic, CurrentPmn.SIC_CODE);
-    CurrentPmn.HMF_50 = sic.AsFloat("HMF_50");
-    CurrentPmn.HMF_10 = sic.AsFloat("HMF_10");
-    CurrentPmn._0Q5_50 = sic.AsFloat("_0Q5_50");
-    CurrentPmn._0Q5_10 = sic.AsFloat("_0Q5_10");
-    CurrentPmn.LOW_50 = sic.AsFloat("LOW_50");
-    CurrentPmn.LOW_10 = sic.AsFloat("LOW_10");
-    CurrentPmn._Q10_50 = sic.AsFloat("_Q10_50");
-    CurrentPmn._Q10_10 = sic.AsFloat("_Q10_10");
+    for (const SicFlowField& field : kSicFlowFields) {
+        CurrentPmn.*field.member = sic.AsFloat(field.name);
+    }
+    sic.Close();
+}
+
+void SaveSicFlowStats() {
+    tables::Table& sic = Tables().SicFlowTable;
+    OpenLookupTable(sic);
+    const int category = CurrentPmn.SIC_CODE;
+    if (category < 1 || static_cast<std::uint32_t>(category) > sic.RecordCount()) {
+        sic.Close();
+        throw std::out_of_range(
+            sys::Format("Industry category %d has no row in the flow statistics table.", category));
+    }
+    MoveToRow(sic, category);
+    sic.Edit();
+    try {
+        sic.SetString("SIC", CurrentPmn.SIC);
+        for (const SicFlowField& field : kSicFlowFields) {
+            sic.SetFloat(field.name, CurrentPmn.*field.member);
+        }
+        sic.Post();
+    } catch (...) {
+        // A value the row cannot hold leaves the row as it was.
+        sic.Cancel();
+        sic.Close();
+        throw;
+    }
     sic.Close();
 }
 

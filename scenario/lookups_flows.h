@@ -7,6 +7,10 @@
 // the last row reads the last, 0 or less the first) into CurrentPmn. The category table is opened
 // for the read and closed after it.
 void LoadSicFlowStats();
+// Writes CurrentPmn.SIC and the eight flow statistics back into the row of category
+// CurrentPmn.SIC_CODE and posts it; the table is opened for the write and closed after it. A
+// category without its row throws std::out_of_range and writes nothing.
+void SaveSicFlowStats();
 
 // Loads the station row at the given offset among the rows of the reach (0 = its first station)
 // into ActFlowRec. 1 when a row of that reach was loaded and has a full set of values (F99 not 0);

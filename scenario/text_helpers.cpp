@@ -4,6 +4,7 @@
 #include "platform/sys/files.h"
 #include "platform/sys/text.h"
 #include "scenario/globals.h"
+#include "scenario/scenario_record.h"
 
 std::string ToAnsiString(const char* text) {
     return text ? std::string(text) : std::string();
@@ -27,4 +28,8 @@ bool CopyFileBytes(const std::string& source, const std::string& target) {
 
 std::string DataPath(const std::string& name) {
     return DataFolder + name;
+}
+
+std::string ReleaseName() {
+    return CurrentPmn.RELEASE;
 }

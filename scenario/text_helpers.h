@@ -22,3 +22,7 @@ bool CopyFileBytes(const std::string& source, const std::string& target);
 
 // DataFolder followed by the name.
 std::string DataPath(const std::string& name);
+
+// A copy of the current release's activity text (CurrentPmn.RELEASE), for page headings and
+// reports.
+std::string ReleaseName();

@@ -6,7 +6,7 @@ PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl1-mesa-dev libjpeg-dev
   libgtest-dev googletest libgmock-dev libbenchmark-dev
-  clang-format
+  clang-format clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core
   python3 python3-dbfread python3-numpy python3-scipy
   shapelib unrtf poppler-utils libwpd-tools

@@ -12,6 +12,7 @@
 #include "platform/forms/application.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
+#include "releases/scr_level_form.h"
 #include "shell/data_drive.h"
 #include "shell/intro.h"
 #include "shell/memo.h"
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     app.CreateForm<TDataDriveForm>();
     app.CreateForm<TMemoForm>();
     app.CreateForm<TScrMain>();
+    app.CreateForm<TScrLevelForm>();
     if (const char* close = std::getenv("OMBRIX_CLOSE_AFTER_START"); close && *close) {
         CloseWhenStarted(intro, std::atoi(close));
     }

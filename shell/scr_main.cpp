@@ -7,6 +7,7 @@
 
 #include "dilution/pdm_results.h"
 #include "platform/forms/ui_service.h"
+#include "releases/scr_level_form.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
@@ -275,7 +276,8 @@ void TScrMain::SeasImageClick() {
         return;
     }
     PdmOnlyRun = 0;
-    ShowNotAvailable("The screening-level release input form");
+    if (ScrLevelForm)
+        ScrLevelForm->ShowModal();
 }
 
 void TScrMain::FlushImageClick() {

@@ -1,19 +1,29 @@
 // The lists the input dialogs offer from the model's tables.
 #include "consumer/data/reference_lists.h"
 
+#include <cmath>
+#include <sstream>
+
 #include "consumer/data/table_connection.h"
-#include "consumer/model/result_format.h"
+#include "platform/sys/text.h"
 
 namespace consumer {
 namespace {
 
-// The number in `length` characters starting one before the point at `point`.
-bool NumberAt(const std::string& line, size_t point, size_t length, double& value) {
-    if (point == std::string::npos)
-        return false;
-    size_t start = point == 0 ? 0 : point - 1;
-    value = EditNumberValue(line.substr(start, length));
-    return true;
+// The blank-separated words of a line that are whole numbers (a leading "<" of a bound is
+// dropped), in line order.
+std::vector<double> NumberFields(const std::string& line) {
+    std::vector<double> numbers;
+    std::istringstream words(line);
+    std::string word;
+    while (words >> word) {
+        if (word.front() == '<')
+            word.erase(0, 1);
+        double value = 0;
+        if (!word.empty() && sys::ParseDouble(word, value) && std::isfinite(value))
+            numbers.push_back(value);
+    }
+    return numbers;
 }
 
 }  // namespace
@@ -29,14 +39,14 @@ std::vector<std::string> WeightFractionLines(const std::string& scenarioName) {
     return lines;
 }
 
+// The last two numbers of the line are the median and the 90th percentile; the words before
+// them name the component.
 bool ParseWeightFractionLine(const std::string& line, double& median, double& high) {
-    double first = 0;
-    double last = 0;
-    if (!NumberAt(line, line.find('.'), 6, first) || !NumberAt(line, line.rfind('.'), 6, last)) {
+    std::vector<double> numbers = NumberFields(line);
+    if (numbers.size() < 2)
         return false;
-    }
-    median = first;
-    high = last;
+    median = numbers[numbers.size() - 2];
+    high = numbers.back();
     return true;
 }
 
@@ -50,8 +60,13 @@ std::vector<std::string> PermeabilityLines() {
     return lines;
 }
 
+// The coefficient is the first number of the line; the words after it are marks and names.
 bool ParsePermeabilityLine(const std::string& line, double& coefficient) {
-    return NumberAt(line, line.find('.'), 8, coefficient);
+    std::vector<double> numbers = NumberFields(line);
+    if (numbers.empty())
+        return false;
+    coefficient = numbers.front();
+    return true;
 }
 
 }  // namespace consumer

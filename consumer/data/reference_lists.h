@@ -9,15 +9,13 @@ namespace consumer {
 
 // The display lines of wtfract for the scenario, in record order.
 std::vector<std::string> WeightFractionLines(const std::string& scenarioName);
-// The median and 90th-percentile weight fractions of a display line: the six characters from
-// one before its first point, and from one before its last. False (values unchanged) for a
-// line without a point.
+// The median and 90th-percentile weight fractions of a display line: its last two numbers.
+// False (values unchanged) for a line with fewer than two numbers.
 bool ParseWeightFractionLine(const std::string& line, double& median, double& high);
 
 // The lines of kpval, in record order.
 std::vector<std::string> PermeabilityLines();
-// The coefficient of a line: the eight characters from one before its first point. False
-// (value unchanged) for a line without a point.
+// The coefficient of a line: its first number. False (value unchanged) for a line without one.
 bool ParsePermeabilityLine(const std::string& line, double& coefficient);
 
 }  // namespace consumer

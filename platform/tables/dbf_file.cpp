@@ -72,9 +72,11 @@ void DbfFile::Open(const std::string& path, bool exclusive) {
                            : "the table is open for exclusive use elsewhere");
         }
         Map();
-        std::string problem = ParseHeader(std::string_view(map_, mapped_), mapped_, header_);
+        std::string badField;
+        std::string problem =
+            ParseHeader(std::string_view(map_, mapped_), mapped_, header_, &badField);
         if (!problem.empty())
-            Fail(problem);
+            throw TableError(path_, badField, problem);
         if (header_.HasMemo())
             OpenMemo();
     } catch (...) {

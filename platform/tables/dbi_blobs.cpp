@@ -103,6 +103,13 @@ DBIResult DbiPutBlob(CursorHandle cursor, RecordBuffer& record, unsigned fieldNo
         return Failed(kBadParameter, "the blob is not open");
     if (length > 0 && source == nullptr)
         return Failed(kBadParameter, "no text to write");
+    if (std::uint64_t(offset) + length > kLongestMemo)
+        return Failed(
+            kBadParameter,
+            cursor->table.NativeFileName() + ", field " +
+                cursor->table.Fields()[std::size_t(index)].name +
+                sys::Format(": a memo ends by %llu bytes; %u bytes at %u go past that",
+                            static_cast<unsigned long long>(kLongestMemo), length, offset));
     // The text ends after what was written, so a shorter text never keeps the tail of a longer
     // one.
     blob->text.resize(std::min<std::size_t>(blob->text.size(), offset));

@@ -145,6 +145,9 @@ DBIResult Store(Cursor& cursor, const FieldDef* field, RecordBuffer& record,
                 const std::string& problem, const std::string& bytes) {
     if (!problem.empty())
         return FieldFailure(cursor, field, kBadValue, problem);
+    if (bytes.size() != std::size_t(field->width))
+        return FieldFailure(cursor, field, kBadValue,
+                            "a value of the wrong width was to be stored");
     record.bytes.replace(std::size_t(field->offset), bytes.size(), bytes);
     return kOk;
 }

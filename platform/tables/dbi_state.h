@@ -53,6 +53,9 @@ DBIResult Guarded(Body body) {
             status = kReadOnly;
         if (cause.find("edited by another") != std::string::npos)
             status = kLocked;
+        if (cause.find("Windows-1252") != std::string::npos ||
+            cause.find("longer than a memo may be") != std::string::npos)
+            status = kBadValue;
         return Failed(status, error.what());
     }
 }

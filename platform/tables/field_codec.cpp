@@ -1,6 +1,7 @@
 // Reading and writing single field values inside a record's bytes.
 #include "platform/tables/field_codec.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -105,7 +106,42 @@ bool AllStars(std::string_view raw) {
     return !raw.empty() && raw.find_first_not_of('*') == std::string_view::npos;
 }
 
+// Other programs write a blank date as zeros.
+bool ZeroDate(std::string_view raw) {
+    return raw == "00000000";
+}
+
+// The UTF-8 sequence that starts at `at` (one byte when it is no valid lead byte).
+std::size_t SequenceLength(std::string_view text, std::size_t at) {
+    unsigned char b = static_cast<unsigned char>(text[at]);
+    std::size_t length = b < 0x80         ? 1
+                         : (b >> 5) == 6  ? 2
+                         : (b >> 4) == 14 ? 3
+                         : (b >> 3) == 30 ? 4
+                                          : 1;
+    return std::min(length, text.size() - at);
+}
+
 }  // namespace
+
+std::string ToCp1252(std::string_view utf8, std::string& out) {
+    out = sys::Utf8ToCp1252(utf8);
+    if (sys::Cp1252ToUtf8(out) == utf8)
+        return "";
+    // Something did not survive the trip: name the first character that has no place.
+    for (std::size_t at = 0; at < utf8.size();) {
+        std::size_t length = SequenceLength(utf8, at);
+        std::string_view one = utf8.substr(at, length);
+        if (sys::Cp1252ToUtf8(sys::Utf8ToCp1252(one)) != one) {
+            bool valid = length > 1 || static_cast<unsigned char>(one[0]) < 0x80;
+            return valid ? "the text holds '" + std::string(one) +
+                               "', which Windows-1252 text cannot hold"
+                         : "the text is not valid UTF-8";
+        }
+        at += length;
+    }
+    return "the text cannot be held in Windows-1252";
+}
 
 bool FieldIsBlank(std::string_view raw, const FieldDef& field) {
     if (field.type == FieldType::Logical)
@@ -118,6 +154,8 @@ bool FieldIsBlank(std::string_view raw, const FieldDef& field) {
         if (AllStars(raw))
             return true;
     }
+    if (field.type == FieldType::Date && ZeroDate(raw))
+        return true;
     return AllBlank(raw);
 }
 
@@ -181,7 +219,9 @@ bool DecodeMemoBlock(std::string_view raw, std::uint32_t& block) {
 }
 
 std::string EncodeText(const FieldDef& field, std::string_view utf8, std::string& out) {
-    std::string bytes = sys::Utf8ToCp1252(utf8);
+    std::string bytes;
+    if (std::string problem = ToCp1252(utf8, bytes); !problem.empty())
+        return problem;
     if (static_cast<int>(bytes.size()) > field.width)
         return sys::Format("the text is %zu characters long, the field holds %d", bytes.size(),
                            field.width);
@@ -243,6 +283,8 @@ std::string EncodeDate(const FieldDef& field, std::string_view text, std::string
     }
     if (!ValidDate(trimmed))
         return "'" + trimmed + "' is not a date written as YYYYMMDD";
+    if (field.width != 8)
+        return sys::Format("a date is 8 characters, the field holds %d", field.width);
     out = trimmed;
     return "";
 }

@@ -17,7 +17,8 @@ inline std::string_view FieldBytes(std::string_view record, const FieldDef& fiel
                          static_cast<std::size_t>(field.width));
 }
 
-// An empty dBASE field: all blanks (or zeros), a logical of '?' or blank, a memo with no block.
+// An empty dBASE field: all blanks (or zeros), a date of "00000000", a logical of '?' or blank, a
+// memo with no block.
 bool FieldIsBlank(std::string_view raw, const FieldDef& field);
 
 // Text of a text field: trailing blanks dropped, Windows-1252 turned into UTF-8.
@@ -29,6 +30,10 @@ inline bool DecodeNumber(std::string_view raw, double& value);
 std::optional<bool> DecodeLogical(std::string_view raw);
 // The memo block number a memo field points at; 0 when none. False when it is not a number.
 bool DecodeMemoBlock(std::string_view raw, std::uint32_t& block);
+
+// Text in Windows-1252; the reason ("" when none) when a character has no place in it, so that
+// nothing is stored as "?" without a word.
+std::string ToCp1252(std::string_view utf8, std::string& out);
 
 // Encoders fill `out` with exactly field.width bytes. They return the reason the value does not
 // fit ("" on success); `out` is then unspecified.

@@ -56,6 +56,14 @@ std::string WidthProblem(const FieldDef& f) {
     return "unknown field type";
 }
 
+// The widths a field read from a file may have: those of its type, except that text may be
+// wider than dBASE's 254 (some writers keep wide text widths in both bytes).
+std::string ReadWidthProblem(const FieldDef& f) {
+    if (f.type == FieldType::Character)
+        return f.width >= 1 ? "" : "a text field is at least 1 character wide";
+    return WidthProblem(f);
+}
+
 std::string ParseDescriptor(const unsigned char* d, FieldDef& f) {
     char name[12] = {};
     std::memcpy(name, d, 11);
@@ -63,7 +71,7 @@ std::string ParseDescriptor(const unsigned char* d, FieldDef& f) {
     f.name = sys::Trim(f.name);
     char type = static_cast<char>(d[11]);
     if (!KnownType(type))
-        return "field " + f.name + " has the unsupported type '" + type + "'";
+        return std::string("the field has the unsupported type '") + type + "'";
     f.type = static_cast<FieldType>(type);
     f.width = d[16];
     f.decimals = d[17];
@@ -73,8 +81,10 @@ std::string ParseDescriptor(const unsigned char* d, FieldDef& f) {
     }
     if (f.name.empty())
         return "a field has no name";
-    if (f.width < 1)
-        return "field " + f.name + " has width 0";
+    std::string problem = ReadWidthProblem(f);
+    if (!problem.empty())
+        return sys::Format("the field is declared %d wide with %d decimals, but %s", f.width,
+                           f.decimals, problem.c_str());
     return "";
 }
 
@@ -146,7 +156,8 @@ std::string BuildHeader(std::vector<FieldDef>& fields, DbfVersion version, std::
     return bytes;
 }
 
-std::string ParseHeader(std::string_view bytes, std::uint64_t fileLength, DbfHeader& header) {
+std::string ParseHeader(std::string_view bytes, std::uint64_t fileLength, DbfHeader& header,
+                        std::string* badField) {
     if (bytes.size() < kHeaderPrefix)
         return "the file is too short to be a dBASE table";
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -168,8 +179,11 @@ std::string ParseHeader(std::string_view bytes, std::uint64_t fileLength, DbfHea
             return "the field list has no end marker before the header ends";
         FieldDef f;
         std::string problem = ParseDescriptor(p + pos, f);
-        if (!problem.empty())
+        if (!problem.empty()) {
+            if (badField != nullptr)
+                *badField = f.name;
             return problem;
+        }
         f.offset = offset;
         offset += f.width;
         header.fields.push_back(f);

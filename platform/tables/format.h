@@ -52,8 +52,10 @@ std::string FieldDefProblem(const FieldDef& field);
 std::string BuildHeader(std::vector<FieldDef>& fields, DbfVersion version, std::uint32_t count);
 
 // Parses the fixed 32-byte prefix and the descriptors. Returns the reason when the bytes are
-// not a dBASE table header ("" on success). fileLength is used to check that the header fits.
-std::string ParseHeader(std::string_view bytes, std::uint64_t fileLength, DbfHeader& header);
+// not a dBASE table header ("" on success); a field whose type or width cannot be is named in
+// *badField. fileLength is used to check that the header fits.
+std::string ParseHeader(std::string_view bytes, std::uint64_t fileLength, DbfHeader& header,
+                        std::string* badField = nullptr);
 
 // Today's date as the three header bytes (years since 1900, month, day).
 void StampDate(unsigned char out[3]);

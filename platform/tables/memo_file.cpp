@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -19,8 +20,8 @@ namespace {
 
 constexpr std::uint32_t kBlock = 512;
 constexpr std::uint32_t kDbase4BlockHeader = 8;
-// Memos longer than this are refused rather than read into memory.
-constexpr std::uint64_t kLongestMemo = 64u * 1024u * 1024u;
+// A memo field holds the block number in ten digits; readers take it as a signed 32-bit number.
+constexpr std::uint64_t kLastBlock = 0x7FFFFFFF;
 
 }  // namespace
 
@@ -88,7 +89,7 @@ void MemoFile::Open(const std::string& nativePath, bool writable, bool dbase4) {
         if (size >= 64 && size % 64 == 0)
             blockSize_ = size;
     }
-    if (NextFreeBlock() == 0)
+    if (HeaderNextBlock() == 0)
         Fail("the memo file header is damaged (next free block 0)");
 }
 
@@ -102,11 +103,26 @@ void MemoFile::Fail(const std::string& cause) const {
     throw TableError(path_, "", cause);
 }
 
-std::uint32_t MemoFile::NextFreeBlock() const {
+std::uint32_t MemoFile::HeaderNextBlock() const {
     unsigned char p[4] = {};
     if (!ReadAt(fd_, p, 4, 0))
         Fail("the memo file header is cut short");
     return ReadU32(p);
+}
+
+// This engine never reuses a block, so every block up to the end of the file may be in use: the
+// next free one is the end of the file, rounded up to a whole block. The header's own value is
+// not trusted for this; other programs leave blanks or far-off numbers there, and following them
+// would write the memo terabytes into the file or over the memos already there.
+std::uint32_t MemoFile::NextFreeBlock() const {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0)
+        Fail("cannot examine the memo file: " + ErrnoText());
+    std::uint64_t size = static_cast<std::uint64_t>(st.st_size);
+    std::uint64_t end = std::max<std::uint64_t>((size + blockSize_ - 1) / blockSize_, 1);
+    if (end > kLastBlock)
+        Fail("the memo file is full");
+    return static_cast<std::uint32_t>(end);
 }
 
 std::string MemoFile::Read(std::uint32_t block) const {
@@ -150,10 +166,15 @@ std::string MemoFile::Read(std::uint32_t block) const {
 }
 
 std::uint32_t MemoFile::Append(const std::string& bytes) {
+    if (bytes.size() > kLongestMemo)
+        Fail(sys::Format("a memo of %zu bytes is longer than a memo may be (%llu)", bytes.size(),
+                         static_cast<unsigned long long>(kLongestMemo)));
     std::uint32_t block = NextFreeBlock();
     std::string data = EncodeBlocks(bytes, dbase4_);
     data.resize((data.size() + blockSize_ - 1) / blockSize_ * blockSize_, '\0');
     std::uint32_t used = static_cast<std::uint32_t>(data.size() / blockSize_);
+    if (block + std::uint64_t(used) > kLastBlock)
+        Fail("the memo file is full");
     if (!WriteAt(fd_, data.data(), data.size(), std::uint64_t(block) * blockSize_))
         Fail("cannot write a memo: " + ErrnoText());
     // The blocks are durable before the header points past them, and before any record points

@@ -6,6 +6,9 @@
 
 namespace tables {
 
+// Memos longer than this are neither written nor read into memory.
+constexpr std::uint64_t kLongestMemo = 64u * 1024u * 1024u;
+
 // The memo file beside a table: the table's path with ".dbt" in place of its extension.
 std::string MemoPathOf(const std::string& tablePath);
 
@@ -28,13 +31,14 @@ class MemoFile {
 
     // The memo's bytes (Windows-1252), read from the file now. Throws on a block outside the file.
     std::string Read(std::uint32_t block) const;
-    // Writes the bytes as new blocks at the end, then moves the header's next-free pointer;
-    // returns the first block. The caller holds the table's write lock.
+    // Writes the bytes as new blocks at the end of the file, then moves the header's next-free
+    // pointer past them; returns the first block. The caller holds the table's write lock.
     std::uint32_t Append(const std::string& bytes);
     // Makes the written blocks durable.
     void Flush();
 
   private:
+    std::uint32_t HeaderNextBlock() const;
     std::uint32_t NextFreeBlock() const;
     [[noreturn]] void Fail(const std::string& cause) const;
 

@@ -150,7 +150,13 @@ void Table::SetMemo(int index, const std::string& text) {
     RequireEditing(index);
     if (FieldAt(index).type != FieldType::Memo)
         FieldFail(index, "not a memo field");
-    pendingMemos_[index] = sys::Utf8ToCp1252(text);
+    std::string bytes;
+    if (std::string problem = ToCp1252(text, bytes); !problem.empty())
+        FieldFail(index, problem);
+    if (bytes.size() > kLongestMemo)
+        FieldFail(index,
+                  sys::Format("a memo of %zu bytes is longer than a memo may be", bytes.size()));
+    pendingMemos_[index] = bytes;
     modified_ = true;
 }
 

@@ -19,6 +19,8 @@ void Table::RequireEditing(int index) const {
 }
 
 void Table::PutField(int index, const std::string& bytes) {
+    if (bytes.size() != std::size_t(FieldAt(index).width))
+        FieldFail(index, "a value of the wrong width was to be stored");
     editBuffer_.replace(std::size_t(FieldAt(index).offset), bytes.size(), bytes);
     modified_ = true;
 }

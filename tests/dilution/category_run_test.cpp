@@ -193,4 +193,21 @@ TEST_F(CategoryRunTest, RunFlagAndFacilityIndexRestoredOnEveryWayOut) {
     FacilityIndexName = "NPDES";
 }
 
+// The category's facilities are not the release's facility: the plant flow of the release stays
+// as it was, whether the run walks the table, reuses its walk, only lists or ends in an error.
+TEST_F(CategoryRunTest, TheRunLeavesTheReleasesPlantFlowAsItFoundIt) {
+    CurrentPmn.PLANTFLO = 7.5;
+    RunPdmSic(form_, 0, 1, 1);  // the walk reads AF0000006, past the range, last
+    EXPECT_EQ(CurrentPmn.PLANTFLO, 7.5);
+    RunPdmSic(form_, 1, 1, 1);  // the same walk again
+    EXPECT_EQ(CurrentPmn.PLANTFLO, 7.5);
+    RunPdmSicForAllCocs(form_, 24, 1);
+    EXPECT_EQ(CurrentPmn.PLANTFLO, 7.5);
+    ListPdmCategoryFacilities(1);
+    EXPECT_EQ(CurrentPmn.PLANTFLO, 7.5);
+    Tables().ReachTable.Close();
+    EXPECT_ANY_THROW(RunPdmSic(form_, 0, 1, 1));
+    EXPECT_EQ(CurrentPmn.PLANTFLO, 7.5);
+}
+
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "dilution/industry_categories.h"
 #include "dilution/pdm_category_run.h"
 #include "dilution/pdm_older_path.h"
 #include "dilution/pdm_results.h"
@@ -134,7 +135,10 @@ TEST_F(DemoRegionTest, OlderCategoryRunOnItsTablesAgreesWithTheWalk) {
             CurrentPmn.COC0 = 10;
             CurrentPmn.H2O_HI = 2;
             CurrentPmn.WWT_LOW = 50;
+            PdmScenarioText = "";
             RunPdmBySic(0);
+            // The analysis label of the dilution reports follows the record's choice.
+            EXPECT_EQ(PdmScenarioText, highEnd == 1 ? "High" : "Ave ");
             const double olderDays = PdmDaysExceeded[0];
             PdmSicRunTarget form;
             RunPdmSic(form, 0, category, 1);
@@ -159,8 +163,10 @@ TEST_F(DemoRegionTest, OlderCategoryRunOffTheAxis) {
     EXPECT_EQ(PdmPercentExceeded[0], 0);
     CurrentPmn.SIC_CODE = 0;  // no category, no table
     CurrentPmn.COC0 = 10;
+    CurrentPmn.WHICHANAL = 1;
     RunPdmBySic(0);
     EXPECT_EQ(PdmDaysExceeded[0], NotApplicable);
+    EXPECT_EQ(PdmScenarioText, "High");
 }
 
 TEST_F(DemoRegionTest, OlderSiteRunAgreesWithTheEngine) {
@@ -217,8 +223,55 @@ TEST_F(DemoRegionTest, CategoryFlowPercentilesMatchTheShippedStatistics) {
     }
 }
 
-TEST_F(DemoRegionTest, SicFlowValuesListing) {
-    ASSERT_TRUE(WriteSicFlowValues("sic_vals.txt"));
+// "Get SDFP's": the percentiles go into the flow-statistics table, row n for category n, and
+// into the listing; the chemical's record is left as it was.
+TEST_F(DemoRegionTest, SicFlowValuesAreStoredAndListed) {
+    tables::Table& stats = Tables().SicFlowTable;
+    stats.Close();
+    stats.Open("kiv\\dbfiles\\sic.dbf");
+    for (stats.First(); !stats.Eof(); stats.Next()) {  // spoil every stored statistic
+        stats.Edit();
+        stats.SetString("SIC", "stale");
+        for (const char* field :
+             {"HMF_50", "HMF_10", "_0Q5_50", "_0Q5_10", "LOW_50", "LOW_10", "_Q10_50", "_Q10_10"}) {
+            stats.SetFloat(field, 0);
+        }
+        stats.Post();
+    }
+    stats.Close();
+    CurrentPmn.SIC_CODE = 7;
+    CurrentPmn.SIC = "the release's own";
+    CurrentPmn.HMF_50 = 1.5;
+    CurrentPmn._Q10_10 = 2.5;
+
+    ASSERT_TRUE(GetSicFlowValues("sic_vals.txt"));
+    EXPECT_EQ(CurrentPmn.SIC_CODE, 7);
+    EXPECT_EQ(CurrentPmn.SIC, "the release's own");
+    EXPECT_EQ(CurrentPmn.HMF_50, 1.5);
+    EXPECT_EQ(CurrentPmn._Q10_10, 2.5);
+
+    const std::vector<SicFlowPercentiles> values = ComputeSicFlowValues();
+    stats.Open("kiv\\dbfiles\\sic.dbf");
+    stats.First();
+    for (const SicFlowPercentiles& row : values) {
+        ASSERT_FALSE(stats.Eof());
+        EXPECT_EQ(stats.AsString("SIC"), IndustryCategoryDescription(row.category));
+        const struct {
+            const char* field;
+            double value;
+        } checks[] = {
+            {"HMF_50", row.median[2]},  {"HMF_10", row.tenth[2]},  {"_0Q5_50", row.median[3]},
+            {"_0Q5_10", row.tenth[3]},  {"LOW_50", row.median[1]}, {"LOW_10", row.tenth[1]},
+            {"_Q10_50", row.median[4]}, {"_Q10_10", row.tenth[4]},
+        };
+        for (const auto& check : checks) {
+            EXPECT_NEAR(stats.AsFloat(check.field), check.value, 5.0001e-5)
+                << row.category << " " << check.field;
+        }
+        stats.Next();
+    }
+    stats.Close();
+
     std::vector<std::string> lines;
     ASSERT_TRUE(sys::ReadTextLines("sic_vals.txt", lines));
     ASSERT_GE(lines.size(), 4u);

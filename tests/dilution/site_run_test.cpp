@@ -132,14 +132,22 @@ TEST_F(SiteRunTest, NotApplicableWithoutFlowsOrLevel) {
     }
 }
 
-TEST_F(SiteRunTest, ShortReachCodeLeavesTheSiteFlowsAlone) {
-    PdmSiteMeanFlow = 123;
-    PdmSiteLowFlow = 45;
+// A reach code too short to name a region: no results, and no flows of the previous site
+// beside them, as for a facility that is not in the table.
+TEST_F(SiteRunTest, ShortReachCodeShowsNotApplicableFlows) {
+    CurrentPmn.NPDES = "AA0000001";
+    RunPdmSite(0);
+    ASSERT_EQ(PdmSiteMeanFlow, 500);
     CurrentPmn.NPDES = "CC0000003";
     RunPdmSite(0);
-    EXPECT_EQ(PdmSiteMeanFlow, 123);
-    EXPECT_EQ(PdmSiteLowFlow, 45);
+    EXPECT_EQ(PdmSiteMeanFlow, NotApplicable);
+    EXPECT_EQ(PdmSiteLowFlow, NotApplicable);
     EXPECT_EQ(PdmPercentExceeded[0], NotApplicable);
+    EXPECT_EQ(PdmDaysExceeded[0], NotApplicable);
+    CurrentPmn.NPDES = "ZZ9999999";
+    RunPdmSite(0);
+    EXPECT_EQ(PdmSiteMeanFlow, NotApplicable);
+    EXPECT_EQ(PdmSiteLowFlow, NotApplicable);
 }
 
 TEST_F(SiteRunTest, ConcentrationOfConcernOutsideTheSlotsChangesNothing) {

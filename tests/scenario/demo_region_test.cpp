@@ -9,7 +9,6 @@
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "shell/species_grid.h"
 
 namespace {
 
@@ -64,8 +63,9 @@ TEST_F(DemoRegionTest, MissingPermitId) {
     CurrentPmn.MEANFLOW = 5;
     EXPECT_EQ(LoadFacility("NY0020370", "NPDES"), ' ');
     EXPECT_EQ(DirectRec.NPDES, "NY0020371");  // the nearest facility is what was read
-    EXPECT_EQ(CurrentPmn.REACH, "04011939805");
-    EXPECT_EQ(CurrentPmn.MEANFLOW, 5);
+    // Nothing of the nearest facility, nor of an earlier one, is taken into the record.
+    EXPECT_EQ(CurrentPmn.REACH, "");
+    EXPECT_EQ(CurrentPmn.MEANFLOW, 0);
     EXPECT_EQ(CurrentPmn.IACC, "");
 }
 
@@ -93,30 +93,6 @@ TEST_F(DemoRegionTest, GageStationsOfAReachIncludingTheLastRowsOfTheTable) {
     EXPECT_EQ(ActFlowRec.FIRSTDAY, "1942-10-01");
     EXPECT_EQ(ActFlowRec.FlowValues[1], 76.1853);
     EXPECT_EQ(ActFlowRec.FlowValues[2], 122.6238);
-}
-
-TEST_F(DemoRegionTest, SpeciesOfTheRiverFacilitysCounty) {
-    LoadFacility("NY0020371", "NPDES");
-    CurrentPmn.CRITTERS = true;
-    forms::TStringGrid grid;
-    FillSpeciesGrid(grid);
-    ASSERT_EQ(grid.RowCount(), 4);
-    const std::vector<std::vector<std::string>> expected = {
-        {"Hallow springsnail", "Fenwick", "NY", "Snails", "Listing", "True"},
-        {"Linden snake", "Fenwick", "NY", "Reptiles", "Proposal", "True"},
-        {"Saltmarsh pocketbook", "Fenwick", "NY", "Clams", "Delisting", "True"},
-    };
-    for (int row = 1; row < 4; ++row) {
-        for (int col = 0; col < 6; ++col) {
-            EXPECT_EQ(grid.Cells(col, row), expected[std::size_t(row - 1)][std::size_t(col)])
-                << row << "," << col;
-        }
-    }
-    // The county whose rows end the table.
-    DirectRec.CNTY = "53005";
-    FillSpeciesGrid(grid);
-    EXPECT_EQ(grid.RowCount(), 4);
-    EXPECT_EQ(grid.Cells(0, 3), "Calder shrew");
 }
 
 TEST_F(DemoRegionTest, ExposureFactorsOfEachAgeGroup) {

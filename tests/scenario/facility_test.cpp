@@ -105,24 +105,40 @@ TEST_F(FacilityTest, AReachWithoutFlowsFallsBackOnItsRoutingLink) {
     EXPECT_TRUE(DirectRec.Found);
 }
 
-TEST_F(FacilityTest, APermitIdNotInTheTableLeavesTheRecordAlone) {
+// A miss after a hit: nothing of the previous release's facility, nor of the nearest facility,
+// stays in the record; every field the lookup sets holds the value of a fresh record.
+TEST_F(FacilityTest, APermitIdNotInTheTableLeavesNothingOfAnotherFacilityInTheRecord) {
     OpenTables();
-    CurrentPmn.REACH = "mine";
-    CurrentPmn.REACHNAME = "My reach";
-    CurrentPmn.PLANTFLO = 3;
-    CurrentPmn.MEANFLOW = 33;
-    CurrentPmn.IACC = "kept";
-    CurrentPmn.AcuteDilFactor = 7;
+    ASSERT_EQ(LoadFacility("LK0000001", "NPDES"), 'D');
+    ASSERT_EQ(CurrentPmn.AcuteDilFactor, 10.0);
+    CurrentPmn.HIT = 'Y';
     EXPECT_EQ(LoadFacility("MM0000000", "NPDES"), ' ');
-    EXPECT_EQ(CurrentPmn.REACH, "mine");
-    EXPECT_EQ(CurrentPmn.REACHNAME, "My reach");
-    EXPECT_EQ(CurrentPmn.PLANTFLO, 3);
-    EXPECT_EQ(CurrentPmn.MEANFLOW, 33);
-    EXPECT_EQ(CurrentPmn.IACC, "kept");
-    EXPECT_EQ(CurrentPmn.AcuteDilFactor, 7);
+    EXPECT_EQ(DirectRec.NPDES, "NF0000001") << "the nearest facility is still looked up";
+    EXPECT_EQ(CurrentPmn.AcuteDilFactor, 0);
+    EXPECT_EQ(CurrentPmn.ChronicDilFactor, 0);
+    EXPECT_EQ(CurrentPmn.HIT, ' ');
+    EXPECT_EQ(CurrentPmn.IACC, "");
+    EXPECT_EQ(CurrentPmn.REACH, "");
+    EXPECT_EQ(CurrentPmn.REACHNAME, "");
+    for (double flow : {CurrentPmn.PLANTFLO, CurrentPmn.MEANFLOW, CurrentPmn.FLOW7Q10,
+                        CurrentPmn.HARFLOW, CurrentPmn.FLOW30Q5, CurrentPmn.FLOW1Q10}) {
+        EXPECT_EQ(flow, 0);
+    }
     // On another index the nearest facility is the answer.
     EXPECT_EQ(LoadFacility("Lake", "NAME"), 'D');
     EXPECT_EQ(DirectRec.NPDES, "LK0000001");
+}
+
+// Flows the user set for the release are the release's own, on a miss as on a hit.
+TEST_F(FacilityTest, AMissKeepsFlaggedFlows) {
+    OpenTables();
+    ASSERT_EQ(LoadFacility("RV0000001", "NPDES"), 'D');
+    CurrentPmn.MEANFLG = "*";
+    CurrentPmn.MEANFLOW = 44;
+    EXPECT_EQ(LoadFacility("MM0000000", "NPDES"), ' ');
+    EXPECT_EQ(CurrentPmn.MEANFLOW, 44);
+    EXPECT_EQ(CurrentPmn.AcuteDilFactor, 0);
+    EXPECT_EQ(CurrentPmn.IACC, "");
 }
 
 TEST_F(FacilityTest, FlaggedFlowsAreNotReplaced) {

@@ -1,7 +1,10 @@
 // Gage-station walks, category flow statistics, species of a county and the search results table.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "data_layer_fixture.h"
+#include "platform/sys/files.h"
 #include "platform/sys/text.h"
 #include "scenario/lookups_endangered.h"
 #include "scenario/lookups_facility.h"
@@ -9,7 +12,6 @@
 #include "scenario/lookups_search.h"
 #include "scenario/scenario_record.h"
 #include "scenario/table_set.h"
-#include "shell/species_grid.h"
 
 namespace {
 
@@ -108,104 +110,65 @@ TEST_F(DataLayerTest, CategoryStatisticsAreReadByRowPosition) {
     EXPECT_TRUE(Tables().CoefTable.IsOpen());
 }
 
-class SpeciesTest : public DataLayerTest {
-  protected:
-    void AddSpecies() {
-        Add("endanger\\tblgroup.dbf", {{"GROUPID", "1"}, {"GROUP", "Fishes"}});
-        Add("endanger\\tblgroup.dbf", {{"GROUPID", "2"}, {"GROUP", "Clams"}});
-        Add("endanger\\species.dbf",
-            {{"SPECIESID", "10"}, {"GROUPID_FK", "1"}, {"ACTION_DAT", "1990-01-01"}});
-        Add("endanger\\species.dbf",
-            {{"SPECIESID", "20"}, {"GROUPID_FK", "2"}, {"ACTION_DAT", "1995-05-05"}});
-        // The last county in index order is 99001, so its rows end the table.
-        Add("endanger\\trelspec.dbf", {{"FIPS2", "99001"},
-                                       {"STATE", "ZZ"},
-                                       {"COUNTY", "Last"},
-                                       {"INVNAME", "Pearly mussel"},
-                                       {"ACTION", "L"},
-                                       {"KNOWN", "T"},
-                                       {"TBLSPECIES", "20"}});
-        Add("endanger\\trelspec.dbf", {{"FIPS2", "12003"},
-                                       {"STATE", "AA"},
-                                       {"COUNTY", "Alpha"},
-                                       {"INVNAME", "Darter"},
-                                       {"ACTION", "P"},
-                                       {"KNOWN", "F"},
-                                       {"TBLSPECIES", "10"}});
-        Add("endanger\\trelspec.dbf", {{"FIPS2", "12003"},
-                                       {"STATE", "AA"},
-                                       {"COUNTY", "Alpha"},
-                                       {"INVNAME", "Shiner"},
-                                       {"ACTION", "X"},
-                                       {"TBLSPECIES", "10"}});
-        Add("endanger\\trelspec.dbf", {{"FIPS2", "12003"},
-                                       {"STATE", "AA"},
-                                       {"COUNTY", "Alpha"},
-                                       {"INVNAME", "Mucket"},
-                                       {"ACTION", "D"},
-                                       {"KNOWN", "T"},
-                                       {"TBLSPECIES", "20"}});
-        Add("endanger\\trelspec.dbf", {{"FIPS2", "99001"},
-                                       {"STATE", "ZZ"},
-                                       {"COUNTY", "Last"},
-                                       {"INVNAME", "Chub"},
-                                       {"ACTION", "L"},
-                                       {"KNOWN", "F"},
-                                       {"TBLSPECIES", "10"}});
-        Add("endanger\\trelspec.dbf", {{"FIPS2", "50001"},
-                                       {"STATE", "MM"},
-                                       {"COUNTY", "Mid"},
-                                       {"INVNAME", "Sturgeon"},
-                                       {"ACTION", "L"},
-                                       {"TBLSPECIES", "10"}});
+TEST_F(DataLayerTest, CategoryStatisticsAreWrittenBackIntoTheirRow) {
+    for (int n = 1; n <= 3; ++n) {
+        Add("kiv\\dbfiles\\sic.dbf", {{"SIC", sys::Format("Category %d", n)},
+                                      {"HMF_50", sys::Format("%d", 100 * n)},
+                                      {"LOW_10", "8"}});
     }
-    std::vector<std::vector<std::string>> Grid(const std::string& county, bool critters) {
-        DirectRec.CNTY = county;
-        CurrentPmn.CRITTERS = critters;
-        forms::TStringGrid grid;
-        FillSpeciesGrid(grid);
-        std::vector<std::vector<std::string>> cells;
-        for (int row = 0; row < grid.RowCount(); ++row) {
-            cells.emplace_back();
-            for (int col = 0; col < 6; ++col) {
-                cells.back().push_back(grid.Cells(col, row));
-            }
-        }
-        return cells;
+    OpenTables();
+    CurrentPmn.SIC_CODE = 2;
+    CurrentPmn.SIC = "Renamed category";
+    CurrentPmn.HMF_50 = 2327.628;
+    CurrentPmn.HMF_10 = 653.8501;
+    CurrentPmn._0Q5_50 = 696.5684;
+    CurrentPmn._0Q5_10 = 186.4006;
+    CurrentPmn.LOW_50 = 467.328;
+    CurrentPmn.LOW_10 = 122.4248;
+    CurrentPmn._Q10_50 = 379.7344;
+    CurrentPmn._Q10_10 = 99.9033;
+    const pmn_record written = CurrentPmn;
+    SaveSicFlowStats();
+    EXPECT_FALSE(Tables().SicFlowTable.IsOpen());
+
+    CurrentPmn = pmn_record{};
+    CurrentPmn.SIC_CODE = 2;
+    LoadSicFlowStats();
+    EXPECT_EQ(CurrentPmn.HMF_50, written.HMF_50);
+    EXPECT_EQ(CurrentPmn.HMF_10, written.HMF_10);
+    EXPECT_EQ(CurrentPmn._0Q5_50, written._0Q5_50);
+    EXPECT_EQ(CurrentPmn._0Q5_10, written._0Q5_10);
+    EXPECT_EQ(CurrentPmn.LOW_50, written.LOW_50);
+    EXPECT_EQ(CurrentPmn.LOW_10, written.LOW_10);
+    EXPECT_EQ(CurrentPmn._Q10_50, written._Q10_50);
+    EXPECT_EQ(CurrentPmn._Q10_10, written._Q10_10);
+    tables::Table check;
+    check.Open(NativePath("kiv\\dbfiles\\sic.dbf"));
+    ASSERT_EQ(check.RecordCount(), 3u);
+    check.First();
+    EXPECT_EQ(check.AsString("SIC"), "Category 1");
+    EXPECT_EQ(check.AsFloat("HMF_50"), 100);
+    check.Next();
+    EXPECT_EQ(check.AsString("SIC"), "Renamed category");
+    check.Next();
+    EXPECT_EQ(check.AsString("SIC"), "Category 3");
+    EXPECT_EQ(check.AsFloat("HMF_50"), 300);
+    EXPECT_EQ(check.AsFloat("LOW_10"), 8);
+    check.Close();
+
+    // A category without its row is refused; no row is written, not even the last.
+    const auto before = sys::ReadWholeFile(NativePath("kiv\\dbfiles\\sic.dbf"));
+    for (int category : {0, -1, 4, 40}) {
+        CurrentPmn.SIC_CODE = category;
+        EXPECT_THROW(SaveSicFlowStats(), std::out_of_range) << category;
+        EXPECT_FALSE(Tables().SicFlowTable.IsOpen()) << category;
     }
-};
-
-TEST_F(SpeciesTest, ListsTheSpeciesOfTheFacilitysCounty) {
-    AddSpecies();
-    OpenTables();
-    const auto cells = Grid("12003", true);
-    ASSERT_EQ(cells.size(), 4u);
-    EXPECT_EQ(cells[0],
-              (std::vector<std::string>{"Common Name", "County", "State", "Taxonomic Group",
-                                        "Action", "Known Occurrence?"}));
-    EXPECT_EQ(cells[1],
-              (std::vector<std::string>{"Darter", "Alpha", "AA", "Fishes", "Proposal", "False"}));
-    // An unknown action code is shown as stored; an empty occurrence counts as known.
-    EXPECT_EQ(cells[2], (std::vector<std::string>{"Shiner", "Alpha", "AA", "Fishes", "X", "True"}));
-    EXPECT_EQ(cells[3],
-              (std::vector<std::string>{"Mucket", "Alpha", "AA", "Clams", "Delisting", "True"}));
-    EXPECT_EQ(CritterRec.SPECIESID, 10);  // read for the first row after the county ends
-}
-
-TEST_F(SpeciesTest, TheWalkEndsAtTheEndOfTheTableAndOnlyWhenAsked) {
-    AddSpecies();
-    OpenTables();
-    const auto last = Grid("99001", true);
-    ASSERT_EQ(last.size(), 3u);
-    EXPECT_EQ(last[1][0], "Pearly mussel");
-    EXPECT_EQ(last[1][4], "Listing");
-    EXPECT_EQ(last[1][3], "Clams");
-    EXPECT_EQ(last[2][0], "Chub");
-    EXPECT_EQ(Grid("12003", false).size(), 1u);  // species not assessed for this release
-    EXPECT_EQ(Grid("40000", true).size(), 1u);   // a county without listed species
-    EXPECT_EQ(Grid("", true).size(), 1u);        // a facility without a county
-    EXPECT_FALSE(LoadCountySpecies("40000"));
-    EXPECT_EQ(CritterRec.FIPS2, "50001");
+    // A description longer than the field refuses the whole row.
+    CurrentPmn.SIC_CODE = 1;
+    CurrentPmn.SIC = std::string(71, 'x');
+    EXPECT_ANY_THROW(SaveSicFlowStats());
+    EXPECT_FALSE(Tables().SicFlowTable.IsOpen());
+    EXPECT_EQ(sys::ReadWholeFile(NativePath("kiv\\dbfiles\\sic.dbf")), before);
 }
 
 TEST_F(DataLayerTest, FieldGettersOfTheLookupTables) {

@@ -1,10 +1,11 @@
-// Line reading, byte copies and data-folder paths.
+// Line reading, byte copies, data-folder paths and the release name.
 #include "scenario/text_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/sys/files.h"
 #include "scenario/globals.h"
+#include "scenario/scenario_record.h"
 #include "tests/platform/sys/temp_folder.h"
 
 namespace {
@@ -46,6 +47,18 @@ TEST(TextHelpersTest, TrimAndDataPath) {
     DataFolder = "c:\\data\\";
     EXPECT_EQ(DataPath("nyr01.dbf"), "c:\\data\\nyr01.dbf");
     DataFolder.clear();
+}
+
+TEST(TextHelpersTest, ReleaseNameIsACopyOfTheReleaseText) {
+    const std::string before = CurrentPmn.RELEASE;
+    CurrentPmn.RELEASE = "Processing: spray coating";
+    std::string name = ReleaseName();
+    EXPECT_EQ(name, "Processing: spray coating");
+    name += " (changed)";
+    EXPECT_EQ(CurrentPmn.RELEASE, "Processing: spray coating");
+    CurrentPmn.RELEASE.clear();
+    EXPECT_EQ(ReleaseName(), "");
+    CurrentPmn.RELEASE = before;
 }
 
 }  // namespace

@@ -184,4 +184,11 @@ TEST(EncodeFromText, EachTypeFromItsTextForm) {
     }
 }
 
+TEST(Encoders, NeverWriteWiderThanTheField) {
+    tables::FieldDef narrowDate{"WHEN", tables::FieldType::Date, 6, 0, 1};
+    std::string out;
+    EXPECT_NE(tables::EncodeDate(narrowDate, "20240229", out), "");
+    EXPECT_NE(tables::EncodeFromText(narrowDate, "20240229", out), "");
+}
+
 }  // namespace

@@ -214,6 +214,34 @@ TEST_F(CaseTable, FailuresComeBackAsStatusesWithMessages) {
     EXPECT_EQ(DbiGetRecord(closed, LockMode::NoLock, rec), kBadHandle);
 }
 
+TEST_F(CaseTable, BlobsAndTextBeyondWhatTheFileCanHoldAreRefused) {
+    SaveCase(folder_.Path(), {"A", "one", 1, 1, "kept"});
+    Connection writer(folder_.Path(), "cases", OpenMode::ReadWrite);
+    CursorHandle cursor = writer.cursor();
+    RecordBuffer rec;
+    ASSERT_TRUE(Locate(cursor, "A", 1, rec));
+    ASSERT_EQ(DbiOpenBlob(cursor, rec, 5, OpenMode::ReadWrite), kOk);
+    EXPECT_EQ(DbiPutBlob(cursor, rec, 5, 4000000000u, 1, "x"), kBadParameter);
+    EXPECT_EQ(DbiPutBlob(cursor, rec, 5, 64u << 20, 1, "x"), kBadParameter);
+    std::uint32_t size = 0;
+    EXPECT_EQ(DbiGetBlobSize(cursor, rec, 5, size), kOk);
+    EXPECT_EQ(size, 4u);  // the text is as it was
+
+    EXPECT_EQ(DbiPutField(cursor, 2, rec, "\xCE\xA9mega"), kBadValue);
+    std::string message;
+    DbiGetErrorString(kBadValue, message);
+    EXPECT_NE(message.find("NAME"), std::string::npos) << message;
+    ASSERT_EQ(DbiPutBlob(cursor, rec, 5, 0, 7, "\xCE\xA9 memo"), kOk);
+    EXPECT_EQ(DbiModifyRecord(cursor, rec, true), kBadValue);
+    DbiGetErrorString(kBadValue, message);
+    EXPECT_NE(message.find("COMMENTS"), std::string::npos) << message;
+
+    Case stored;
+    ASSERT_TRUE(LoadCase(folder_.Path(), "A", 1, stored));
+    EXPECT_EQ(stored.name, "one");
+    EXPECT_EQ(stored.comments, "kept");
+}
+
 TEST(DbiConnections, CallsBeforeInitialisationAreRefused) {
     DatabaseHandle db = nullptr;
     EXPECT_EQ(DbiOpenDatabase("", "", OpenMode::ReadOnly, ShareMode::Shared, "", db),

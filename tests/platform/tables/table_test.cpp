@@ -103,6 +103,26 @@ TEST_F(MixedTable, TooWideValuesAreRefusedAndLeaveTheFieldAsItWas) {
     EXPECT_EQ(again.AsString("QTY"), "12345.68");
 }
 
+TEST_F(MixedTable, TextWindows1252CannotHoldIsRefusedNamingTheField) {
+    table_.Edit();
+    for (const char* name : {"NAME", "NOTE"}) {
+        try {
+            table_.SetString(name, "\xCE\xA9mega");  // "Ωmega"
+            FAIL() << name << " took it";
+        } catch (const TableError& error) {
+            EXPECT_EQ(error.Field(), name);
+            EXPECT_NE(std::string(error.what()).find("\xCE\xA9"), std::string::npos)
+                << error.what();
+        }
+    }
+    EXPECT_THROW(table_.SetString("NAME", "bad\xFF"), TableError);  // not UTF-8 at all
+    table_.Post();
+    Table again;
+    again.Open(path_);
+    EXPECT_EQ(again.AsString("NAME"), "Café");  // what Windows-1252 holds is stored as ever
+    EXPECT_EQ(again.AsString("NOTE"), "first memo");
+}
+
 TEST_F(MixedTable, EditPostCancelAndAppend) {
     table_.Edit();
     EXPECT_EQ(table_.State(), tables::TableState::Edit);

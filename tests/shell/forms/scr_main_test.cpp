@@ -6,6 +6,7 @@
 
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
+#include "releases/scr_level_form.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
@@ -222,11 +223,13 @@ TEST_F(ScrMainTest, ModulesOpenOnlyWhenSelected) {
     ui.ClearShown();
     LandfillSelected = 1;
     FlushSelected = 1;
+    TScrLevelForm releaseForm;
     page.SeasImageClick();
     page.FlushImageClick();
-    ASSERT_EQ(ui.Boxes().size(), 2u);
-    EXPECT_NE(ui.Boxes()[0].text.find("not available in this version"), std::string::npos);
-    EXPECT_NE(ui.Boxes()[1].text.find("not available in this version"), std::string::npos);
+    ASSERT_EQ(ui.Shown().size(), 2u);
+    EXPECT_EQ(ui.Shown()[0].kind, "modal");
+    EXPECT_EQ(ui.Shown()[0].caption, "Screening Level Inputs");
+    EXPECT_NE(ui.Shown()[1].text.find("not available in this version"), std::string::npos);
 }
 
 TEST_F(ScrMainTest, HelpAndReturn) {

@@ -1,0 +1,98 @@
+// TMainForm's submit: checks, the model runs, the results on the form, in the row and in
+// chimra.out.
+#include "platform/forms/ui_service.h"
+#include "platform/tables/error.h"
+#include "predictor/main_form.h"
+#include "predictor/model_deck.h"
+#include "predictor/model_run.h"
+#include "predictor/release_row.h"
+#include "predictor/units.h"
+#include "predictor/validation.h"
+
+namespace {
+
+const char* kRunFailed =
+    "An error has occurred running PLUMO3. Please check your inputs and rerun the model.";
+
+}  // namespace
+
+// Shows each message in its own box; true when there was any.
+bool TMainForm::ShowMessages(const std::vector<std::string>& messages) {
+    for (const std::string& m : messages)
+        forms::Ui().MessageBox(m, "Error", forms::Buttons::Ok, forms::Icon::Error);
+    return !messages.empty();
+}
+
+void TMainForm::SubmitClick() {
+    if (!table_.IsOpen())
+        return;
+    ReleaseInputs inputs;
+    if (!ReadForm(inputs))
+        return;
+    if (forms::Visible(FieldLen) && ShowMessages(AspectRatioMessages(inputs)))
+        return;
+    for (forms::TEdit* e : {Results, ResultsAcute, ResultsFug, ResultsAcuteFug})
+        e->show();
+    if (!PostInputs(inputs))
+        return;
+    if (ShowMessages(ValidationMessages(inputs)))
+        return;
+    RunModel(inputs);
+}
+
+void TMainForm::RunModel(ReleaseInputs inputs) {
+    if (RunsStack(inputs))
+        ApplyDeckDefaults(inputs, Source::Stack);
+    if (RunsFugitive(inputs))
+        ApplyDeckDefaults(inputs, Source::Fugitive);
+    SubmitOutcome outcome;
+    {
+        forms::Hourglass wait;
+        StatusBar1->showMessage("Running PLUMO3...");
+        outcome = RunSubmit(inputs, {options_.folder, options_.timeoutMs});
+        StatusBar1->clearMessage();
+    }
+    // The dimensions the model ran with go into the row whatever the outcome.
+    if (!PostInputs(inputs))
+        return;
+    if (!outcome.ok) {
+        forms::Ui().MessageBox(kRunFailed, "Error", forms::Buttons::Ok, forms::Icon::Error);
+        ShowZeros();
+        return;
+    }
+    try {
+        WriteConcentrations(table_, inputs.key, outcome.concentrations);
+    } catch (const tables::TableError& e) {
+        forms::Ui().MessageBox(std::string("The results could not be saved: ") + e.what(), "Error",
+                               forms::Buttons::Ok, forms::Icon::Error);
+        return;
+    }
+    ShowResults(outcome.concentrations);
+    WriteAnswer(CurrentAnswer(outcome.concentrations));
+}
+
+void TMainForm::ShowResults(const AirConcentrations& c) {
+    Results->SetText(ShowNumberText(c.stackAnnual));
+    ResultsAcute->SetText(ShowNumberText(c.stack24Hour));
+    ResultsFug->SetText(ShowNumberText(c.fugitiveAnnual));
+    ResultsAcuteFug->SetText(ShowNumberText(c.fugitive24Hour));
+}
+
+void TMainForm::ShowZeros() {
+    ShowResults(AirConcentrations{});
+}
+
+ChimraAnswer TMainForm::CurrentAnswer(const AirConcentrations& c) {
+    if (StabClass->Text().empty())
+        StabClass->SetText("A");
+    ChimraAnswer a = StoredAnswer(release_, c);
+    a.downwash = Downwash->Checked();
+    a.metClass = MetClass->Text();
+    return a;
+}
+
+void TMainForm::WriteAnswer(const ChimraAnswer& answer) {
+    if (!WriteChimraOut(InFolder("chimra.out"), ChimraOutText(answer)))
+        forms::Ui().MessageBox("Could not write the results to chimra.out.", "Error",
+                               forms::Buttons::Ok, forms::Icon::Error);
+}

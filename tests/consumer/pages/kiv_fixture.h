@@ -1,0 +1,44 @@
+// A scratch program folder for the consumer model's windows: kiv/ (the working folder) with
+// the model's tables and templates, data/ as the main program's data folder named by data.drv.
+#pragma once
+
+#include <QTest>
+#include <string>
+
+#include "consumer/model/case_records.h"
+#include "platform/forms/ui_service.h"
+#include "tests/consumer/model/test_folder.h"
+
+namespace consumer_test {
+
+class KivFolder {
+  public:
+    KivFolder();
+    ~KivFolder();
+
+    std::string Kiv() const { return root_.Folder() + "kiv/"; }
+    std::string Data() const { return root_.Folder() + "data/"; }
+    std::string Root() const { return root_.Folder(); }
+    void Write(const std::string& relative, const std::string& text) const {
+        root_.Write(relative, text);
+    }
+    std::string Read(const std::string& relative) const { return root_.Read(relative); }
+    bool Exists(const std::string& relative) const;
+
+  private:
+    TestFolder root_;
+};
+
+// Back to the state at program start: records, flags and the window state.
+void ResetProgramState();
+
+// An adult "Latex Paint" case with the model's defaults, as the Scenario page leaves it.
+void MakeLatexPaintCase(consumer::ExposureInputs& inputs);
+
+// Lets queued navigation run.
+void Settle();
+
+// Clicks a widget with the real mouse button.
+void Click(QWidget* widget);
+
+}  // namespace consumer_test

@@ -1,0 +1,225 @@
+// The start of the consumer model: run modes and the linked exchange with the main program.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include "consumer/data/case_table.h"
+#include "consumer/model/case_state.h"
+
+#include "consumer/pages/help_files.h"
+#include "consumer/pages/intro_page.h"
+#include "consumer/pages/kiv_state.h"
+#include "consumer/pages/main_window.h"
+#include "consumer/pages/startup.h"
+#include "shell/consumer_exchange.h"
+#include "tests/consumer/pages/kiv_fixture.h"
+
+namespace {
+
+using namespace consumer;
+using namespace consumer_test;
+
+ConsumerCaseInput MainProgramCase() {
+    ConsumerCaseInput in;
+    in.caseNum = "P-99-0042,1";
+    in.chemName = "Test solvent";
+    in.wtFracMed = 0.05;
+    in.wtFrac90 = 0.2;
+    in.mw = 120;
+    in.vp = 0.5;
+    in.bw = 71.8;
+    in.inhale = 0.63;
+    in.cancerAt = 75;
+    in.popNum = 0;
+    in.kivScen = 2;
+    in.saBody = 7.2;
+    in.saHand = 2.5;
+    in.edKiv = 9;
+    in.prodName = "Interior latex";
+    return in;
+}
+
+// The main program's request in the kiv folder, as it writes it before starting the model.
+void WriteRequest(const KivFolder& folder, const ConsumerCaseInput& in) {
+    folder.Write("kiv/nyrinput.txt", FormatNyrInput(in));
+}
+
+TEST(LinkedStart, MissingRequestShowsTheMessageAndWritesNothing) {
+    KivFolder folder;
+    forms::ScriptedUi ui;
+    bool windowRan = false;
+    int status = StartLinked({"nyr"}, [&] { windowRan = true; });
+    EXPECT_EQ(status, 1);
+    EXPECT_FALSE(windowRan);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, "Could not find NYR data file!");
+    EXPECT_EQ(ui.Boxes()[0].caption, "Error");
+    EXPECT_FALSE(folder.Exists("kiv/nyrout.txt"));
+}
+
+// The whole exchange: the main program's request in, the window used and closed, the answer
+// read back by the main program's own reader.
+TEST(LinkedStart, RequestRoundTripsThroughTheWindowToTheMainProgram) {
+    KivFolder folder;
+    WriteRequest(folder, MainProgramCase());
+    forms::ScriptedUi ui;
+    std::string shownId;
+    int status = StartLinked({"nyr"}, [&] {
+        KIVFrame frame;
+        frame.show();
+        Settle();
+        auto* intro = dynamic_cast<TInputIntro*>(frame.Client()->OpenPage());
+        ASSERT_NE(intro, nullptr);
+        shownId = intro->Identification()->Text();
+        EXPECT_TRUE(intro->PageButton(107)->isHidden());
+        intro->Product()->SetText("Kitchen latex");
+        frame.close();
+    });
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(shownId, "P-99-0042,1");
+    EXPECT_EQ(RunMode, kRunLinked);
+    std::string error;
+    auto back = ParseNyrOutput(folder.Read("kiv/nyrout.txt"), error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(back->kivScen, 2);
+    EXPECT_EQ(back->prodName, "Kitchen latex");
+    EXPECT_EQ(back->wtFracMed, 0.05);
+    EXPECT_EQ(back->wtFrac90, 0.2);
+    EXPECT_EQ(back->bw, 71.8);
+    EXPECT_EQ(back->inhale, 0.63);
+    EXPECT_EQ(back->cancerAt, 75);
+    EXPECT_EQ(back->saBody, 7.2);
+    EXPECT_EQ(back->saHand, 2.5);
+    EXPECT_EQ(back->edKiv, 9);
+    // Exit saved the case into ..\kiv.dbf and the data folder's collecting table.
+    EXPECT_TRUE(folder.Exists("kiv.dbf"));
+    EXPECT_TRUE(folder.Exists("data/kiv.dbf"));
+}
+
+TEST(LinkedStart, YoungerPersonWithMotorOilGetsNoScenario) {
+    KivFolder folder;
+    ConsumerCaseInput in = MainProgramCase();
+    in.popNum = 2;
+    in.kivScen = 8;
+    WriteRequest(folder, in);
+    forms::ScriptedUi ui;
+    int status = StartLinked({"nyr"}, [] {});
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(CaseInputs->ScenarioName, "");
+    EXPECT_EQ(CaseInputs->HOUSEVOL, 0.0);
+    EXPECT_EQ(CaseInputs->AgeGroup, 3);
+    EXPECT_EQ(folder.Read("kiv/nyrout.txt").substr(0, 2), "0\n");
+}
+
+TEST(LinkedStart, StoredCaseOfAnotherAgeGroupAsksForDefaults) {
+    for (int answer : {forms::mrYes, forms::mrNo}) {
+        KivFolder folder;
+        ConsumerCaseInput in = MainProgramCase();
+        // A stored adult case of the same id.
+        WriteRequest(folder, in);
+        {
+            forms::ScriptedUi ui;
+            StartLinked({"nyr"}, [] {
+                KIVFrame frame;
+                frame.Client()->CmExit();
+            });
+        }
+        ASSERT_TRUE(folder.Exists("data/kiv.dbf"));
+        folder.Write("kiv/nyrout.txt",
+                     "2\nold\n0.05\n0.2\n70\n0.9\n75\n11\n12\n13\n1.4\n0\n0\n0\n0\n0\n");
+        in.popNum = 2;
+        WriteRequest(folder, in);
+        ResetProgramState();
+        WorkingFolder = folder.Kiv();
+        forms::ScriptedUi ui;
+        ui.AnswerNextBox(answer);
+        StartLinked({"nyr"}, [] {});
+        ASSERT_FALSE(ui.Boxes().empty());
+        EXPECT_EQ(ui.Boxes()[0].caption, "Note");
+        const ExposureInputs& now = *CaseInputs;
+        if (answer == forms::mrYes) {
+            EXPECT_EQ(now.ActivityPattern, "1111111132442477422744411");
+        } else {
+            EXPECT_EQ(now.INHALRATEAFTERUSE, 0.9);
+            EXPECT_EQ(now.SurfaceAreaBody, 11);
+            EXPECT_EQ(now.SurfaceAreaHands, 12);
+            EXPECT_EQ(now.YEARSOFUSE, 13);
+            EXPECT_EQ(now.INHALRATEDURINGUSE, 1.4);
+        }
+    }
+}
+
+TEST(LinkedStart, RequestReadingAndAnswerFormats) {
+    ExposureInputs in;
+    std::string error;
+    std::string text = FormatNyrInput(MainProgramCase());
+    ASSERT_TRUE(ReadNyrRequest(text, false, in, error)) << error;
+    EXPECT_EQ(in.IdNumber, "P-99-0042,1");
+    EXPECT_EQ(in.BODYWEIGHT, 71.8);
+    EXPECT_EQ(in.AgeGroup, 1);
+    EXPECT_EQ(in.DocumentFormat, "wp");
+    EXPECT_EQ(in.ProductName, "Interior latex");
+    // The second reading keeps body weight and surface areas.
+    ExposureInputs second = in;
+    second.BODYWEIGHT = 15;
+    second.SurfaceAreaBody = 1;
+    ASSERT_TRUE(ReadNyrRequest(text, true, second, error));
+    EXPECT_EQ(second.BODYWEIGHT, 15);
+    EXPECT_EQ(second.SurfaceAreaBody, 1);
+    // A short or malformed request changes nothing.
+    ExposureInputs untouched = in;
+    EXPECT_FALSE(ReadNyrRequest("id\nname\n0.1\n", false, untouched, error));
+    EXPECT_EQ(untouched.IdNumber, in.IdNumber);
+    std::string bad = text;
+    bad.replace(bad.find("120.000000"), 10, "abc");
+    EXPECT_FALSE(ReadNyrRequest(bad, false, untouched, error));
+    EXPECT_NE(error.find("line 5"), std::string::npos);
+    // Long texts are cut to their fields.
+    std::string longId = std::string(40, 'x') + text.substr(text.find('\n'));
+    ASSERT_TRUE(ReadNyrRequest(longId, false, untouched, error));
+    EXPECT_EQ(untouched.IdNumber.size(), 30u);
+
+    const std::pair<double, const char*> results[] = {
+        {100000.0, "100000.000000\n"}, {0.001, "0.001000\n"},  {0.000999, "9.99e-04\n"},
+        {0.0, "0.00e+00\n"},           {-99.0, "-9.90e+01\n"}, {100000.5, "1.00e+05\n"}};
+    for (const auto& [value, expected] : results)
+        EXPECT_EQ(NyrResultText(value), expected) << value;
+}
+
+TEST(StartModes, ArgumentsChooseTheMode) {
+    EXPECT_EQ(RunModeOfArguments({}), kRunStandAlone);
+    EXPECT_EQ(RunModeOfArguments({"nyr"}), kRunLinked);
+    EXPECT_EQ(RunModeOfArguments({"nyr", "pirat"}), kRunLinked);
+    EXPECT_EQ(RunModeOfArguments({"NYR"}), kRunChemicalId);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HelpAndFiles, EveryContextHasAPageAndLineBreaksGo) {
+    for (int context : {0, 6, 7, 8, 9, 10, 11, 21}) {
+        std::string page = std::string(OMBRIX_PROGRAM_DIR) + "/help/" +
+                           consumer::HelpTopicOfContext(context) + ".html";
+        EXPECT_TRUE(std::filesystem::exists(page)) << context;
+    }
+    EXPECT_TRUE(
+        std::filesystem::exists(std::string(OMBRIX_PROGRAM_DIR) + "/help/KIV_Absorbed_Dose.html"));
+    forms::ScriptedUi ui;
+    consumer::OpenHelpTopic(0);
+    ASSERT_EQ(ui.Shown().size(), 1u);
+    EXPECT_EQ(ui.Shown()[0].kind, "help");
+    EXPECT_EQ(ui.Shown()[0].caption, "KIV_Contents");
+
+    const std::pair<std::string, std::string> texts[] = {{"a\r\nb\r\nc", "abc"},
+                                                         {"a\n\rb", "a\n\rb"},
+                                                         {"\r\r\n\n", ""},
+                                                         {"", ""},
+                                                         {"x\ry\nz", "x\ry\nz"}};
+    for (const auto& [text, expected] : texts) {
+        std::string copy = text;
+        consumer::RemoveLineBreaks(copy);
+        EXPECT_EQ(copy, expected);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+// The inhalation and dermal input pages: what they show and store.
+#include <gtest/gtest.h>
+
+#include "consumer/model/case_state.h"
+#include "consumer/pages/kiv_state.h"
+#include "consumer/pages/text_pages.h"
+#include "tests/consumer/pages/kiv_fixture.h"
+
+namespace {
+
+using namespace consumer;
+using namespace consumer_test;
+
+// A visit that changes nothing leaves every stored value as it was, to the last digit; a changed
+// edit is stored.
+TEST(InhalationPage, AVisitKeepsStoredValuesAndStoresChangedOnes) {
+    KivFolder folder;
+    MakeLatexPaintCase(*CaseInputs);
+    CaseInputs->EVENTSPERYEAR = 0.123456789;
+    CaseInputs->BODYWEIGHT = 71.83456;
+    ExposureInputs before = *CaseInputs;
+    TInhInput page;
+    page.show();
+    page.SetupWindow();
+    EXPECT_EQ(page.Number(120)->Text(), "0.1235");
+    page.StoreStep();
+    EXPECT_EQ(CaseInputs->EVENTSPERYEAR, before.EVENTSPERYEAR);
+    EXPECT_EQ(CaseInputs->BODYWEIGHT, before.BODYWEIGHT);
+    EXPECT_EQ(CaseInputs->MassUsedCentral, before.MassUsedCentral);
+    page.Number(126)->SetText("65");
+    page.Number(120)->SetText("12");
+    page.StoreStep();
+    EXPECT_EQ(CaseInputs->BODYWEIGHT, 65);
+    EXPECT_EQ(CaseInputs->EVENTSPERYEAR, 12);
+    EXPECT_EQ(CaseInputs->FrequencyBody, 12);
+}
+
+TEST(InhalationPage, AerosolRowLaundryFrequencyAndDurationLink) {
+    KivFolder folder;
+    MakeLatexPaintCase(*CaseInputs);
+    CaseInputs->ScenarioName = "Laundry Detergent";
+    CaseInputs->FrequencyBody = 50;
+    {
+        TInhInput page;
+        page.show();
+        page.SetupWindow();
+        EXPECT_TRUE(page.Number(131)->isHidden());
+        EXPECT_EQ(page.ScenarioLabel()->Text(), "Scenario: Laundry Detergent (Machine Washing)");
+        page.Number(120)->SetText("300");
+        page.Number(121)->setFocus();
+        page.Number(121)->SetText("30");
+        page.Number(121)->OnExit();
+        EXPECT_EQ(page.Number(133)->Text(), "30");
+        page.StoreStep();
+        EXPECT_EQ(CaseInputs->EVENTSPERYEAR, 300);
+        EXPECT_EQ(CaseInputs->FrequencyBody, 50);
+        EXPECT_EQ(CaseInputs->AveragingTimeAdd, 30);
+    }
+    CaseInputs->ScenarioKeyword = "sprayedsurface";
+    CaseInputs->ScenarioClass = 1;
+    TInhInput sprayed;
+    sprayed.SetupWindow();
+    EXPECT_FALSE(sprayed.Number(131)->isHidden());
+    EXPECT_FALSE(sprayed.PageButton(104)->isEnabled());
+}
+
+TEST(InhalationPage, IntroductionButtonChecksTheInputs) {
+    KivFolder folder;
+    MakeLatexPaintCase(*CaseInputs);
+    forms::ScriptedUi ui;
+    TInhInput page;
+    page.show();
+    page.SetupWindow();
+    page.Number(120)->SetText("0");
+    Click(page.PageButton(101));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, "The Frequency of Use must be greater than zero");
+    EXPECT_FALSE(page.Closed());
+    page.Number(120)->SetText("10");
+    Click(page.PageButton(101));
+    EXPECT_TRUE(page.Closed());
+    EXPECT_EQ(PageCode, '0');
+}
+
+TEST(DermalPage, HandsRowsOnlyForBarSoapAndZeroedOtherwise) {
+    KivFolder folder;
+    MakeLatexPaintCase(*CaseInputs);
+    CaseInputs->SurfaceAreaHands = 30;
+    CaseInputs->FrequencyHands = 700;
+    {
+        TDermInput page;
+        page.show();
+        page.SetupWindow();
+        EXPECT_TRUE(page.Number(137)->isHidden());
+        EXPECT_EQ(page.BodyFrequencyLabel()->Text(), "Frequency of Use (chronic)");
+        page.Number(201)->SetText("20");
+        page.StoreStep();
+        EXPECT_EQ(CaseInputs->SurfaceAreaHands, 0);
+        EXPECT_EQ(CaseInputs->FrequencyHands, 0);
+        EXPECT_EQ(CaseInputs->EVENTSPERYEAR, 20);
+    }
+    CaseInputs->ScenarioName = "Bar Soap";
+    CaseInputs->ScenarioClass = 0;
+    CaseInputs->SurfaceAreaHands = 30;
+    CaseInputs->FrequencyHands = 700;
+    TDermInput soap;
+    soap.show();
+    soap.SetupWindow();
+    EXPECT_FALSE(soap.Number(137)->isHidden());
+    EXPECT_FALSE(soap.PageButton(103)->isEnabled());
+    soap.Number(137)->SetText("35");
+    soap.StoreStep();
+    EXPECT_EQ(CaseInputs->SurfaceAreaHands, 35);
+    EXPECT_EQ(CaseInputs->FrequencyHands, 700);
+}
+
+TEST(DermalPage, AbsorbedPageSetsTheFrequencyItsCheckReads) {
+    KivFolder folder;
+    MakeLatexPaintCase(*CaseInputs);
+    CaseInputs->ScenarioName = kUserDefined;
+    CaseInputs->DoseType = "Absorbed";
+    CaseInputs->EVENTSPERYEAR = 0;
+    TDermInput2 page;
+    page.show();
+    page.SetupWindow();
+    page.Number(120)->SetText("52");
+    page.Number(121)->SetText("10");
+    page.Number(121)->OnExit();
+    page.StoreStep();
+    EXPECT_EQ(CaseInputs->FrequencyBody, 52);
+    EXPECT_EQ(CaseInputs->EVENTSPERYEAR, 52);
+    EXPECT_EQ(CaseInputs->AveragingTimeAdd, 10);
+}
+
+}  // namespace

@@ -1,0 +1,94 @@
+// The input form on a copy of the program folder, with one chemical whose modules are chosen.
+#include "tests/releases/release_form_fixture.h"
+
+#include <QTest>
+
+#include "releases/release_renumber.h"
+#include "scenario/exposure_factors.h"
+#include "scenario/globals.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_reset.h"
+#include "scenario/scenario_table.h"
+#include "scenario/table_set.h"
+#include "shell/startup.h"
+#include "shell/startup_flags.h"
+
+void ReleaseFormTest::SetUp() {
+    ASSERT_TRUE(RunStartupWork());
+    SurfaceWaterSelected = 1;
+    LandfillSelected = 1;
+    AmbientAirSelected = 1;
+    ResetScenarioRecord();
+    CurrentPmn.CaseNum = kChem;
+    CurrentPmn.ScenNum = "1";
+    // Surface water, landfill, dilution model and ambient air chosen.
+    CurrentPmn.MODGUYS = "110000011";
+    CurrentPmn.SLUDGEAB = 20;
+    CurrentPmn.CHEMNAME = "Test chemical";
+    SaveScenarioRecord();
+    SaveAllExposureFactors();
+    SelectedChemId = kChem;
+    form = new TScrLevelForm();
+    ui.ClearShown();
+}
+
+void ReleaseFormTest::TearDown() {
+    delete form;
+}
+
+void ReleaseFormTest::Open() {
+    form->show();
+    form->FormShow();
+    form->FormActivate();
+}
+
+void ReleaseFormTest::Type(forms::TEdit* edit, const std::string& text) {
+    edit->setFocus();
+    if (edit->OnEnter)
+        edit->OnEnter();
+    edit->SetText(text);
+    if (edit->OnExit)
+        edit->OnExit();
+}
+
+void ReleaseFormTest::Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void ReleaseFormTest::SelectRelease(int row) {
+    form->ChemList->setCurrentCell(row, 0);
+}
+
+std::vector<std::string> ReleaseFormTest::BoxTexts() const {
+    std::vector<std::string> texts;
+    for (const forms::ShownItem& box : ui.Boxes())
+        texts.push_back(box.text);
+    return texts;
+}
+
+bool ReleaseFormTest::LoadRow(const std::string& key) {
+    LoadScenarioRecord(key);
+    return PmnFieldAsString("PMN_ID") == key;
+}
+
+int ReleaseFormTest::ChemicalRows() const {
+    return CountReleaseRows(kChem);
+}
+
+void ReleaseFormTest::EnterWaterRelease(const std::string& amount, const std::string& days,
+                                        const std::string& npdes) {
+    form->SurfWaterCheck->SetChecked(true);
+    form->FacilityRadio->SetChecked(true);
+    Type(form->FacilityRel, amount);
+    Type(form->SurfDays, days);
+    Type(form->NpdesGri, npdes);
+}
+
+void WriteRelease(int number, const std::string& releases, double water, double days) {
+    LoadScenarioRecord(ReleaseKey(kChem, number));
+    CurrentPmn.RELEASES = releases;
+    CurrentPmn.H2O_HI = water;
+    CurrentPmn.H2ODAYLO = days;
+    CurrentPmn.RELEASE = "Release " + std::to_string(number);
+    SaveScenarioRecord();
+}
