@@ -45,6 +45,7 @@ def main():
     print(f"tables.scan_speedup_vs_dbfread {theirs / scan:.1f} x")
     print(f"tables.nearest_seek {ms('BM_NearestSeeks') * 1000 / 10000:.2f} us")
     print(f"tables.index_build_100k {ms('BM_BuildIndex'):.2f} ms")
+    print(f"tables.seek_after_post {ms('BM_SeekAfterPost') * 1000:.2f} us")
     print(f"tables.edit_post_cycle {ms('BM_EditPost') * 1000 / 1000:.1f} us")
 
 

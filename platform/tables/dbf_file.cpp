@@ -1,4 +1,4 @@
-// An open .dbf file: its header, live record access through a shared mapping, record writes,
+// An open .dbf file: its header, record copies out of a shared mapping, record writes,
 // appends, locks between processes and the change stamp that tells an index to rebuild.
 #include "platform/tables/dbf_file.h"
 
@@ -7,7 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <ctime>
 
 #include "platform/sys/paths.h"
@@ -123,10 +125,49 @@ void DbfFile::Unmap() {
 }
 
 void DbfFile::Remap(std::uint64_t end) {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0)
+        Fail("cannot examine the table: " + ErrnoText());
+    if (end > static_cast<std::uint64_t>(st.st_size))
+        ChangedElsewhere();
     Unmap();
     Map();
-    if (end > mapped_)
-        Fail("the file is shorter than its header says: it has been cut short");
+}
+
+std::uint32_t DbfFile::ReadLive(std::uint32_t from, int step, std::string& out) {
+    if (map_ == nullptr)
+        Fail("the table is not open");
+    out.resize(header_.recordLength);
+    for (;;) {
+        std::uint32_t found = 0;
+        std::uint64_t needed = 0;
+        auto walk = [&] {
+            std::uint32_t count = ReadU32(reinterpret_cast<const unsigned char*>(map_) + 4);
+            std::uint64_t end = header_.headerLength + std::uint64_t(count) * header_.recordLength;
+            if (end > mapped_) {
+                needed = end;  // the file grew: map it again first
+                return;
+            }
+            std::int64_t r = std::min<std::int64_t>(from, std::int64_t(count) + 1) + step;
+            for (; r >= 1 && r <= count; r += step) {
+                const char* record = map_ + RecordStart(std::uint32_t(r));
+                if (record[0] != '*') {
+                    std::memcpy(out.data(), record, out.size());
+                    found = std::uint32_t(r);
+                    return;
+                }
+            }
+        };
+        if (!ReadMapping(walk))
+            ChangedElsewhere();
+        if (needed == 0)
+            return found;
+        EnsureMapped(needed);
+    }
+}
+
+void DbfFile::ChangedElsewhere() const {
+    Fail("the table was changed by another program: it is shorter than its header says");
 }
 
 void DbfFile::RequireWritable() const {

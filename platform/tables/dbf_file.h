@@ -1,4 +1,4 @@
-// An open .dbf file: its header, live record access through a shared mapping, record writes,
+// An open .dbf file: its header, record copies out of a shared mapping, record writes,
 // appends, locks between processes and the change stamp that tells an index to rebuild.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/tables/format.h"
+#include "platform/tables/mapped_copy.h"
 #include "platform/tables/memo_file.h"
 
 namespace tables {
@@ -43,18 +44,31 @@ class DbfFile {
     std::uint32_t RecordCount() {
         if (map_ == nullptr)
             Fail("the table is not open");
-        std::uint32_t count = ReadU32(reinterpret_cast<const unsigned char*>(map_) + 4);
-        EnsureMapped(header_.headerLength + std::uint64_t(count) * header_.recordLength);
-        return count;
+        unsigned char count[4];
+        CopyOut(4, count, sizeof count);
+        std::uint32_t n = ReadU32(count);
+        EnsureMapped(header_.headerLength + std::uint64_t(n) * header_.recordLength);
+        return n;
     }
-    // The record's bytes as they are in the file now (deletion flag first), valid until the next
-    // call on this object. recNo runs from 1 to RecordCount().
-    std::string_view Record(std::uint32_t recNo) {
-        std::uint64_t at = header_.headerLength + std::uint64_t(recNo - 1) * header_.recordLength;
-        EnsureMapped(at + header_.recordLength);
-        return std::string_view(map_ + at, header_.recordLength);
+    // Copies the record's bytes as they are in the file now (deletion flag first) into out.
+    // recNo runs from 1 to RecordCount().
+    void ReadRecord(std::uint32_t recNo, std::string& out) {
+        out.resize(header_.recordLength);
+        CopyOut(RecordStart(recNo), out.data(), out.size());
     }
-    bool Deleted(std::uint32_t recNo) { return Record(recNo)[0] == '*'; }
+    // Copies n bytes of the record from `offset` (0 is the deletion flag) into out.
+    void ReadRecordPart(std::uint32_t recNo, std::size_t offset, char* out, std::size_t n) {
+        CopyOut(RecordStart(recNo) + offset, out, n);
+    }
+    // Steps from record `from` by `step` (1 or -1) to the first record that is not deleted,
+    // within the count the header gives now, and copies it into out. Returns its number, or 0
+    // when there is none. One pass over the mapping, for walks through the whole table.
+    std::uint32_t ReadLive(std::uint32_t from, int step, std::string& out);
+    bool Deleted(std::uint32_t recNo) {
+        char flag = 0;
+        ReadRecordPart(recNo, 0, &flag, 1);
+        return flag == '*';
+    }
 
     // Rewrites one record in a single write and flushes it.
     void WriteRecord(std::uint32_t recNo, const std::string& bytes);
@@ -93,6 +107,17 @@ class DbfFile {
         if (end > mapped_)
             Remap(end);
     }
+    std::uint64_t RecordStart(std::uint32_t recNo) const {
+        return header_.headerLength + std::uint64_t(recNo - 1) * header_.recordLength;
+    }
+    // Copies bytes out of the mapping; another program having cut the file short since it was
+    // mapped is an error, not a crash.
+    void CopyOut(std::uint64_t at, void* out, std::size_t n) {
+        EnsureMapped(at + n);
+        if (!CopyFromMapping(out, map_ + at, n))
+            ChangedElsewhere();
+    }
+    [[noreturn]] void ChangedElsewhere() const;
     void Remap(std::uint64_t end);
     void RequireWritable() const;
     void FlushData();

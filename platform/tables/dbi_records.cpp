@@ -194,6 +194,7 @@ DBIResult DbiGetRecord(CursorHandle cursor, LockMode lock, RecordBuffer& record)
             break;
     }
     return Guarded([&] {
+        cursor->table.Refresh();  // as the record is in the file now
         ReadCurrent(*cursor, record);
         return kOk;
     });

@@ -25,6 +25,7 @@ void KeyIndex::Clear() {
 
 void KeyIndex::Build(DbfFile& file, const FieldDef& key) {
     Clear();
+    ++builds_;
     stamp_ = file.Stamp();
     numeric_ = key.type == FieldType::Numeric || key.type == FieldType::Float;
     width_ = static_cast<std::size_t>(key.width);
@@ -33,12 +34,12 @@ void KeyIndex::Build(DbfFile& file, const FieldDef& key) {
     std::string keys;
     std::vector<double> values;
     records.reserve(count);
+    std::string raw(width_, ' ');
     for (std::uint32_t recNo = 1; recNo <= count; ++recNo) {
-        std::string_view record = file.Record(recNo);
-        if (record[0] == '*')
+        if (file.Deleted(recNo))
             continue;
         records.push_back(recNo);
-        std::string_view raw = FieldBytes(record, key);
+        file.ReadRecordPart(recNo, std::size_t(key.offset), raw.data(), width_);
         if (numeric_) {
             double value = 0;
             if (!DecodeNumber(raw, value))
@@ -76,6 +77,83 @@ void KeyIndex::Build(DbfFile& file, const FieldDef& key) {
             std::memcpy(textKeys_.data() + i * width_, keys.data() + slot * width_, width_);
         }
     }
+}
+
+double KeyIndex::NumberOf(std::string_view rawKey) const {
+    double value = 0;
+    return DecodeNumber(rawKey, value) ? value : 0;  // a damaged number sorts as blank
+}
+
+bool KeyIndex::SameKey(std::size_t position, std::string_view rawKey) const {
+    if (numeric_)
+        return numbers_[position] == NumberOf(rawKey);
+    return KeyAt(position) == rawKey;
+}
+
+std::size_t KeyIndex::InsertionPoint(std::uint32_t recNo, std::string_view rawKey) const {
+    double value = numeric_ ? NumberOf(rawKey) : 0;
+    auto before = [&](std::size_t i) {
+        int order = 0;
+        if (numeric_)
+            order = numbers_[i] < value ? -1 : numbers_[i] > value ? 1 : 0;
+        else
+            order = std::memcmp(textKeys_.data() + i * width_, rawKey.data(), width_);
+        return order < 0 || (order == 0 && order_[i] < recNo);
+    };
+    std::size_t low = 0;
+    std::size_t high = Size();
+    while (low < high) {
+        std::size_t mid = low + (high - low) / 2;
+        if (before(mid))
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return low;
+}
+
+void KeyIndex::Erase(std::size_t position) {
+    positions_[order_[position] - 1] = kNotHeld;
+    order_.erase(order_.begin() + std::ptrdiff_t(position));
+    if (numeric_)
+        numbers_.erase(numbers_.begin() + std::ptrdiff_t(position));
+    else
+        textKeys_.erase(position * width_, width_);
+}
+
+void KeyIndex::Insert(std::size_t position, std::uint32_t recNo, std::string_view rawKey) {
+    order_.insert(order_.begin() + std::ptrdiff_t(position), recNo);
+    if (numeric_)
+        numbers_.insert(numbers_.begin() + std::ptrdiff_t(position), NumberOf(rawKey));
+    else
+        textKeys_.insert(position * width_, rawKey.data(), width_);
+}
+
+void KeyIndex::Renumber(std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i < to && i < order_.size(); ++i)
+        positions_[order_[i] - 1] = i;
+}
+
+void KeyIndex::Place(std::uint32_t recNo, std::string_view rawKey, bool deleted,
+                     const ChangeStamp& stamp) {
+    stamp_ = stamp;
+    if (recNo > positions_.size())
+        positions_.resize(recNo, kNotHeld);
+    std::size_t old = PositionOf(recNo);
+    bool held = old < Size();
+    if (held && !deleted && SameKey(old, rawKey))
+        return;
+    std::size_t first = held ? old : Size();
+    std::size_t last = Size();
+    if (held)
+        Erase(old);
+    if (!deleted) {
+        std::size_t at = InsertionPoint(recNo, rawKey);
+        Insert(at, recNo, rawKey);
+        first = std::min(first, at);
+        last = held ? std::max(old, at) + 1 : Size();
+    }
+    Renumber(first, last);
 }
 
 std::size_t KeyIndex::PositionOf(std::uint32_t recNo) const {

@@ -120,23 +120,36 @@ void Table::RefreshIndex() {
 }
 
 std::uint32_t Table::NaturalNext(std::uint32_t from, int step) {
-    std::uint32_t count = file_.RecordCount();
-    std::int64_t r = std::min<std::int64_t>(from, std::int64_t(count) + 1) + step;
-    for (; r >= 1 && r <= count; r += step) {
-        if (!file_.Deleted(std::uint32_t(r)))
-            return std::uint32_t(r);
-    }
-    return 0;
+    return file_.ReadLive(from, step, scratch_);
+}
+
+void Table::LandOnScratch(std::uint32_t recNo) {
+    row_.swap(scratch_);
+    recNo_ = recNo;
 }
 
 void Table::SetEmpty() {
+    row_.clear();
     recNo_ = 0;
     position_ = 0;
     eof_ = bof_ = true;
 }
 
 void Table::MoveTo(std::uint32_t recNo) {
+    file_.ReadRecord(recNo, row_);
     recNo_ = recNo;
+}
+
+void Table::Refresh() {
+    RequireOpen();
+    CheckBrowseMode();
+    if (Indexed())
+        RefreshIndex();
+    if (recNo_ == 0)
+        return;
+    if (recNo_ > file_.RecordCount())
+        Fail(sys::Format("the current row (record %u) no longer exists", recNo_));
+    MoveTo(recNo_);
 }
 
 void Table::LandAt(std::size_t position) {
@@ -157,7 +170,7 @@ void Table::First() {
         std::uint32_t r = NaturalNext(0, 1);
         if (r == 0)
             return SetEmpty();
-        MoveTo(r);
+        LandOnScratch(r);
     }
     bof_ = true;
     eof_ = recNo_ == 0;
@@ -173,7 +186,7 @@ void Table::Last() {
         std::uint32_t r = NaturalNext(UINT32_MAX, -1);
         if (r == 0)
             return SetEmpty();
-        MoveTo(r);
+        LandOnScratch(r);
     }
     eof_ = true;
     bof_ = recNo_ == 0;
@@ -198,7 +211,7 @@ void Table::Next() {
             eof_ = true;
             return;
         }
-        MoveTo(r);
+        LandOnScratch(r);
         eof_ = bof_ = false;
     }
 }
@@ -221,7 +234,7 @@ void Table::Prior() {
             bof_ = true;
             return;
         }
-        MoveTo(r);
+        LandOnScratch(r);
         eof_ = bof_ = false;
     }
 }

@@ -17,8 +17,10 @@ namespace tables {
 
 enum class TableState { Inactive, Browse, Edit, Insert };
 
-// Rows are never cached between calls: in browse state every field read looks at the file as
-// it is now, and an index is rebuilt as soon as the file has changed, whoever changed it.
+// Every navigation reads the file as it is now and takes one copy of the row it lands on: the
+// fields read until the next move all come from that one version of the record, even while
+// another program posts it (Refresh reads the row again without moving). An index follows this
+// process's own posts and is rebuilt when another program changed the file.
 // Field names are matched without regard to case. Strings are UTF-8; the file holds
 // Windows-1252. Every failure throws TableError naming the file and, where there is one, the
 // field.
@@ -49,6 +51,8 @@ class Table {
     // current row stays current.
     void SetIndex(const std::string& tagName);
     const std::string& IndexName() const { return indexName_; }
+    // How many times this object built an index from the file.
+    std::size_t IndexBuilds() const { return index_.Builds(); }
 
     // Navigation. A pending edit is posted first when the row was changed, else dropped.
     void First();
@@ -61,6 +65,9 @@ class Table {
     bool Eof() const { return eof_; }
     bool Bof() const { return bof_; }
     bool IsEmpty();
+    // Reads the current row again as the file holds it now (and the index, when another program
+    // changed the file). A pending change is posted first, as by a move.
+    void Refresh();
     // Physical record number of the current row (1-based); 0 when there is none.
     std::uint32_t RecNo() const { return recNo_; }
     // Goes to a physical record; false (and no move) when it does not exist or is deleted.
@@ -138,10 +145,11 @@ class Table {
             Fail("the table is not open");
     }
     void RequireEditing(int index) const;
-    // The current row: the edit buffer while editing, else the file's bytes as they are now.
+    // The current row: the edit buffer while editing, else the copy taken when the cursor came to
+    // the row.
     std::string_view CurrentRecord() {
-        if (state_ == TableState::Browse && recNo_ != 0 && recNo_ <= file_.RecordCount())
-            return file_.Record(recNo_);
+        if (state_ == TableState::Browse && recNo_ != 0)
+            return row_;
         return CurrentRecordSlow();
     }
     std::string_view CurrentRecordSlow();
@@ -155,7 +163,12 @@ class Table {
     // Navigation over either order.
     bool Indexed() const { return !indexName_.empty(); }
     void RefreshIndex();
+    // After a post: the index takes the row just written, unless another program changed the
+    // file since the index was built (indexCurrent false), when it is rebuilt at the next use.
+    void FollowPost(bool indexCurrent);
+    // The next live record in record order, read into scratch_; 0 when none.
     std::uint32_t NaturalNext(std::uint32_t from, int step);
+    void LandOnScratch(std::uint32_t recNo);
     void MoveTo(std::uint32_t recNo);
     void SetEmpty();
     void LandAt(std::size_t position);
@@ -173,6 +186,8 @@ class Table {
     std::size_t position_ = 0;  // position in the index when indexed
     bool eof_ = true;
     bool bof_ = true;
+    std::string row_;      // the current row as read when the cursor came to it
+    std::string scratch_;  // a row read while looking for the next one
     std::string editBuffer_;
     std::map<int, std::string> pendingMemos_;  // field index -> Windows-1252 text
     bool modified_ = false;

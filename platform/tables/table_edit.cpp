@@ -32,11 +32,17 @@ void Table::Edit() {
         return Append();  // editing an empty table starts a new row
     if (recNo_ == 0)
         First();
-    CurrentRecord();  // fails when the current row is gone
+    if (recNo_ > file_.RecordCount())
+        Fail(sys::Format("the current row (record %u) no longer exists", recNo_));
     if (!file_.TryLockRecord(recNo_))
         Fail(sys::Format("record %u is being edited by another program", recNo_));
     lockedRecord_ = recNo_;
-    editBuffer_.assign(CurrentRecord());  // read again now that no one else may change it
+    try {
+        file_.ReadRecord(recNo_, editBuffer_);  // read again now that no one else may change it
+    } catch (...) {
+        ReleaseLock();
+        throw;
+    }
     pendingMemos_.clear();
     modified_ = false;
     state_ = TableState::Edit;
@@ -73,24 +79,39 @@ void Table::WritePendingMemos() {
 
 void Table::Post() {
     RequireOpen();
-    if (state_ == TableState::Edit) {
-        // Memo blocks go to the memo file before the record that points at them.
-        DbfFile::WriteLock lock(file_);
-        WritePendingMemos();
-        file_.WriteRecord(recNo_, editBuffer_);
-    } else if (state_ == TableState::Insert) {
-        DbfFile::WriteLock lock(file_);
-        WritePendingMemos();
-        recNo_ = file_.AppendRecord(editBuffer_);
-        eof_ = bof_ = false;
-    } else {
+    if (state_ != TableState::Edit && state_ != TableState::Insert)
         return;
+    {
+        // Every writer holds the write lock, so the file's state before and after the write
+        // tells whether anyone but this process changed it since the index was built.
+        DbfFile::WriteLock lock(file_);
+        bool indexCurrent = Indexed() && !indexStale_ && index_.BuiltFrom() == file_.Stamp();
+        // Memo blocks go to the memo file before the record that points at them.
+        WritePendingMemos();
+        if (state_ == TableState::Edit) {
+            file_.WriteRecord(recNo_, editBuffer_);
+        } else {
+            recNo_ = file_.AppendRecord(editBuffer_);
+            eof_ = bof_ = false;
+        }
+        FollowPost(indexCurrent);
     }
     ReleaseLock();
+    row_.swap(editBuffer_);
     editBuffer_.clear();
     modified_ = false;
     state_ = TableState::Browse;
-    indexStale_ = true;
+}
+
+void Table::FollowPost(bool indexCurrent) {
+    if (!indexCurrent) {
+        indexStale_ = true;
+        return;
+    }
+    index_.Place(recNo_, FieldBytes(editBuffer_, FieldAt(indexField_)), editBuffer_[0] == '*',
+                 file_.Stamp());
+    std::size_t position = index_.PositionOf(recNo_);
+    position_ = position < index_.Size() ? position : 0;
 }
 
 void Table::Cancel() {
@@ -115,11 +136,7 @@ std::string_view Table::CurrentRecordSlow() {
     RequireOpen();
     if (state_ == TableState::Edit || state_ == TableState::Insert)
         return editBuffer_;
-    if (recNo_ == 0)
-        Fail("there is no current row (the table is empty)");
-    if (recNo_ > file_.RecordCount())
-        Fail(sys::Format("the current row (record %u) no longer exists", recNo_));
-    return file_.Record(recNo_);
+    Fail("there is no current row (the table is empty)");
 }
 
 std::string Table::RecordBytes() {

@@ -212,6 +212,12 @@ TEST_F(PredictorFormTest, RefusalsShowOnceAndRunNothing) {
     EXPECT_FALSE(sys::FileExists(folder / "badmessages"));
     EXPECT_EQ(sys::ReadWholeFile(folder / "chimra.out"), before);
     EXPECT_EQ(Field("A,1", "AMB_TMP"), "-1") << "the inputs are kept in the row";
+    // The result boxes appear with what they showed: "0" for the stack, the row's fugitive
+    // results.
+    EXPECT_TRUE(forms::Visible(f.Results));
+    EXPECT_EQ(f.Results->Text(), "0");
+    EXPECT_EQ(f.ResultsFug->Text(), "6.70E-03");
+    EXPECT_EQ(f.ResultsAcuteFug->Text(), "8.90E-03");
 }
 
 TEST_F(PredictorFormTest, AspectRatioAndNonNumbersRefuseBeforeAnythingIsStored) {

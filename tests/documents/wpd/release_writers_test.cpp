@@ -149,7 +149,9 @@ TEST_F(WpdWriterTest, LandfillPartHoldsEveryValue) {
          "Migration to groundwater: Moderate\n", "Drinking water treatment removal: 12.00 %\n",
          "Sludge: 25.00 % of the water release sorbs to sludge, 375.00 kg/yr; days with "
          "sludge 12.00, without sludge 88.00\n",
-         "LADD 1.25E-06   LADC 2.50E-06   ADD 3.75E-06   ADC 5.00E-06   ADR 1.00\n",
+         "LADD 1.25E-06   LADC 2.50E-06   ADD 3.75E-06   ADC 5.00E-06   (exposure frequency 1.00; "
+         "no "
+         "acute dose is assessed for groundwater)\n",
          "ADD: scenario Hi-End/Bound; exposure duration 30.00 years; exposure frequency "
          "1.00; averaging time 31.00 years; body weight 80.00 kg; intake rate 2.10.\n",
          "Comments\nLined landfill.\n"});

@@ -48,6 +48,7 @@ void SeekEveryKey(Table& table) {
             table.FindPrefix("A");
             table.Next();
             table.Prior();
+            table.Refresh();
             table.Last();
         });
     }

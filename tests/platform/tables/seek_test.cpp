@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "platform/tables/table.h"
@@ -172,6 +173,65 @@ TEST_F(SeekTest, SeekErrors) {
     EXPECT_THROW(table_.SetIndex("NOSUCH"), tables::TableError);
     table_.SetIndex("NUM");
     EXPECT_THROW(table_.FindNearest(std::string("ten")), tables::TableError);
+}
+
+// The index follows this process's own posts, key changes, appends and equal keys included,
+// without being built again; a change by another process makes it rebuild.
+TEST_F(SeekTest, OwnPostsUpdateTheIndexAndOnlyOtherWritersRebuildIt) {
+    table_.SetIndex("KEY");
+    ASSERT_EQ(table_.IndexBuilds(), 1u);
+    // key of each record, to work out the expected order: by key bytes, then record number
+    std::vector<std::string> keys = {"D", "B", "D", "AB", "F", "b", ""};
+    auto expected = [&] {
+        std::vector<std::uint32_t> order;
+        for (std::uint32_t r = 1; r <= keys.size(); ++r)
+            order.push_back(r);
+        std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            std::string ka = keys[a - 1], kb = keys[b - 1];
+            ka.resize(6, ' ');
+            kb.resize(6, ' ');
+            return ka < kb;
+        });
+        return order;
+    };
+    struct Step {
+        std::uint32_t recNo;  // 0: append
+        const char* key;
+    } steps[] = {{1, "A"}, {7, "Z"}, {0, "D"}, {3, "D"}, {2, "zz"}, {0, ""}, {4, "C"}, {8, "B"}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.key);
+        if (step.recNo == 0) {
+            table_.Append();
+            keys.push_back(step.key);
+        } else {
+            ASSERT_TRUE(table_.GoToRecord(step.recNo));
+            table_.Edit();
+            keys[step.recNo - 1] = step.key;
+        }
+        table_.SetString("KEY", step.key);
+        table_.Post();
+        // Moving on from the row just posted goes through the rows after it in the new order.
+        std::vector<std::uint32_t> order = expected();
+        auto at = std::find(order.begin(), order.end(), table_.RecNo());
+        ASSERT_NE(at, order.end());
+        std::vector<std::uint32_t> rest;
+        for (table_.Next(); !table_.Eof(); table_.Next())
+            rest.push_back(table_.RecNo());
+        EXPECT_EQ(rest, std::vector<std::uint32_t>(at + 1, order.end()));
+        table_.FindNearest(std::string(step.key));
+        EXPECT_EQ(table_.AsString("KEY"), step.key);
+        EXPECT_EQ(IndexOrder(), expected());
+    }
+    EXPECT_EQ(table_.IndexBuilds(), 1u);
+
+    Table other;  // another writer: the file changed behind this table's back
+    other.Open(folder_.Path("keys.dbf"));
+    other.Append();
+    other.SetString("KEY", "E");
+    other.Post();
+    table_.FindNearest(std::string("E"));
+    EXPECT_EQ(table_.AsString("KEY"), "E");
+    EXPECT_EQ(table_.IndexBuilds(), 2u);
 }
 
 }  // namespace
