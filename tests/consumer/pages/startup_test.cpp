@@ -181,6 +181,37 @@ TEST(LinkedStart, StoredCaseOfAnotherAgeGroupAsksForDefaults) {
     }
 }
 
+// "pirat" brings a stored case back to the scenario's defaults; without a stored case it has
+// no effect.
+TEST(LinkedStart, PiratResetsAStoredCaseToItsDefaults) {
+    KivFolder folder;
+    WriteRequest(folder, MainProgramCase());
+    forms::ScriptedUi ui;
+    StartLinked({"nyr", "pirat"}, [] {});
+    EXPECT_EQ(CaseInputs->EVENTSPERYEAR, 0);
+    ResetProgramState();
+    WorkingFolder = folder.Kiv();
+    StartLinked({"nyr"}, [] {
+        CaseInputs->EVENTSPERYEAR = 7;
+        KIVFrame frame;
+        frame.Client()->CmExit();
+    });
+    ASSERT_TRUE(folder.Exists("data/kiv.dbf"));
+    for (bool pirat : {false, true}) {
+        ResetProgramState();
+        WorkingFolder = folder.Kiv();
+        std::vector<std::string> args{"nyr"};
+        if (pirat)
+            args.push_back("pirat");
+        StartLinked(args, [] {});
+        if (pirat)
+            EXPECT_EQ(CaseInputs->EVENTSPERYEAR, 2);  // cnsmrdef, Latex Paint
+        else
+            EXPECT_EQ(CaseInputs->EVENTSPERYEAR, 7);
+        EXPECT_EQ(CaseInputs->BODYWEIGHT, 71.8);
+    }
+}
+
 TEST(LinkedStart, RequestReadingAndAnswerFormats) {
     ExposureInputs in;
     std::string error;
