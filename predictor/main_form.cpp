@@ -59,7 +59,9 @@ void TMainForm::Refuse(const std::string& message) {
 
 void TMainForm::StartUp() {
     std::optional<std::string> folder = ReadDataFolder(InFolder("data.drv"));
-    WriteChimraOut(InFolder("chimra.out"), DefaultChimraOutText());
+    // No answer until the release's own values are known: an answer of zeros would overwrite
+    // the release's results, and one left from an earlier run would be taken for this one's.
+    sys::DeleteFile(InFolder("chimra.out"));
     std::optional<ChimraRequest> request = ReadChimraIn(InFolder("chimra.in"));
     if (request)
         request_ = *request;
