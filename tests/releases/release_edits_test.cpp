@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dilution/pdm_results.h"
+#include "platform/sys/files.h"
 #include "releases/release_renumber.h"
 #include "releases/treatment_handoff.h"
 #include "scenario/scenario_record.h"
@@ -215,8 +216,10 @@ TEST_F(ReleaseEditsTest, HelpButtonsOpenTheirTopics) {
     form->SicHelpClick();
     std::vector<std::string> topics;
     for (const forms::ShownItem& item : ui.Shown()) {
-        if (item.kind == "help")
+        if (item.kind == "help") {
             topics.push_back(item.caption);
+            EXPECT_TRUE(sys::FileExists(item.text)) << "a page for " << item.caption;
+        }
     }
     EXPECT_EQ(topics, (std::vector<std::string>{
                           "General_Population_Exposure_Inputs", "Release_Information_Page",
