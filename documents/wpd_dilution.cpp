@@ -123,8 +123,7 @@ bool WritePdmSiteWpd(WpdReportState& form, const std::vector<DilutionRow>& rows)
     if (!PdmPagesActive)
         PdmSiteResultRows = DilutionRowsForCocs(PdmSiteResultRows);
     PartRequest request{DilutionTemplate("pdmste", PdmSiteResultRows), 166,
-                        PartPath(ReportFileName(r.CaseNum, r.ScenNum, DilutionSitePart)), true,
-                        true};
+                        PartPath(ReportFileName(DilutionSitePart)), true, true};
     return WriteWpdPart(form, request, [&](int n) { return PdmSiteField(r, n, rows); });
 }
 
@@ -134,8 +133,7 @@ bool WritePdmSicWpd(WpdReportState& form, const std::string& sicDescPdmSic,
     if (!PdmPagesActive)
         PdmSicResultRows = DilutionRowsForCocs(PdmSicResultRows);
     PartRequest request{DilutionTemplate("pdmsic", PdmSicResultRows), 152,
-                        PartPath(ReportFileName(r.CaseNum, r.ScenNum, DilutionIndustryCodePart)),
-                        true, true};
+                        PartPath(ReportFileName(DilutionIndustryCodePart)), true, true};
     return WriteWpdPart(form, request,
                         [&](int n) { return PdmSicField(r, n, sicDescPdmSic, rows); });
 }

@@ -148,7 +148,6 @@ std::optional<std::string> InhalationField(const pmn_record& r, int n) {
 bool WriteInhalationWpd(WpdReportState& form) {
     pmn_record& r = CurrentPmn;
     ShortenScenarioType(r);
-    PartRequest request{"fugitive.wpd", 102,
-                        PartPath(ReportFileName(r.CaseNum, r.ScenNum, InhalationPart))};
+    PartRequest request{"fugitive.wpd", 102, PartPath(ReportFileName(InhalationPart))};
     return WriteWpdPart(form, request, [&](int n) { return InhalationField(r, n); });
 }

@@ -180,7 +180,7 @@ bool WriteEnvReleaseWpd(WpdReportState& form, bool specialEvaluationAsked) {
         r.REMARKS.resize(LongestRemarks - 1);
     bool special = r.ScenNum == "1" && specialEvaluationAsked;
     PartRequest request{special ? "envrelmn.wpd" : "envrel.wpd", 59,
-                        PartPath(ReportFileName(r.CaseNum, r.ScenNum, EnvironmentalReleasesPart))};
+                        PartPath(ReportFileName(EnvironmentalReleasesPart))};
     return WriteWpdPart(form, request, [&](int n) { return EnvReleaseField(r, n); });
 }
 
@@ -188,15 +188,13 @@ bool WriteSicCodeWpd(WpdReportState& form) {
     pmn_record& r = CurrentPmn;
     ShortenScenarioType(r);
     SetSicCodesForCategory();
-    PartRequest request{"sic-code.wpd", 200,
-                        PartPath(ReportFileName(r.CaseNum, r.ScenNum, IndustryCodePart))};
+    PartRequest request{"sic-code.wpd", 200, PartPath(ReportFileName(IndustryCodePart))};
     return WriteWpdPart(form, request, [&](int n) { return SicCodeField(r, n); });
 }
 
 bool WriteLandfillWpd(WpdReportState& form) {
     pmn_record& r = CurrentPmn;
     ShortenScenarioType(r);
-    PartRequest request{"landfill.wpd", 65,
-                        PartPath(ReportFileName(r.CaseNum, r.ScenNum, LandfillPart))};
+    PartRequest request{"landfill.wpd", 65, PartPath(ReportFileName(LandfillPart))};
     return WriteWpdPart(form, request, [&](int n) { return LandfillField(r, n); });
 }

@@ -6,6 +6,7 @@
 #include "platform/forms/components.h"
 #include "platform/forms/ui_service.h"
 #include "scenario/globals.h"
+#include "scenario/scenario_record.h"
 
 bool WpdReportState::IsListed(const std::string& path) const {
     return std::any_of(FilesList.begin(), FilesList.end(),
@@ -40,6 +41,10 @@ SpeciesRows SpeciesRowsOf(const forms::TStringGrid& grid) {
             rows[static_cast<size_t>(row)][static_cast<size_t>(col)] = grid.Cells(col, row);
     }
     return rows;
+}
+
+std::string ReportFileName(int kind) {
+    return ReportFileName(CurrentPmn.CaseNum, CurrentPmn.ScenNum, kind);
 }
 
 std::string TemplatePath(const std::string& templateName) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/merge/report_numbers.h"
 #include "documents/merge/template_merge.h"
 
 namespace forms {
@@ -51,6 +52,9 @@ struct SpecialEvaluationGrid {
     std::array<std::string, 8> persistent;
     std::array<double, 8> exceedance{};
 };
+
+// The part file name of a kind for the current release (CurrentPmn's CaseNum and ScenNum).
+std::string ReportFileName(int kind);
 
 // ProgramFolder + "\" + the template's file name.
 std::string TemplatePath(const std::string& templateName);

@@ -2,7 +2,6 @@
 #include "documents/wpd_special_evaluation.h"
 
 #include "documents/merge/report_numbers.h"
-#include "scenario/scenario_record.h"
 
 const char* const SpecialEvaluationLabels[8] = {"",
                                                 "Drinking (Surface) Water Dose (mg/kg/day)",
@@ -40,9 +39,6 @@ std::optional<std::string> SpecialEvaluationField(int n, const SpecialEvaluation
 }  // namespace
 
 bool WriteSpecialEvaluationWpd(WpdReportState& form, const SpecialEvaluationGrid& specGrid) {
-    const pmn_record& r = CurrentPmn;
-    PartRequest request{"specev.wpd", 59,
-                        PartPath(ReportFileName(r.CaseNum, r.ScenNum, SpecialEvaluationPart)),
-                        false};
+    PartRequest request{"specev.wpd", 59, PartPath(ReportFileName(SpecialEvaluationPart)), false};
     return WriteWpdPart(form, request, [&](int n) { return SpecialEvaluationField(n, specGrid); });
 }

@@ -121,7 +121,7 @@ bool WriteRiverSiteWpd(WpdReportState& form, const SpeciesRows& endSpecSite) {
     pmn_record& r = CurrentPmn;
     ShortenScenarioType(r);
     PartRequest request{r.CRITTERS ? "site.wpd" : "sitenoe.wpd", 141,
-                        PartPath(ReportFileName(r.CaseNum, r.ScenNum, RiverSitePart))};
+                        PartPath(ReportFileName(RiverSitePart))};
     bool ok = WriteWpdPart(form, request, [&](int n) { return RiverSiteField(r, n, endSpecSite); });
     WriteSpeciesParts(form, endSpecSite, ok);
     return ok;
@@ -131,7 +131,7 @@ bool WriteLakeWpd(WpdReportState& form, const SpeciesRows& endSpecLake) {
     pmn_record& r = CurrentPmn;
     ShortenScenarioType(r);
     PartRequest request{r.CRITTERS ? "lakes.wpd" : "lakesnoe.wpd", 90,
-                        PartPath(ReportFileName(r.CaseNum, r.ScenNum, LakePart))};
+                        PartPath(ReportFileName(LakePart))};
     bool ok = WriteWpdPart(form, request, [&](int n) { return LakeField(r, n, endSpecLake); });
     WriteSpeciesParts(form, endSpecLake, ok);
     return ok;
@@ -139,9 +139,8 @@ bool WriteLakeWpd(WpdReportState& form, const SpeciesRows& endSpecLake) {
 
 bool WriteEndangeredSpeciesWpd(WpdReportState& form, int k, const SpeciesRows& grid) {
     const pmn_record& r = CurrentPmn;
-    PartRequest request{
-        "endanger.wpd", 139,
-        PartPath(ReportFileName(r.CaseNum, r.ScenNum, EndangeredSpeciesPart) + std::to_string(k))};
+    PartRequest request{"endanger.wpd", 139,
+                        PartPath(ReportFileName(EndangeredSpeciesPart) + std::to_string(k))};
     return WriteWpdPart(form, request, [&](int n) -> std::optional<std::string> {
         if (n == 1)
             return r.CaseNum;

@@ -49,14 +49,13 @@ std::optional<ChimraRequest> ReadChimraIn(const std::string& path) {
     if (!lines || lines->empty())
         return std::nullopt;
     ChimraRequest request;
+    // Keys are blank-padded text in the table, so trailing blanks never belong to one.
     request.key = (*lines)[0];
+    while (!request.key.empty() && (request.key.back() == ' ' || request.key.back() == '\t'))
+        request.key.pop_back();
     if (lines->size() > 1 && (*lines)[1] == "dide2")
         request.caller = "dide2";
     return request;
-}
-
-std::string DefaultChimraOutText() {
-    return "0.0\n0.0\n0.0\n0.0\nfalse\nFull\nA\n";
 }
 
 std::string ChimraOutText(const ChimraAnswer& a) {

@@ -10,8 +10,8 @@
 // Line 1 of data.drv: the data folder, used as it is (it ends with a backslash).
 std::optional<std::string> ReadDataFolder(const std::string& path);
 
-// chimra.in: line 1 the release key; line 2, when it is exactly "dide2", names the caller,
-// else the caller is "Ombrix 2014".
+// chimra.in: line 1 the release key (trailing blanks dropped); line 2, when it is exactly "dide2",
+// names the caller, else the caller is "Ombrix 2014".
 struct ChimraRequest {
     std::string key;
     std::string caller = "Ombrix 2014";
@@ -28,8 +28,6 @@ struct ChimraAnswer {
     std::string stabilityLetter = "A";
 };
 
-// The text written before anything is known: "0.0\n0.0\n0.0\n0.0\nfalse\nFull\nA\n".
-std::string DefaultChimraOutText();
 std::string ChimraOutText(const ChimraAnswer& answer);
 // The answer that hands a release's stored values back unchanged.
 ChimraAnswer StoredAnswer(const ReleaseInputs& release, const AirConcentrations& stored);

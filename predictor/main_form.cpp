@@ -59,7 +59,9 @@ void TMainForm::Refuse(const std::string& message) {
 
 void TMainForm::StartUp() {
     std::optional<std::string> folder = ReadDataFolder(InFolder("data.drv"));
-    WriteChimraOut(InFolder("chimra.out"), DefaultChimraOutText());
+    // No answer until the release's own values are known: an answer of zeros would overwrite
+    // the release's results, and one left from an earlier run would be taken for this one's.
+    sys::DeleteFile(InFolder("chimra.out"));
     std::optional<ChimraRequest> request = ReadChimraIn(InFolder("chimra.in"));
     if (request)
         request_ = *request;
@@ -150,6 +152,12 @@ void TMainForm::OpenForm() {
     PageControl1->setCurrentWidget(FacData);
     Results->SetText("0");
     ResultsAcute->SetText("0");
+    // The fugitive results show what the row holds until a run replaces them.
+    if (GoToRelease(table_, release_.key)) {
+        AirConcentrations stored = ReadConcentrations(table_);
+        ResultsFug->SetText(ShowNumberText(stored.fugitiveAnnual));
+        ResultsAcuteFug->SetText(ShowNumberText(stored.fugitive24Hour));
+    }
     if (forms::Visible(FugRelHt) && FugRelHt->Text() == "-9") {
         FugRelHt->SetText("3");
         FieldLen->SetText("10");

@@ -4,16 +4,22 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPalette>
 #include <QVBoxLayout>
 
 #include "predictor/main_form.h"
 
 namespace {
 
+// A value shown, not edited: on the window's own colour, so it does not look like an input.
 forms::TEdit* ReadOnlyEdit(QWidget* parent) {
     auto* edit = new forms::TEdit(parent);
     edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
     edit->setMaximumWidth(110);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
     return edit;
 }
 

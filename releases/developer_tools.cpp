@@ -273,18 +273,11 @@ double ReadCoordinate(const std::string& description, bool longitude, std::strin
 }
 
 double PackedDegrees(double value) {
-    std::string text = sys::Format("%.6f", value);
-    while (!text.empty() && text.back() == '0')
-        text.pop_back();
-    std::string::size_type point = text.find('.');
-    if (point == std::string::npos || point + 1 >= text.size())
-        return value;
-    std::string fraction = text.substr(point + 1);
-    double minutes = LeadingNumber(fraction.substr(0, 2)) * (fraction.size() == 1 ? 10 : 1);
-    double seconds = 0;
-    if (fraction.size() > 2)
-        seconds = LeadingNumber(fraction.substr(2, 2) + "." +
-                                fraction.substr(std::min<size_t>(4, fraction.size())));
+    // Six decimals: two for the minutes, then the seconds with two digits and their fraction.
+    const std::string text = sys::Format("%.6f", value);
+    const std::string fraction = text.substr(text.find('.') + 1);
+    const double minutes = LeadingNumber(fraction.substr(0, 2));
+    const double seconds = LeadingNumber(fraction.substr(2, 2) + "." + fraction.substr(4));
     if (minutes > 60 || seconds > 60)
         return value;
     return std::trunc(value) + minutes / 60.0 + seconds / 3600.0;

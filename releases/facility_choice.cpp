@@ -114,14 +114,23 @@ void TScrLevelForm::FacilityGridDblClick() {
     ListGagingStations();
     r.DTYPE = 'D';
     FacilityIndexName = "NPDES";
+    const std::string reach = r.REACH;
+    const std::string reachName = r.REACHNAME;
     LoadFacility(r.NPDES, FacilityIndexName);
+    // The reach is the facility's own, as listed; a facility without one has no reach flows.
+    r.REACH = reach;
+    r.REACHNAME = reachName;
     r.IACC = DirectRec.IACC;
     if (r.IACC == "I")
         r.IACC = "This is an inactive site";
     else if (r.IACC == "A")
         r.IACC = "This is an active site";
     r.NPDES = DirectRec.NPDES;
-    CopyReachFlows(r);
+    if (ReachRec.REACH == reach) {
+        CopyReachFlows(r);
+    } else {
+        r.MEANFLOW = r.HARFLOW = r.FLOW7Q10 = r.FLOW30Q5 = r.FLOW1Q10 = 0;
+    }
     r.PLANTFLO = DirectRec.PLANTFLOW;
     ShowStationChoice();
     NpdesGri->SetText(r.NPDES);

@@ -28,8 +28,11 @@ void KeepDayCharacters(forms::TextControl& edit) {
 
 }  // namespace
 
+// The marks of a value that does not apply ("N/A") or of an intake of 0 ("NA") stay as shown;
+// anything else keeps only the characters of a number.
 void TScrLevelForm::ReleaseEditChanged(forms::TEdit& edit) {
-    FilterNumericEdit(edit);
+    if (edit.Text() != "N/A" && edit.Text() != "NA")
+        FilterNumericEdit(edit);
 }
 
 void TScrLevelForm::DaysEditChanged(forms::TEdit& edit) {

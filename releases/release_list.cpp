@@ -1,4 +1,5 @@
 // TScrLevelForm: the release list, the display of one release, and adding and deleting releases.
+#include <QAbstractButton>
 #include <QSignalBlocker>
 
 #include "dilution/industry_categories.h"
@@ -12,6 +13,20 @@
 #include "scenario/scenario_table.h"
 #include "shell/edit_helpers.h"
 #include "shell/startup_flags.h"
+
+namespace {
+
+// Sets a check box or radio button as stored, without running its click action: showing a
+// release changes nothing of it.
+void SetQuietly(QAbstractButton* button, bool checked) {
+    QSignalBlocker quiet(button);
+    if (auto* radio = qobject_cast<forms::TRadioButton*>(button))
+        radio->SetChecked(checked);
+    else
+        button->setChecked(checked);
+}
+
+}  // namespace
 
 void TScrLevelForm::ShowReleaseActivity() {
     IndustryType->SetText(CurrentPmn.RELEASE);
@@ -34,7 +49,7 @@ void TScrLevelForm::ApplyTreatmentResultOnce() {
     if (AsTreatRunDone != 1 || AsTreatReleaseKey != r.CaseNum + "," + r.ScenNum)
         return;
     AsTreatRunDone = 0;
-    LandfillCheck->SetChecked(true);
+    landfillPending_ = true;
     r.H2O_HI = AsTreatLoading;
     r.H2O_LO = r.H2O_HI;
     r.H2ODAYHI = AsTreatDays;
@@ -63,10 +78,10 @@ void TScrLevelForm::ShowReleaseInputs() {
     }
     LoadScenarioRecord(ChemList->Cells(0, CurrentReleaseRow));
     pmn_record& r = CurrentPmn;
-    Critters->SetChecked(r.CRITTERS);
-    NoWater->SetChecked(r.NOWATER);
-    NoLand->SetChecked(r.NOLAND);
-    NoAir->SetChecked(r.NOAIR);
+    SetQuietly(Critters, r.CRITTERS);
+    SetQuietly(NoWater, r.NOWATER);
+    SetQuietly(NoLand, r.NOLAND);
+    SetQuietly(NoAir, r.NOAIR);
     ApplyTreatmentResultOnce();
     Shown.Number(*Coc0, r.COC0);
     Shown.Number(*Coc1, r.COC1);
@@ -74,7 +89,7 @@ void TScrLevelForm::ShowReleaseInputs() {
     ShowAirConcentrations();
     Shown.Number(*FacilityRel, r.H2O_HI);
     Shown.Number(*LandfillRel, r.LANDREL);
-    (r.WHICHANAL == 1 ? HiEndPdm : AvePdm)->SetChecked(true);
+    SetQuietly(r.WHICHANAL == 1 ? HiEndPdm : AvePdm, true);
     if (r.LOSS2SLUDG > 0)
         r.SORPTION = SludgeFromTreatmentLoss(r);
     Shown.Number(*SludgeRel, r.SORPTION);
@@ -97,18 +112,20 @@ void TScrLevelForm::ShowReleaseInputs() {
     ActInactGenRel->hide();
     ModifyFlows->hide();
     ShowSurfaceWaterChoice();
-    LandfillCheck->SetChecked(r.RELEASES.size() > 1 && r.RELEASES[1] == 'X');
-    IncinerationCheck->SetChecked(r.RELEASES.size() > 2 && r.RELEASES[2] == 'X');
-    FugitiveCheck->SetChecked(r.RELEASES.size() > 3 && r.RELEASES[3] == 'X');
+    SetQuietly(LandfillCheck, landfillPending_ || (r.RELEASES.size() > 1 && r.RELEASES[1] == 'X'));
+    SetQuietly(IncinerationCheck, r.RELEASES.size() > 2 && r.RELEASES[2] == 'X');
+    SetQuietly(FugitiveCheck, r.RELEASES.size() > 3 && r.RELEASES[3] == 'X');
+    landfillPending_ = false;
     MetClass->SetText(r.METCLASS);
-    Downwash->SetChecked(r.DOWNWASH == 1);
+    SetQuietly(Downwash, r.DOWNWASH == 1);
     StabClass->SetText(std::to_string(r.STABCLASS));
     ChosenCategory = r.SIC_CODE > 0 ? r.SIC_CODE : 0;
     SicDescGri->SetText(r.SIC_CODE <= 0 ? "" : IndustryCategoryDescription(r.SIC_CODE));
     NpdesGri->SetText(r.NPDES);
     FacName->SetText(r.FAC_NAME);
     const std::string key = r.CaseNum + "," + r.ScenNum;
-    DoPdm->SetChecked(!IsReleaseExcludedFromPdm(key) && r.DO_PDM != 0);
+    SetQuietly(DoPdm, !IsReleaseExcludedFromPdm(key) && r.DO_PDM != 0);
+    ShowConcernLevelControls();
     IndustryType->SetText(r.RELEASE);
     ShowPageTabsByChecks();
     UpdateReleasePagesVisible();
@@ -116,41 +133,31 @@ void TScrLevelForm::ShowReleaseInputs() {
 
 void TScrLevelForm::ShowSurfaceWaterChoice() {
     pmn_record& r = CurrentPmn;
-    bool water = !r.RELEASES.empty() && r.RELEASES[0] == 'X';
-    if (water) {
-        SurfWaterCheck->SetChecked(true);
-        if (r.SIC_CODE > 0) {
-            const int category = r.SIC_CODE;
-            Critters->hide();
-            FacilityRadio->SetChecked(false);
-            SicRadio->SetChecked(true);
-            r.SIC_CODE = category;
-            PdmAnalysis->show();
-            SICGrid->setCurrentCell(category, 0);
-            ActInactGenRel->hide();
-            ModifyFlows->hide();
-            return;
-        }
-        if (!r.NPDES.empty()) {
-            FacilityRadio->SetChecked(true);
-            SicRadio->SetChecked(false);
-            PdmAnalysis->hide();
-            ActInactGenRel->show();
-            ActInactGenRel->SetText(r.IACC);
-            return;
-        }
-    } else {
-        SurfWaterCheck->SetChecked(false);
+    const bool water = !r.RELEASES.empty() && r.RELEASES[0] == 'X';
+    SetQuietly(SurfWaterCheck, water);
+    const bool category = water && r.SIC_CODE > 0;
+    const bool facility = water && !category && !r.NPDES.empty();
+    SetQuietly(FacilityRadio, facility);
+    SetQuietly(SicRadio, category);
+    ShowTab(ReleaseInfoPages, SelectFacilityPage, facility);
+    ShowTab(ReleaseInfoPages, SelectSicCodePage, category);
+    PdmAnalysis->setVisible(category);
+    ActInactGenRel->setVisible(facility);
+    ModifyFlows->hide();
+    Critters->setVisible(!category);
+    if (category) {
+        SetQuietly(Critters, false);
+        SICGrid->setCurrentCell(r.SIC_CODE, 0);
+        return;
     }
-    FacilityRadio->SetChecked(false);
-    SicRadio->SetChecked(false);
-    PdmAnalysis->hide();
+    if (facility) {
+        ActInactGenRel->SetText(r.IACC);
+        return;
+    }
     r.SIC_CODE = 0;
     SicDescGri->SetText("");
     NpdesGri->SetText("");
     FacName->SetText("");
-    ActInactGenRel->hide();
-    ModifyFlows->hide();
     Shown.Text(*FacilityRel, "0", 0);
     Shown.Text(*SurfDays, "0", 0);
     if (water) {

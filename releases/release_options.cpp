@@ -18,16 +18,21 @@ void TScrLevelForm::DoPdmClick() {
     const int row = FindReleaseRow();
     const std::string key =
         row > 0 ? ChemList->Cells(0, row) : CurrentPmn.CaseNum + "," + CurrentPmn.ScenNum;
-    const bool included = DoPdm->Checked() && SurfaceWaterSelected == 1;
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{CocLabel, Label24, Coc0, Coc1, Coc2, CocUnitLabel})
-        widget->setVisible(included);
-    PdmAnalysis->setVisible(included && SicRadio->Checked());
+    const bool included = ShowConcernLevelControls();
     if (included)
         PdmExclusions.erase(key);
     else
         PdmExclusions.insert(key);
     RefreshBadPdmsGrid();
+}
+
+bool TScrLevelForm::ShowConcernLevelControls() {
+    const bool included = DoPdm->Checked() && SurfaceWaterSelected == 1;
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{CocLabel, Label24, Coc0, Coc1, Coc2, CocUnitLabel})
+        widget->setVisible(included);
+    PdmAnalysis->setVisible(included && SicRadio->Checked());
+    return included;
 }
 
 void TScrLevelForm::PdmAnalysisClick(int item) {

@@ -61,6 +61,14 @@ TScrLevelForm::TScrLevelForm() {
 }
 
 TScrLevelForm::~TScrLevelForm() {
+    // The children outlive this part of the form: focus leaving an edit while they are taken
+    // down must not reach its handlers.
+    for (forms::TEdit* edit : findChildren<forms::TEdit*>()) {
+        edit->OnEnter = nullptr;
+        edit->OnExit = nullptr;
+        edit->OnChange = nullptr;
+    }
+    ChemList->removeEventFilter(focusWatcher_);
     if (ScrLevelForm == this) {
         ScrLevelForm = nullptr;
         UpdateExposureFactorPage = nullptr;
@@ -117,7 +125,8 @@ void TScrLevelForm::ConnectHandlers() {
     FacilityRadio->OnClick = [this] { FacilityRadioClick(); };
     SicRadio->OnClick = [this] { SicRadioClick(); };
     ChemList->OnSelectCell = [this](int col, int row) { ChemListSelectCell(col, row); };
-    ChemList->installEventFilter(new FocusWatcher(this, [this] { ChemListEnter(); }));
+    focusWatcher_ = new FocusWatcher(this, [this] { ChemListEnter(); });
+    ChemList->installEventFilter(focusWatcher_);
     NextReleaseActivity->OnClick = [this] { NextReleaseActivityClick(); };
     DelRelease->OnClick = [this] { DelReleaseClick(); };
     GenRelInfoContinue->OnClick = [this] { GenRelInfoContinueClick(); };

@@ -330,6 +330,9 @@ class TScrLevelForm : public forms::Form {
     void ShowStationChoice();
     void ShowSurfaceWaterChoice();
     void SelectListRow(int row);
+    // Shows the concentrations of concern while the dilution model runs for the release; true
+    // when it does.
+    bool ShowConcernLevelControls();
     void HandToTreatmentModel(const std::string& key);
     void ShowMemoForm(int kind);
     void ClearFacilityMembers();
@@ -337,6 +340,9 @@ class TScrLevelForm : public forms::Form {
     bool activated_ = false;
     std::vector<forms::TRadioButton*> ageRadios_;
     QGridLayout* expGrid_ = nullptr;
+    QObject* focusWatcher_ = nullptr;
+    // A treatment-model result shown with its release ticks "Landfill".
+    bool landfillPending_ = false;
 };
 
 // The start-up instance, shown modally by the main page; nullptr before it is created.

@@ -158,6 +158,7 @@ QWidget* TScrLevelForm::BuildGenReleaseInfo() {
     top->addWidget(new forms::TLabel("# Sites", page), 2, 0);
     NumSites = new QSpinBox(page);
     NumSites->setRange(1, 100000);
+    NumSites->setMaximumWidth(110);
     top->addWidget(NumSites, 2, 1);
     top->addWidget(new forms::TLabel("(# sites with identical releases)", page), 2, 2);
     SurfWaterCheck = new forms::TCheckBox("Surface water", page);
@@ -179,7 +180,9 @@ QWidget* TScrLevelForm::BuildGenReleaseInfo() {
     ReleasePages->addTab(SWTab, "Surface Water");
     ReleasePages->addTab(LandfillTab, "Landfill");
     ReleasePages->addTab(AirTab, "Ambient Air");
-    right->addWidget(ReleasePages, 1);
+    right->addWidget(ReleasePages, 100);
+    // Takes the room of the release tabs while none is open, so the page keeps its shape.
+    right->addStretch(1);
 
     right->addWidget(new forms::TLabel("Remarks:", page));
     RemarksInp = new forms::TMemo(page);
@@ -372,7 +375,8 @@ QWidget* TScrLevelForm::BuildFacilityPage() {
     for (int col = 0; col < 8; ++col)
         FacilityGrid->setColumnWidth(col, widths[col]);
     FacilityGrid->hide();
-    layout->addWidget(FacilityGrid, 1);
+    layout->addWidget(FacilityGrid, 100);
+    layout->addStretch(1);
     auto* gage = new QHBoxLayout();
     Label221 = new forms::TLabel("Gaging Station", page);
     GageList = new QComboBox(page);
@@ -428,6 +432,7 @@ QWidget* TScrLevelForm::BuildExpFactorsPage() {
     AddRow(grid, 8, "Fish ingestion (chronic):", FishCExp, "g/day");
     AddRow(grid, 9, "Fish ingestion (acute):", FishAExp, "g/day");
     AddRow(grid, 10, "Inhalation rate*:", InhaleExp, "m3/hr");
+    grid->setColumnStretch(3, 1);
     outer->addLayout(grid);
     outer->addWidget(new forms::TLabel("*  24 hour/day exposure period is assumed", page));
     // The non-cancer duration and averaging time are kept but never shown.

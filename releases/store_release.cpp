@@ -183,6 +183,9 @@ void TScrLevelForm::StoreSiteChoice() {
     if (npdes.size() != 9) {
         r.NPDES.clear();
         r.FAC_NAME.clear();
+        // The facility radio stands for a facility analysis even before a facility is found.
+        if (FacilityRadio->Checked())
+            r.SIC_CODE = -1;
         return;
     }
     r.NPDES = npdes;
@@ -201,7 +204,10 @@ void TScrLevelForm::StoreSiteChoice() {
     }
 }
 
+// While a run's result waits to be shown with its release, the values it ran on stay.
 void TScrLevelForm::HandToTreatmentModel(const std::string& key) {
+    if (AsTreatRunDone == 1)
+        return;
     if (CurrentPmn.SITE_LO > 0)
         AsTreatNumSites = CurrentPmn.SITE_LO;
     if (CurrentPmn.H2O_HI > 0)

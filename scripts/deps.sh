@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl1-mesa-dev libjpeg-dev
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   clang-format clang libclang-rt-14-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core fonts-liberation2
   python3 python3-dbfread python3-numpy python3-scipy
   shapelib unrtf poppler-utils libwpd-tools
 )

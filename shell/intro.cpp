@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "chemistry/astreat_values.h"
+#include "chemistry/pchem_fate.h"
 #include "platform/forms/ui_service.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_record.h"
@@ -114,7 +116,11 @@ void TIntro::CasSelectClick() {
     // The properties screen starts from a valid facility in DirectRec and ReachRec.
     LoadFacility("NY0020371", "NPDES");
     AsTreatRunFresh = 0;
-    ShowNotAvailable("The physical-chemical properties and fate screen");
+    AsTreatRunDone = 0;
+    // A new visit of the properties screen starts the treatment model's influent afresh.
+    AsTreatInfluentConc = 0;
+    TPchemFate screen;
+    screen.ShowModal();
 }
 
 void TIntro::SmokeStackClick() {

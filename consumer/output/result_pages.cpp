@@ -53,6 +53,12 @@ class PageDrawer {
 
   private:
     void UseFont(int height) {
+        // The pages are laid out for Arial's widths; Liberation Sans has the same.
+        static const bool substituted = [] {
+            QFont::insertSubstitution("Arial", "Liberation Sans");
+            return true;
+        }();
+        (void)substituted;
         QFont font("Arial");
         font.setPixelSize(height);
         font.setWeight(QFont::Normal);

@@ -4,6 +4,7 @@
 #include "consumer/model/case_state.h"
 #include "consumer/pages/help_files.h"
 #include "consumer/pages/kiv_state.h"
+#include "consumer/pages/start_dialogs.h"
 #include "platform/forms/ui_service.h"
 
 namespace consumer {
@@ -19,6 +20,9 @@ std::string StoredText(const std::string& typed) {
 
 TInputIntro::TInputIntro(QWidget* parent) : TInputPage("Introduction", 6, parent) {
     OmitButton(101);
+    auto* picture = new TitlePicture("KIV", "Consumer Exposure Module", this);
+    picture->setMinimumSize(360, 90);
+    Body()->addWidget(picture, 6, 0, 1, 3);
     AddLabel(3, 0,
              "The Consumer Exposure Module estimates inhalation and dermal exposure to "
              "chemicals in consumer products. Enter the case's identification and product, "

@@ -276,6 +276,8 @@ std::string KIVWindow::CaseTablePath() {
     request.title = "Save File";
     request.filter = "KIV files (*.dbf)";
     request.initialFolder = WorkingFolder;
+    // An existing table is updated, not replaced: choosing one needs no overwrite question.
+    request.confirmOverwrite = false;
     std::optional<std::string> chosen = forms::Ui().SaveFileDialog(request);
     if (!chosen || chosen->empty())
         return "";

@@ -287,10 +287,12 @@ void TScenario::Commit() {
         if (in.ScenarioApplyCount == 2) {
             PreviousScenarioName = in.ScenarioName;
             PreviousAgeGroup = in.AgeGroup;
-            if (in.HOUSEVOL == 0.0) {
-                LoadProductDefaults(in);
-                LoadExposureFactors(in);
-            }
+        }
+        // A case that never had its defaults (no house volume) gets them at its first commit,
+        // also when the page's own choice at its first showing already counted past 2.
+        if (in.ScenarioApplyCount >= 2 && in.HOUSEVOL == 0.0 && !in.ScenarioName.empty()) {
+            LoadProductDefaults(in);
+            LoadExposureFactors(in);
         } else if (in.ScenarioApplyCount > 2 && !ScenarioAutoApplied &&
                    (in.ScenarioName != PreviousScenarioName || in.AgeGroup != PreviousAgeGroup ||
                     in.ScenarioKeyword != PreviousScenarioKeyword)) {

@@ -99,7 +99,7 @@ TEST_F(PredictorFormTest, MissingExchangeFilesAreNamedAndNothingIsOpened) {
     ASSERT_EQ(BoxTexts().size(), 1u);
     EXPECT_EQ(BoxTexts()[0],
               "Could not read the data folder from data.drv in " + folder.path() + ".");
-    EXPECT_EQ(sys::ReadWholeFile(folder / "chimra.out"), DefaultChimraOutText());
+    EXPECT_FALSE(sys::FileExists(folder / "chimra.out")) << "no answer: the caller keeps its own";
 
     ui.ClearShown();
     sys::WriteWholeFile(folder / "data.drv", folder.path() + "/\n");
@@ -112,6 +112,7 @@ TEST_F(PredictorFormTest, MissingExchangeFilesAreNamedAndNothingIsOpened) {
 TEST_F(PredictorFormTest, MissingTableAsksToRetryAndCancelLeavesItClosed) {
     Prepare({ReleaseRow("A,1")}, "A,1\n");
     sys::DeleteFile(folder / "nyr01.dbf");
+    sys::WriteWholeFile(folder / "chimra.out", "1\n2\n3\n4\ntrue\nFull\nB\n");  // an earlier run's
     ui.AnswerNextBox(forms::mrRetry);
     ui.AnswerNextBox(forms::mrCancel);
     TMainForm& f = Open();
@@ -120,7 +121,7 @@ TEST_F(PredictorFormTest, MissingTableAsksToRetryAndCancelLeavesItClosed) {
                               "Could not find required database file! Do you wish to retry "
                               "or cancel?")));
     EXPECT_FALSE(f.TableOpen());
-    EXPECT_EQ(sys::ReadWholeFile(folder / "chimra.out"), DefaultChimraOutText());
+    EXPECT_FALSE(sys::FileExists(folder / "chimra.out")) << "no answer: the caller keeps its own";
 }
 
 TEST_F(PredictorFormTest, ShowsDefaultsAndOnlyTheSourcesReleased) {
@@ -212,6 +213,12 @@ TEST_F(PredictorFormTest, RefusalsShowOnceAndRunNothing) {
     EXPECT_FALSE(sys::FileExists(folder / "badmessages"));
     EXPECT_EQ(sys::ReadWholeFile(folder / "chimra.out"), before);
     EXPECT_EQ(Field("A,1", "AMB_TMP"), "-1") << "the inputs are kept in the row";
+    // The result boxes appear with what they showed: "0" for the stack, the row's fugitive
+    // results.
+    EXPECT_TRUE(forms::Visible(f.Results));
+    EXPECT_EQ(f.Results->Text(), "0");
+    EXPECT_EQ(f.ResultsFug->Text(), "6.70E-03");
+    EXPECT_EQ(f.ResultsAcuteFug->Text(), "8.90E-03");
 }
 
 TEST_F(PredictorFormTest, AspectRatioAndNonNumbersRefuseBeforeAnythingIsStored) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/sys/files.h"
+#include "platform/sys/text.h"
+#include "predictor/exchange.h"
 #include "tests/shell/forms/program_folder.h"
 
 namespace {
@@ -64,6 +66,32 @@ TEST(PredictorExchangeTest, IncompleteAnswersAreRefused) {
     };
     for (const char* text : answers)
         EXPECT_FALSE(ParsePredictorAnswer(text)) << text;
+}
+
+// The predictor's own writer and this reader agree: every answer it writes is complete here, with
+// the same values, and its class letters A to F are the classes 0 to 5 of the scenario table.
+TEST(PredictorExchangeTest, RoundTripWithThePredictorsWriter) {
+    std::optional<PredictorAnswer> initial = ParsePredictorAnswer(ChimraOutText(ChimraAnswer{}));
+    ASSERT_TRUE(initial);
+    EXPECT_EQ(initial->MetClass, "Full");
+    EXPECT_EQ(initial->StabilityClass, 0);
+    const char* letters = "ABCDEF";
+    for (int index = 0; index < 6; ++index) {
+        ChimraAnswer written;
+        written.concentrations = {1.2345678e-4, 0.5, 3e-9, 12.75};
+        written.downwash = index % 2 == 1;
+        written.metClass = index < 3 ? "Stability Class Only" : "Stability and Wind Speed";
+        written.stabilityLetter = std::string(1, letters[index]);
+        std::optional<PredictorAnswer> read = ParsePredictorAnswer(ChimraOutText(written));
+        ASSERT_TRUE(read) << index;
+        EXPECT_EQ(read->StabilityClass, index);
+        EXPECT_EQ(read->Downwash, written.downwash);
+        EXPECT_EQ(read->MetClass, written.metClass);
+        double asWritten = 0;
+        ASSERT_TRUE(sys::ParseDouble(sys::Format("%e", 1.2345678e-4), asWritten));
+        EXPECT_EQ(read->StackAnnual, asWritten);
+        EXPECT_EQ(read->FugitiveMax24Hour, 12.75);
+    }
 }
 
 TEST(PredictorExchangeTest, RequestAndResetFiles) {

@@ -1,6 +1,9 @@
 // The input form on a copy of the program folder, with one chemical whose modules are chosen.
 #include "tests/releases/release_form_fixture.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QTest>
 
 #include "releases/release_renumber.h"
@@ -52,7 +55,20 @@ void ReleaseFormTest::Type(forms::TEdit* edit, const std::string& text) {
 }
 
 void ReleaseFormTest::Click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton);
+    // A check box or radio button takes the click on its box, at its left end.
+    if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+    else
+        QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void ReleaseFormTest::DoubleClickRow(forms::TStringGrid* grid, int row) {
+    grid->window()->show();
+    QApplication::processEvents();
+    grid->scrollToItem(grid->item(row, 0));
+    QRect cell = grid->visualRect(grid->model()->index(row, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
 void ReleaseFormTest::SelectRelease(int row) {
@@ -82,6 +98,7 @@ void ReleaseFormTest::EnterWaterRelease(const std::string& amount, const std::st
     Type(form->FacilityRel, amount);
     Type(form->SurfDays, days);
     Type(form->NpdesGri, npdes);
+    Type(form->Coc0, "5");
 }
 
 void WriteRelease(int number, const std::string& releases, double water, double days) {
@@ -90,5 +107,10 @@ void WriteRelease(int number, const std::string& releases, double water, double 
     CurrentPmn.H2O_HI = water;
     CurrentPmn.H2ODAYLO = days;
     CurrentPmn.RELEASE = "Release " + std::to_string(number);
+    if (releases[0] == 'X') {
+        CurrentPmn.NPDES = "NY0020371";
+        CurrentPmn.SIC_CODE = -1;
+        CurrentPmn.COC0 = 5;
+    }
     SaveScenarioRecord();
 }

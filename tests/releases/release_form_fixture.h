@@ -23,6 +23,8 @@ class ReleaseFormTest : public ::testing::Test {
     void Type(forms::TEdit* edit, const std::string& text);
     // Clicks a control with the real mouse button.
     void Click(QWidget* widget);
+    // Double-clicks a row of a grid with the real mouse button.
+    void DoubleClickRow(forms::TStringGrid* grid, int row);
     // Selects a release of the list as a click on its row would.
     void SelectRelease(int row);
     // The texts of the message boxes shown so far.
@@ -31,7 +33,8 @@ class ReleaseFormTest : public ::testing::Test {
     bool LoadRow(const std::string& key);
     // The number of rows of the chemical in the scenario table.
     int ChemicalRows() const;
-    // Enters a complete surface-water release at facility (page 1) of the demo region.
+    // Enters a complete surface-water release at a facility of the demonstration region, with a
+    // concentration of concern of 5.
     void EnterWaterRelease(const std::string& amount, const std::string& days,
                            const std::string& npdes);
 
@@ -40,5 +43,6 @@ class ReleaseFormTest : public ::testing::Test {
     TScrLevelForm* form = nullptr;
 };
 
-// Writes a release row of the chemical straight into the scenario table.
+// Writes a release row of the chemical straight into the scenario table; a surface-water release
+// ("X..." marks) is complete: at facility NY0020371 with a concentration of concern of 5.
 void WriteRelease(int number, const std::string& releases, double water, double days);

@@ -95,6 +95,39 @@ TEST(LinkedStart, RequestRoundTripsThroughTheWindowToTheMainProgram) {
     EXPECT_TRUE(folder.Exists("data/kiv.dbf"));
 }
 
+// The user visits the Scenario page, submits the data and closes: the new case gets its
+// defaults at that first commit, runs, and the answer file carries its results.
+TEST(LinkedStart, AScenarioVisitAndARunReturnTheResults) {
+    KivFolder folder;
+    WriteRequest(folder, MainProgramCase());
+    forms::ScriptedUi ui;
+    StartLinked({"nyr"}, [&] {
+        KIVFrame frame;
+        frame.show();
+        Settle();
+        Click(frame.Client()->OpenPage()->PageButton(102));
+        Settle();
+        ASSERT_EQ(frame.Client()->OpenPage()->Title(), "Scenario Data");
+        Click(frame.Client()->OpenPage()->PageButton(101));
+        Settle();
+        frame.Command(34)->trigger();
+        Settle();
+        EXPECT_TRUE(ResultsReady);
+        frame.close();
+    });
+    EXPECT_TRUE(ui.Boxes().empty()) << ui.Boxes()[0].text;
+    std::vector<std::string> lines = Lines(folder.Read("kiv/nyrout.txt"));
+    ASSERT_EQ(lines.size(), 16u);
+    // The main program's body weight stays; the product defaults bring the 78-year lifetime.
+    EXPECT_EQ(lines[4], "71.800000");
+    EXPECT_EQ(lines[6], "78.000000");
+    const int entries[] = {1, 0, 4, 17, 19};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_GT((*CaseResults)[entries[i]], 0) << entries[i];
+        EXPECT_EQ(lines[11 + i] + "\n", NyrResultText((*CaseResults)[entries[i]]));
+    }
+}
+
 TEST(LinkedStart, YoungerPersonWithMotorOilGetsNoScenario) {
     KivFolder folder;
     ConsumerCaseInput in = MainProgramCase();
@@ -148,6 +181,37 @@ TEST(LinkedStart, StoredCaseOfAnotherAgeGroupAsksForDefaults) {
     }
 }
 
+// "pirat" brings a stored case back to the scenario's defaults; without a stored case it has
+// no effect.
+TEST(LinkedStart, PiratResetsAStoredCaseToItsDefaults) {
+    KivFolder folder;
+    WriteRequest(folder, MainProgramCase());
+    forms::ScriptedUi ui;
+    StartLinked({"nyr", "pirat"}, [] {});
+    EXPECT_EQ(CaseInputs->EVENTSPERYEAR, 0);
+    ResetProgramState();
+    WorkingFolder = folder.Kiv();
+    StartLinked({"nyr"}, [] {
+        CaseInputs->EVENTSPERYEAR = 7;
+        KIVFrame frame;
+        frame.Client()->CmExit();
+    });
+    ASSERT_TRUE(folder.Exists("data/kiv.dbf"));
+    for (bool pirat : {false, true}) {
+        ResetProgramState();
+        WorkingFolder = folder.Kiv();
+        std::vector<std::string> args{"nyr"};
+        if (pirat)
+            args.push_back("pirat");
+        StartLinked(args, [] {});
+        if (pirat)
+            EXPECT_EQ(CaseInputs->EVENTSPERYEAR, 2);  // cnsmrdef, Latex Paint
+        else
+            EXPECT_EQ(CaseInputs->EVENTSPERYEAR, 7);
+        EXPECT_EQ(CaseInputs->BODYWEIGHT, 71.8);
+    }
+}
+
 TEST(LinkedStart, RequestReadingAndAnswerFormats) {
     ExposureInputs in;
     std::string error;
@@ -183,6 +247,28 @@ TEST(LinkedStart, RequestReadingAndAnswerFormats) {
         {0.0, "0.00e+00\n"},           {-99.0, "-9.90e+01\n"}, {100000.5, "1.00e+05\n"}};
     for (const auto& [value, expected] : results)
         EXPECT_EQ(NyrResultText(value), expected) << value;
+}
+
+TEST(ChemicalIdStart, TheChemicalTableGivesTheCaseAndItsScenario) {
+    KivFolder folder;
+    std::filesystem::copy_file(std::string(OMBRIX_PROGRAM_DIR) + "/results/pmnmgr02.dbf",
+                               folder.Data() + "pmnmgr02.dbf");
+    forms::ScriptedUi ui;
+    bool windowRan = false;
+    int status = StartChemicalId("EX-0002", [&] { windowRan = true; });
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(windowRan);
+    const ExposureInputs& in = *CaseInputs;
+    EXPECT_EQ(RunMode, kRunChemicalId);
+    EXPECT_EQ(in.IdNumber, "EX-0002");
+    EXPECT_EQ(in.MOLECWEIGHT, 200);
+    EXPECT_EQ(in.VAPORPRESS, 0.01);
+    EXPECT_EQ(in.ScenarioName, "Latex Paint");
+    EXPECT_EQ(in.ScenarioKeyword, "appliedsurfacepaint");
+    EXPECT_EQ(in.ProductName, "Example interior latex paint");
+    EXPECT_EQ(ScenarioChosen, 1);
+    EXPECT_GT(in.HOUSEVOL, 0);
+    EXPECT_FALSE(folder.Exists("kiv/nyrout.txt"));
 }
 
 TEST(StartModes, ArgumentsChooseTheMode) {

@@ -1,6 +1,10 @@
 // The river-site, lake and endangered-species parts of a filled case, read back with wpd2text.
 #include "documents/wpd_surface_water.h"
 
+#include <limits>
+
+#include "documents/wpd_assembly.h"
+#include "platform/forms/components.h"
 #include "platform/sys/files.h"
 #include "writer_fixture.h"
 
@@ -135,4 +139,47 @@ TEST_F(WpdWriterTest, LakeRangesCollapseToOneValue) {
     EXPECT_THAT(text, HasSubstr("Wastewater treatment removal: 90." + std::string(10, ' ') + "%"));
     EXPECT_THAT(text, HasSubstr("Release days per year: 250." + std::string(8, ' ') + "\n"));
     EXPECT_THAT(text, HasSubstr("Release before treatment: 1.5" + std::string(10, ' ') + "kg"));
+}
+
+TEST_F(WpdWriterTest, ValuesWithoutANumberAndForeignLettersReadBack) {
+    CurrentPmn.DwLaddSite = std::numeric_limits<double>::quiet_NaN();
+    CurrentPmn.DwAdrSite = std::numeric_limits<double>::infinity();
+    CurrentPmn.FAC_NAME =
+        "Usine Br\xC3\xBBl\xC3\xA9"
+        "e";
+    SurfaceWaterComments = "First line\r\nsecond line";
+    ASSERT_TRUE(WriteRiverSiteWpd(form_, SpeciesRows{}));
+    std::string text = PartText(RiverSitePart);
+    EXPECT_THAT(text, HasSubstr("LADD N/A   LADC 2.22E-03"));
+    EXPECT_THAT(text, HasSubstr("ADR N/A\n"));
+    EXPECT_THAT(text, HasSubstr("Facility: Usine Br\xC3\xBBl\xC3\xA9"
+                                "e, Millbrook"));
+    EXPECT_THAT(text, HasSubstr("Comments\nFirst line\nsecond line\n"));
+}
+
+TEST_F(WpdWriterTest, PartsFollowADataFolderGivenWithBackslashes) {
+    DataFolder = scratch_.Path() + "\\sub\\";
+    ASSERT_TRUE(sys::MakeFolder(scratch_.File("sub")));
+    ASSERT_TRUE(WriteRiverSiteWpd(form_, SpeciesRows{}));
+    std::string native = scratch_.File("sub") + "/" + ReportFileName("P-01-0123", "2", 1);
+    EXPECT_TRUE(sys::FileExists(native));
+    std::optional<std::string> name = AssembleWpdReport(form_);
+    ASSERT_TRUE(name);
+    EXPECT_TRUE(sys::FileExists(scratch_.File("sub") + "/P-01-0123.wpd"));
+    EXPECT_FALSE(sys::FileExists(native));
+}
+
+TEST_F(WpdWriterTest, SpeciesRowsComeFromTheResultsGrid) {
+    forms::TStringGrid grid;
+    grid.SetColCount(6);
+    grid.SetRowCount(2);
+    grid.SetCells(0, 0, "Common Name");
+    grid.SetCells(0, 1, "Dwarf wedgemussel");
+    grid.SetCells(5, 1, "True");
+    SpeciesRows rows = SpeciesRowsOf(grid);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(SpeciesCell(rows, 1, 0), "Dwarf wedgemussel");
+    EXPECT_EQ(SpeciesCell(rows, 1, 5), "True");
+    EXPECT_EQ(SpeciesCell(rows, 2, 0), "");
+    EXPECT_EQ(SpeciesCell(rows, 1, 6), "");
 }
