@@ -25,12 +25,7 @@ std::atomic<long> allocations{0};
 
 // A latex paint case for an adult: two first-order sources, the heaviest default scenario.
 consumer::ExposureInputs PaintCase() {
-    consumer::ExposureInputs in = consumer_test::LatexPaintCase();
-    in.STARTTIME = 9;
-    in.MOLECWEIGHT = 150;
-    in.VAPORPRESS = 0.05;
-    consumer::AdjustUseDayPattern(in, 0);
-    return in;
+    return consumer_test::BenchmarkPaintCase();
 }
 
 // A folder of this process's own: benchmarks of other trees may run at the same time.

@@ -60,6 +60,8 @@ class zonaromain {
     // A step of 10 seconds, in days.
     static constexpr double kStep = 1.0 / 8640;
     static constexpr long kStepsPerHour = 360;
+    // The time loop works out the source terms of this many steps at a time.
+    static constexpr size_t kBlockSteps = 64;
 
     zonaromain() = default;
 
@@ -68,8 +70,12 @@ class zonaromain {
     int Parse(const std::string& path);
     int ParseText(const std::string& text);
 
-    // Integrates from the current time to the end time.
+    // Integrates from the current time to the end time: classical fourth-order Runge-Kutta steps,
+    // each applied as the linear map it amounts to.
     void Run();
+    // The same steps with every Runge-Kutta stage evaluated as the model's formulas are written;
+    // the reference the tests hold Run against (slower).
+    void RunStageByStage();
 
     double MassInhaled() const { return massInhaled_; }
     double LifetimeAverageDailyDose() const;
@@ -102,6 +108,20 @@ class zonaromain {
     // Emission rate (mg/day) of one source at a time.
     double EmissionRate(const Source& source, double t) const;
 
+    // A source's exponential exp(-x) at the first time of the last block it served.
+    struct DecayClock {
+        long double decay = 0;
+        long block = -2;
+    };
+    // The steps of a source's exponentials: from the first time of a block to its i-th time
+    // after, exp(-x) falls by the factor decayHigh[i] + decayLow[i] = exp(-k i h/2); from one
+    // block to the next by blockDecay = exp(-k kBlockSteps h).
+    struct DecaySteps {
+        std::array<double, 2 * kBlockSteps> decayHigh{};
+        std::array<double, 2 * kBlockSteps> decayLow{};
+        long double blockDecay = 1;
+    };
+
   private:
     struct Flow {
         int from = 0;
@@ -132,16 +152,34 @@ class zonaromain {
     void PrepareRun();
     void PrepareFlowTerms();
     void PrepareSources();
+    static void PrepareDecaySteps(double k, DecaySteps& steps);
     bool TimesOf(long step, double t0, StepTimes& times) const;
     void SourceTerms(double t, double* terms) const;
-    void BlockSourceTerms(const StepTimes* times, size_t steps, double* rows) const;
+    void BlockSourceTerms(const StepTimes* times, size_t steps, bool firstBlock,
+                          double* rows) const;
+    template <class Loop>
+    void RunLoop(Loop&& loop);
+    template <class BlockTerms, class StepOnce>
+    void TimeLoop(BlockTerms&& blockTerms, StepOnce&& stepOnce);
+    // Stage by stage.
     template <int N>
     void Derivatives(const double* sourceTerms, const double* conc, double* dconc, double* dload);
     template <int N>
     void Step(const StepTimes& times, const double* atStart, const double* atMiddle,
               const double* atEnd);
     template <int N>
-    void TimeLoop();
+    void StageLoop();
+    // As a linear map.
+    struct StepMap;
+    void WorkStepMap(double h, StepMap& map) const;
+    void PrepareStepMaps();
+    void CarriedBlockTerms(const StepTimes* times, size_t steps, bool firstBlock);
+    template <int N>
+    void SourceChanges(const StepTimes* times, size_t steps);
+    template <int N>
+    void MapStep(const StepMap& map, size_t step, double* x);
+    template <int N>
+    void MapLoop();
     void Saturate();
     double Saturated(size_t n, double c);
     void Expose(double t, double h, long step);
@@ -193,22 +231,40 @@ class zonaromain {
     long hourMarkStep_ = 0;
 
     // Work arrays of the time loop and per-run constants, made once before the first step.
-    std::vector<double> stage_;      // 4 stages x nodes
-    std::vector<double> trial_;      // nodes
+    std::vector<double> stage_;      // 4 stages x states
+    std::vector<double> trial_;      // states (nodes, then sinks)
     std::vector<double> loadStage_;  // 4 stages x sinks
     // The flows' terms of the derivative, node by node and within a node in flow order.
-    std::vector<double> termRate_;       // rate x multiplier, negative for a flow out of the node
-    std::vector<double> termVolume_;     // volume of the term's node
-    std::vector<int> termOf_;            // node whose concentration the term takes
-    std::vector<size_t> nodeTermEnd_;    // per node, one past its last term
-    std::vector<double> perDay_;         // mass / duration of each source
-    std::vector<size_t> sourceOrder_;    // sources in a node of the model, node by node
-    std::vector<size_t> nodeSourceEnd_;  // per node, one past its last in sourceOrder_
+    std::vector<double> termRate_;        // rate x multiplier, negative for a flow out of the node
+    std::vector<double> termVolume_;      // volume of the term's node
+    std::vector<int> termOf_;             // node whose concentration the term takes
+    std::vector<size_t> nodeTermEnd_;     // per node, one past its last term
+    std::vector<double> perDay_;          // mass / duration of each source
+    std::vector<DecaySteps> decaySteps_;  // per source
+    std::vector<double> termScale_;       // emission multiplier / volume of each source's node
+    std::vector<size_t> sourceOrder_;     // sources in a node of the model, node by node
+    std::vector<size_t> nodeSourceEnd_;   // per node, one past its last in sourceOrder_
     // The source terms (E x multiplier / V, in sourceOrder_) at the start, middle and end of a
     // block of steps, row 2 i + 1 the middle of its step i; and the times of those steps.
-    static constexpr size_t kBlockSteps = 64;
-    std::vector<double> sourceTermRows_;  // (2 kBlockSteps + 1) x sources in the model
-    std::vector<StepTimes> blockTimes_;   // kBlockSteps
+    std::vector<double> sourceTermRows_;   // (2 kBlockSteps + 1) x sources in the model
+    std::vector<StepTimes> blockTimes_;    // kBlockSteps
+    std::vector<DecayClock> decayClocks_;  // per source: from its start, from its duration's end
+    long blockNumber_ = 0;                 // of the mapped loop's block
+    // A step of the model's equations is linear in the state (the nodes' concentrations, then
+    // the sinks' loadings) and in the source terms: its change of the state is `state` x the
+    // state plus, for each source in sourceOrder_, its terms at the step's start, middle and end
+    // times the source's three columns.
+    struct StepMap {
+        std::vector<double> state;    // states x states, row by row
+        std::vector<double> sources;  // per source: the start, middle and end columns
+    };
+    StepMap fullStepMap_;  // a step of kStep
+    StepMap lastStepMap_;  // the run's last step, which may be shorter
+    // The mapped steps' source terms: per source in sourceOrder_ 2 kBlockSteps + 1 (a block's
+    // start, then the middle and end of each step); and the sources' part of each step's change,
+    // per state kBlockSteps.
+    std::vector<double> carriedTerms_;
+    std::vector<double> sourceChange_;
     mutable const std::vector<PatternEntry>* personList_ = nullptr;
     mutable size_t personIndex_ = 0;
     mutable double dayStart_ = 0;  // 7 x week + day of personList_

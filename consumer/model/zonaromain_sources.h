@@ -2,7 +2,9 @@
 // that the step can take them inline.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 #include "consumer/model/zonaromain.h"
 
@@ -17,13 +19,25 @@ inline double OneMinusExp(double x) {
     return x > kNegligibleExponent ? 1.0 : 1.0 - std::exp(-x);
 }
 
-// The rate (mg/day) of a source at time t; perDay is its mass / duration.
-inline double RateOf(const zonaromain::Source& source, double perDay, double t) {
+// Where a source is in its life at time t: not started, active (emitting at its rate), or
+// after (emitting what is left of its mass, or nothing).
+enum class Phase { kOff, kActive, kAfter };
+
+inline Phase PhaseOf(const zonaromain::Source& source, double t) {
     const bool started = source.start <= t;
     const bool active =
         (started && t < source.start + source.window) ||
         (source.kind == zonaromain::kIncremental && started && t < source.start + source.duration);
-    const bool after = !active && started && source.kind != zonaromain::kConstant;
+    if (active)
+        return Phase::kActive;
+    return started ? Phase::kAfter : Phase::kOff;
+}
+
+// The rate (mg/day) of a source at time t; perDay is its mass / duration.
+inline double RateOf(const zonaromain::Source& source, double perDay, double t) {
+    const Phase phase = PhaseOf(source, t);
+    const bool active = phase == Phase::kActive;
+    const bool after = phase == Phase::kAfter && source.kind != zonaromain::kConstant;
     switch (source.kind) {
         case zonaromain::kConstant:
             return active ? source.rate : 0.0;
@@ -66,10 +80,16 @@ inline void zonaromain::SourceTerms(double t, double* terms) const {
     }
 }
 
-// The middle and end rows of a block of steps (row 2 i + 1 and 2 i + 2 for step i), one source
-// after the other: the same terms as SourceTerms gives at those times.
-inline void zonaromain::BlockSourceTerms(const StepTimes* times, size_t steps, double* rows) const {
+// The rows of a block of steps, one source after the other: row 0 the terms at the block's
+// start (the end row of the block before), row 2 i + 1 and 2 i + 2 those at the middle and end of
+// step i; the same terms as SourceTerms gives at those times, each from its formula.
+inline void zonaromain::BlockSourceTerms(const StepTimes* times, size_t steps, bool firstBlock,
+                                         double* rows) const {
     const size_t count = sourceOrder_.size();
+    if (firstBlock)
+        SourceTerms(times[0].t, rows);
+    else
+        std::copy(rows + 2 * kBlockSteps * count, rows + (2 * kBlockSteps + 1) * count, rows);
     for (size_t j = 0; j < count; ++j) {
         const size_t i = sourceOrder_[j];
         const Source& source = sources_[i];

@@ -1,5 +1,5 @@
-// A default cleaner case through the model files and the multi-zone model, against an
-// independent high-accuracy integration (SciPy) of the same model input.
+// A default cleaner case through the model files and the multi-zone model's stage-by-stage
+// reference, against an independent high-accuracy integration (SciPy) of the same model input.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,40 +10,12 @@
 #include "consumer/model/keyword_file.h"
 #include "consumer/model/use_day_pattern.h"
 #include "consumer/model/zonaromain.h"
+#include "tests/consumer/model/paint_case.h"
 #include "tests/consumer/model/test_folder.h"
 
 namespace {
 
 using namespace consumer;
-
-// The shipped cleaner defaults for an adult, with a chemical of 100 g/mole at 1 torr.
-ExposureInputs CleanerCase() {
-    ExposureInputs in;
-    ExposureResults results;
-    ResetCaseIdentity(in);
-    ResetExposureInputs(in, results);
-    in.EVENTSPERYEAR = 104;
-    in.MassUsedCentral = 30;
-    in.MassUsedHighEnd = 120;
-    in.DurationCentral = 0.25;
-    in.DurationHighEnd = 1;
-    in.AIREXRATE = 0.45;
-    in.YEARSOFUSE = 57;
-    in.ROOMOFUSE = 2;
-    in.STARTTIME = 9;
-    in.ZONE1VOL = 36;
-    in.HOUSEVOL = 492;
-    in.INHALRATEDURINGUSE = 0.74;
-    in.INHALRATEAFTERUSE = 0.61;
-    in.BODYWEIGHT = 80;
-    in.YEARSLIFETIME = 78;
-    in.MOLECWEIGHT = 100;
-    in.VAPORPRESS = 1;
-    in.WeightFractionMedian = 0.1;
-    in.WeightFraction90 = 0.2;
-    AdjustUseDayPattern(in, 0);
-    return in;
-}
 
 std::string RunPython(const std::string& trnPath) {
     std::string command = "/usr/bin/python3 " OMBRIX_SOURCE_DIR
@@ -64,14 +36,14 @@ TEST(MultiZoneReference, DefaultCleanerCaseMatchesAHighAccuracyIntegration) {
     consumer_test::TestFolder folder("reference");
     for (int pass : {1, 2}) {
         SCOPED_TRACE(pass);
-        ASSERT_TRUE(WriteKeywordFile(folder.File("xfer.cmi"), CleanerCase(), pass));
+        ASSERT_TRUE(WriteKeywordFile(folder.File("xfer.cmi"), consumer_test::CleanerCase(), pass));
         comtransfer transfer;
         int code = 0;
         auto trn = transfer.Read(folder.File("xfer.cmi"), code);
         ASSERT_TRUE(trn.has_value());
         zonaromain model;
         ASSERT_EQ(model.Parse(*trn), 1);
-        model.Run();
+        model.RunStageByStage();
 
         std::istringstream reference(RunPython(*trn));
         double mass = 0, integrated = 0, peak = 0, highest = 0;
