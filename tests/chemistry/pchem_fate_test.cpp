@@ -310,3 +310,24 @@ TEST_F(PchemFateTest, NoBcfSwitch) {
 }
 
 }  // namespace
+
+namespace {
+
+// A window restored from minimised or activated again (after a chart, a dialog or the treatment
+// model's run) is shown and activated anew; what was entered stays.
+TEST_F(PchemFateTest, ShowingAndActivatingAgainKeepsTheEntries) {
+    AddRelease("abc", "1", [](pmn_record& r) {
+        r.MODGUYS = "000100000";
+        r.MW = 50;
+    });
+    TPchemFate screen;
+    screen.FormShow();
+    screen.FormActivate();
+    TypeAndLeave(screen.Mw, "78.11");
+    screen.FormShow();
+    screen.FormActivate();
+    EXPECT_EQ(CurrentPmn.MW, 78.11);
+    EXPECT_EQ(screen.Mw->Text(), "78.11");
+}
+
+}  // namespace

@@ -227,3 +227,35 @@ TEST_F(ReleaseEditsTest, HelpButtonsOpenTheirTopics) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ReleaseFormTest, StoredHighEndAnalysisIsShownAtActivation) {
+    LoadScenarioRecord(std::string(kChem) + ",1");
+    CurrentPmn.WHICHANAL = 1;
+    SaveScenarioRecord();
+    Open();
+    EXPECT_TRUE(form->HiEndPdm->Checked());
+    EXPECT_EQ(PdmScenarioText, "High");
+}
+
+// The analysis choice belongs to an industry-category release with its dilution run.
+TEST_F(ReleaseFormTest, AnalysisChoiceShowsOnlyForACategoryWithItsDilutionRun) {
+    Open();
+    form->SurfWaterCheck->SetChecked(true);
+    Click(form->FacilityRadio);
+    form->ReleaseInfoPages->setCurrentWidget(form->GenReleaseInfo);
+    Click(form->DoPdm);  // off
+    Click(form->DoPdm);  // on again
+    EXPECT_FALSE(forms::Visible(form->PdmAnalysis));
+    Click(form->SicRadio);
+    form->ReleaseInfoPages->setCurrentWidget(form->GenReleaseInfo);
+    Click(form->DoPdm);
+    EXPECT_FALSE(forms::Visible(form->PdmAnalysis));
+    EXPECT_FALSE(forms::Visible(form->Coc0));
+    Click(form->DoPdm);
+    EXPECT_TRUE(forms::Visible(form->PdmAnalysis));
+    EXPECT_TRUE(forms::Visible(form->Coc0));
+}
+
+}  // namespace

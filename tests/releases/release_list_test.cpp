@@ -244,3 +244,27 @@ TEST_F(ReleaseFormTest, AFacilityTheTableDoesNotHoldIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// A click on the list stores the shown release once, as the list takes the focus; a release
+// that fails its checks says so once and stays shown.
+TEST_F(ReleaseListTest, AClickOnTheListStoresTheShownReleaseOnce) {
+    OpenWithReleases(2);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    form->SurfWaterCheck->SetChecked(true);
+    form->FacilityRadio->SetChecked(true);
+    form->ReleaseInfoPages->setCurrentWidget(form->GenReleaseInfo);
+    form->NextReleaseActivity->setFocus();
+    ui.ClearShown();
+    ClickRow(2);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                              "The number of days of water release must be greater than 0",
+                              "Releases to water must be greater than 0",
+                              "You must input a COC if you want to include a PDM run",
+                              "You need to select a facility"}));
+    EXPECT_EQ(CurrentReleaseRow, 1);
+}
+
+}  // namespace
