@@ -41,7 +41,8 @@ class TAsTreatInputs : public forms::Form {
     forms::TButton *CalculateLoad, *Calculate, *CalculateKd, *BitBtn2, *BitBtn3, *BitBtn4;
     forms::TButton *RunAsTreat, *BitBtn1, *FateHelp;
 
-    void FormShow() override { activated_ = false; }
+    // Set up once per visit: a window restored or activated again keeps what was entered.
+    void FormClose() override { activated_ = false; }
     // Fills the dialog once per showing from the held values and the current record.
     void FormActivate() override;
     void CalculateLoadClick();

@@ -37,7 +37,8 @@ class THalfLifeForm : public forms::Form {
     forms::TLabel* Label3;
     forms::TLabel* Label4;
 
-    void FormShow() override { activated_ = false; }
+    // Set up once per visit: a window restored or activated again keeps what was entered.
+    void FormClose() override { activated_ = false; }
     void FormActivate() override;
     void HalfLifeGridDblClick();
 

@@ -116,7 +116,8 @@ class TPchemFate : public forms::Form {
     std::string ModuleFlags = "000000000";
     int HalfLifeTarget = 0;
 
-    void FormShow() override { activated_ = false; }
+    // Set up once per visit: a window restored or activated again keeps what was entered.
+    void FormClose() override { activated_ = false; }
     // Sets the screen up once per showing (returning from a chart or dialog keeps the edits).
     void FormActivate() override;
     void ChemIdChange();

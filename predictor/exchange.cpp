@@ -1,6 +1,7 @@
 // The files the predictor exchanges with its caller: data.drv, chimra.in and chimra.out.
 #include "predictor/exchange.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -37,6 +38,13 @@ bool Concentration(const std::string& text, double& value) {
 
 }  // namespace
 
+std::string ExactNumber(double value) {
+    char text[64];
+    std::to_chars_result r =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+    return std::string(text, r.ptr);
+}
+
 std::optional<std::string> ReadDataFolder(const std::string& path) {
     std::optional<std::vector<std::string>> lines = FileLines(path);
     if (!lines || lines->empty() || (*lines)[0].empty())
@@ -60,8 +68,8 @@ std::optional<ChimraRequest> ReadChimraIn(const std::string& path) {
 
 std::string ChimraOutText(const ChimraAnswer& a) {
     const AirConcentrations& c = a.concentrations;
-    return sys::Format("%e\n%e\n%e\n%e\n", c.stackAnnual, c.stack24Hour, c.fugitiveAnnual,
-                       c.fugitive24Hour) +
+    return ExactNumber(c.stackAnnual) + "\n" + ExactNumber(c.stack24Hour) + "\n" +
+           ExactNumber(c.fugitiveAnnual) + "\n" + ExactNumber(c.fugitive24Hour) + "\n" +
            (a.downwash ? "true\n" : "false\n") + a.metClass + "\n" + a.stabilityLetter + "\n";
 }
 

@@ -19,8 +19,9 @@ struct ChimraRequest {
 std::optional<ChimraRequest> ReadChimraIn(const std::string& path);
 
 // chimra.out: the four concentrations (mg/m3) in the order stack annual, stack 24-hour,
-// fugitive annual, fugitive 24-hour, each "%e"; "true" or "false" for building downwash; the
-// met class text; the stability class letter.
+// fugitive annual, fugitive 24-hour, each in exponent form with every digit the value needs
+// (ExactNumber), so the caller stores what the release row holds; "true" or "false" for building
+// downwash; the met class text; the stability class letter.
 struct ChimraAnswer {
     AirConcentrations concentrations;
     bool downwash = false;
@@ -29,6 +30,8 @@ struct ChimraAnswer {
 };
 
 std::string ChimraOutText(const ChimraAnswer& answer);
+// The shortest exponent form that reads back as the same double ("9.872e-04", "0e+00").
+std::string ExactNumber(double value);
 // The answer that hands a release's stored values back unchanged.
 ChimraAnswer StoredAnswer(const ReleaseInputs& release, const AirConcentrations& stored);
 // Written whole or not at all; false when it could not be written.

@@ -60,15 +60,21 @@ void TMainForm::RunModel(ReleaseInputs inputs) {
         ShowZeros();
         return;
     }
+    // The caller is handed the results exactly as the row now holds them, so storing them
+    // again changes nothing.
+    AirConcentrations stored;
     try {
         WriteConcentrations(table_, inputs.key, outcome.concentrations);
+        if (!GoToRelease(table_, inputs.key))
+            throw tables::TableError(table_.FileName(), "", "the release is no longer there");
+        stored = ReadConcentrations(table_);
     } catch (const tables::TableError& e) {
         forms::Ui().MessageBox(std::string("The results could not be saved: ") + e.what(), "Error",
                                forms::Buttons::Ok, forms::Icon::Error);
         return;
     }
-    ShowResults(outcome.concentrations);
-    WriteAnswer(CurrentAnswer(outcome.concentrations));
+    ShowResults(stored);
+    WriteAnswer(CurrentAnswer(stored));
 }
 
 void TMainForm::ShowResults(const AirConcentrations& c) {

@@ -1,6 +1,7 @@
 // TScrLevelForm: the release list, the display of one release, and adding and deleting releases.
 #include <QAbstractButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "dilution/industry_categories.h"
 #include "platform/forms/ui_service.h"
@@ -176,7 +177,10 @@ void TScrLevelForm::SelectListRow(int row) {
 void TScrLevelForm::ChemListSelectCell(int /*col*/, int row) {
     if (ReleaseListFilling || row < 1)
         return;
-    if (SkipReleaseStore || StoreReleaseInputs(true) == 1)
+    // A click on the list stored the release as the list took the focus: once is enough.
+    const int stored = enteredStore_ >= 0 ? enteredStore_ : (SkipReleaseStore ? 1 : -1);
+    enteredStore_ = -1;
+    if (stored == 1 || (stored < 0 && StoreReleaseInputs(true) == 1))
         CurrentReleaseRow = row;
     else
         SelectListRow(CurrentReleaseRow);
@@ -188,7 +192,10 @@ void TScrLevelForm::ChemListSelectCell(int /*col*/, int row) {
 void TScrLevelForm::ChemListEnter() {
     if (ReleaseListFilling || SkipReleaseStore)
         return;
-    if (StoreReleaseInputs(true) != 1)
+    enteredStore_ = StoreReleaseInputs(true);
+    // The result holds for the selection made by the same click, and for nothing later.
+    QTimer::singleShot(0, this, [this] { enteredStore_ = -1; });
+    if (enteredStore_ != 1)
         BitBtn1->setFocus();
 }
 

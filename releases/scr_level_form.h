@@ -341,6 +341,8 @@ class TScrLevelForm : public forms::Form {
     std::vector<forms::TRadioButton*> ageRadios_;
     QGridLayout* expGrid_ = nullptr;
     QObject* focusWatcher_ = nullptr;
+    // The result of the store made as the release list took the focus; -1 when none.
+    int enteredStore_ = -1;
     // A treatment-model result shown with its release ticks "Landfill".
     bool landfillPending_ = false;
 };

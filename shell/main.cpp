@@ -12,7 +12,9 @@
 #include "platform/forms/application.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
+#include "releases/results_handoff.h"
 #include "releases/scr_level_form.h"
+#include "results/scr_res_form.h"
 #include "shell/data_drive.h"
 #include "shell/intro.h"
 #include "shell/memo.h"
@@ -51,6 +53,7 @@ int main(int argc, char** argv) {
     app.CreateForm<TMemoForm>();
     app.CreateForm<TScrMain>();
     app.CreateForm<TScrLevelForm>();
+    SetResultsFormOpener(OpenScrResForm);
     if (const char* close = std::getenv("OMBRIX_CLOSE_AFTER_START"); close && *close) {
         CloseWhenStarted(intro, std::atoi(close));
     }

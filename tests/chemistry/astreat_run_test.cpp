@@ -4,11 +4,13 @@
 #include <sys/stat.h>
 
 #include <QTest>
+#include <cstdio>
 #include <filesystem>
 
 #include "chemistry/astreat_inputs.h"
 #include "chemistry/astreat_values.h"
 #include "chemistry/pchem_fate.h"
+#include "chemistry/print_notes.h"
 #include "platform/sys/files.h"
 #include "platform/sys/text.h"
 #include "tests/chemistry/chemistry_fixture.h"
@@ -216,6 +218,70 @@ TEST_F(AsTreatRunTest, PropertiesScreenTakesOnlyASucceededRun) {
     EXPECT_EQ(screen.Wwt->Text(), "29.94");
     EXPECT_EQ(CurrentPmn.MW, 78.11);
     EXPECT_EQ(screen.Mw->Text(), "78.11");
+}
+
+}  // namespace
+
+namespace {
+
+// Text as pdftotext gives it back: runs of blanks as one, the "fi" ligature as two letters.
+std::string Normalised(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 3, "\xef\xac\x81") == 0) {
+            out += "fi";
+            i += 2;
+        } else if (text[i] != ' ' || out.empty() || out.back() != ' ') {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+TEST_F(AsTreatRunTest, NotesBoxPrintsItsNineStepsUnderItsHeadings) {
+    const std::string pdf = program / "notes.pdf";
+    SetNotesPrintFile(pdf);
+    TAstreatBox notes;
+    QTest::mouseClick(notes.BitBtn2, Qt::LeftButton);
+    SetNotesPrintFile("");
+    ASSERT_TRUE(sys::FileExists(pdf));
+    std::string text;
+    if (FILE* pipe = ::popen(("pdftotext -layout '" + pdf + "' -").c_str(), "r")) {
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe)) {
+            text += buffer;
+        }
+        ::pclose(pipe);
+    }
+    text = Normalised(text);
+    size_t at = text.find("Notes on Using AsTreat for Nyr");
+    ASSERT_NE(at, std::string::npos) << text;
+    at = text.find("Steps to follow while in AsTreat:", at);
+    ASSERT_NE(at, std::string::npos) << text;
+    for (const char* step : kAsTreatSteps) {
+        at = text.find(Normalised(step), at);
+        EXPECT_NE(at, std::string::npos) << step << "\n" << text;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AsTreatRunTest, NextButtonsWalkThePagesAndHelpOpensItsTopic) {
+    TAsTreatInputs dialog;
+    dialog.FormActivate();
+    EXPECT_EQ(dialog.AsTreatPages->currentWidget(), dialog.WasteWaterLoading);
+    QTest::mouseClick(dialog.BitBtn2, Qt::LeftButton);
+    EXPECT_EQ(dialog.AsTreatPages->currentWidget(), dialog.Biodeg);
+    QTest::mouseClick(dialog.BitBtn3, Qt::LeftButton);
+    EXPECT_EQ(dialog.AsTreatPages->currentWidget(), dialog.Volatilization);
+    QTest::mouseClick(dialog.BitBtn4, Qt::LeftButton);
+    EXPECT_EQ(dialog.AsTreatPages->currentWidget(), dialog.Sorption);
+    QTest::mouseClick(dialog.FateHelp, Qt::LeftButton);
+    EXPECT_EQ(ui.Shown().back().caption, "AsTreat_Inputs");
+    EXPECT_EQ(dialog.HalfLifeGrid->Cells(2, 4), "     10000");
+    EXPECT_EQ(dialog.HalfLifeGrid->Row(), 0) << "a new dialog has the first class chosen";
 }
 
 }  // namespace

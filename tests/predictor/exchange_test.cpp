@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/sys/files.h"
+#include "platform/sys/text.h"
 #include "tests/predictor/temp_folder.h"
 
 namespace {
@@ -52,7 +53,7 @@ TEST(PredictorExchange, ChimraOutContract) {
     a.stabilityLetter = "D";
     std::string text = ChimraOutText(a);
     EXPECT_EQ(text,
-              "9.872000e-04\n5.000000e-01\n0.000000e+00\n1.250000e-07\ntrue\n"
+              "9.872e-04\n5e-01\n0e+00\n1.25e-07\ntrue\n"
               "Stability and Wind Speed\nD\n");
     std::optional<ChimraAnswer> back = ParseChimraOut(text);
     ASSERT_TRUE(back);
@@ -67,6 +68,17 @@ TEST(PredictorExchange, ChimraOutContract) {
     EXPECT_EQ(plain->stabilityLetter, "A");
 }
 
+TEST(PredictorExchange, NumbersReadBackExactly) {
+    for (double v : {0.0, 9.872e-4, 0.0792745 * 0.08, 1.0 / 3.0, 6.02214076e23, 4.9e-324,
+                     1.7976931348623157e308}) {
+        double back = 0;
+        ASSERT_TRUE(sys::ParseDouble(ExactNumber(v), back)) << ExactNumber(v);
+        EXPECT_EQ(back, v) << ExactNumber(v);
+    }
+    EXPECT_EQ(ExactNumber(0.0792745 * 0.08), "6.34196e-03");
+    EXPECT_EQ(ExactNumber(1.0 / 3.0), "3.333333333333333e-01");
+}
+
 TEST(PredictorExchange, StoredAnswerHandsTheReleaseBackUnchanged) {
     ReleaseInputs r;
     r.metClass = "Stability Class Only";
@@ -74,11 +86,11 @@ TEST(PredictorExchange, StoredAnswerHandsTheReleaseBackUnchanged) {
     r.downwash = true;
     ChimraAnswer a = StoredAnswer(r, {1e-3, 2e-3, 3e-3, 4e-3});
     EXPECT_EQ(ChimraOutText(a),
-              "1.000000e-03\n2.000000e-03\n3.000000e-03\n4.000000e-03\ntrue\n"
+              "1e-03\n2e-03\n3e-03\n4e-03\ntrue\n"
               "Stability Class Only\nE\n");
     r.metClass = "";
     r.stabClass = 9;
-    EXPECT_EQ(ChimraOutText(StoredAnswer(r, {})).substr(52), "true\nFull\nA\n");
+    EXPECT_EQ(ChimraOutText(StoredAnswer(r, {})).substr(24), "true\nFull\nA\n");
 }
 
 TEST(PredictorExchange, MalformedChimraOutIsRefused) {

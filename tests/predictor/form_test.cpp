@@ -71,8 +71,9 @@ TEST_F(PredictorFormTest, StartUpNamesTheCallerAndHandsTheStoredValuesBack) {
     EXPECT_EQ(f.PMNNumber->Text(), "A,3");
     EXPECT_FALSE(f.PMNNumber->isEnabled());
     // Leaving without a run hands back what the release already holds.
-    EXPECT_EQ(ChimraOut(), (Lines{"1.230000e-03", "4.500000e-03", "6.700000e-03", "8.900000e-03",
-                                  "true", "Stability Class Only", "D"}));
+    EXPECT_TRUE(AnswerMatchesRow(folder.path(), "A,3"));
+    EXPECT_EQ(ChimraOut(), (Lines{"1.23e-03", "4.5e-03", "6.7e-03", "8.9e-03", "true",
+                                  "Stability Class Only", "D"}));
     EXPECT_TRUE(ui.Boxes().empty());
     f.BitBtn1Click();
     EXPECT_FALSE(f.TableOpen());
@@ -176,8 +177,9 @@ TEST_F(PredictorFormTest, SubmitRunsPostsAtFullPrecisionAndHandsTheResultsBack) 
     EXPECT_EQ(f.Results->Text(), "6.34E-03");
     EXPECT_EQ(f.ResultsAcuteFug->Text(), "5.79E-05");
     EXPECT_TRUE(forms::Visible(f.Results));
-    EXPECT_EQ(ChimraOut(), (Lines{"6.341960e-03", "4.629640e-02", "4.629632e-06", "5.787040e-05",
+    EXPECT_EQ(ChimraOut(), (Lines{"6.34196e-03", "4.62964e-02", "4.629632e-06", "5.78704e-05",
                                   "true", "Stability Class Only", "D"}));
+    EXPECT_TRUE(AnswerMatchesRow(folder.path(), "A,1")) << "every digit the row holds";
     // The class goes to the model as 4 (D) and stays 3 in the row.
     Lines deck;
     sys::ReadTextLines(folder / "badinput12", deck);

@@ -52,3 +52,26 @@ std::string FieldOf(const std::string& folder, const std::string& key, const std
     }
     return "<no row>";
 }
+
+double NumberOf(const std::string& folder, const std::string& key, const std::string& field) {
+    tables::Table table;
+    table.Open(folder + "/nyr01.dbf");
+    for (table.First(); !table.Eof(); table.Next()) {
+        if (table.AsString("PMN_ID") == key)
+            return table.AsFloat(field);
+    }
+    return 0;
+}
+
+bool AnswerMatchesRow(const std::string& folder, const std::string& key) {
+    std::vector<std::string> lines;
+    if (!sys::ReadTextLines(folder + "/chimra.out", lines) || lines.size() < 4)
+        return false;
+    const char* fields[] = {"IREL_DOWN", "ACUTE_CONC", "IREL_DOWNF", "ACUTECONCF"};
+    for (size_t i = 0; i < 4; ++i) {
+        double value = 0;
+        if (!sys::ParseDouble(lines[i], value) || value != NumberOf(folder, key, fields[i]))
+            return false;
+    }
+    return true;
+}

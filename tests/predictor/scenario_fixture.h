@@ -16,3 +16,10 @@ RowValues ReleaseRow(const std::string& key, RowValues extra = {});
 
 // One field of the row with this key, as text (numbers with "%.15g").
 std::string FieldOf(const std::string& folder, const std::string& key, const std::string& field);
+
+// The exact number a field of the row with this key holds (0 when blank or missing).
+double NumberOf(const std::string& folder, const std::string& key, const std::string& field);
+
+// True when chimra.out's four concentration lines read back as exactly the four results the
+// row with this key holds.
+bool AnswerMatchesRow(const std::string& folder, const std::string& key);

@@ -50,6 +50,7 @@ TEST_F(ExposurePageTest, EachAgeGroupsFactorsGoIntoEveryRelease) {
             EXPECT_DOUBLE_EQ(CurrentPmn.DRINK, group.drink) << group.label;
             EXPECT_DOUBLE_EQ(CurrentPmn.INHALE, group.inhale) << group.label;
             EXPECT_EQ(CurrentPmn.POP_NUM, group.popNum) << group.label;
+            EXPECT_EQ(HealthFlags, group.popNum == 0 ? "111" : "001") << group.label;
         }
         form->ScreenPages->setCurrentWidget(form->ReleaseInfoPage);
     }

@@ -8,6 +8,7 @@
 #include "releases/treatment_handoff.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
+#include "shell/startup_flags.h"
 #include "tests/releases/release_form_fixture.h"
 
 namespace {
@@ -224,6 +225,53 @@ TEST_F(ReleaseEditsTest, HelpButtonsOpenTheirTopics) {
     EXPECT_EQ(topics, (std::vector<std::string>{
                           "General_Population_Exposure_Inputs", "Release_Information_Page",
                           "Exposure_Factors", "Select_a_Facility_Page", "Select_a_SIC_Code_Page"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ReleaseFormTest, StoredHighEndAnalysisIsShownAtActivation) {
+    LoadScenarioRecord(std::string(kChem) + ",1");
+    CurrentPmn.WHICHANAL = 1;
+    SaveScenarioRecord();
+    Open();
+    EXPECT_TRUE(form->HiEndPdm->Checked());
+    EXPECT_EQ(PdmScenarioText, "High");
+}
+
+// The analysis choice belongs to an industry-category release with its dilution run.
+TEST_F(ReleaseFormTest, AnalysisChoiceShowsOnlyForACategoryWithItsDilutionRun) {
+    Open();
+    form->SurfWaterCheck->SetChecked(true);
+    Click(form->FacilityRadio);
+    form->ReleaseInfoPages->setCurrentWidget(form->GenReleaseInfo);
+    Click(form->DoPdm);  // off
+    Click(form->DoPdm);  // on again
+    EXPECT_FALSE(forms::Visible(form->PdmAnalysis));
+    Click(form->SicRadio);
+    form->ReleaseInfoPages->setCurrentWidget(form->GenReleaseInfo);
+    Click(form->DoPdm);
+    EXPECT_FALSE(forms::Visible(form->PdmAnalysis));
+    EXPECT_FALSE(forms::Visible(form->Coc0));
+    Click(form->DoPdm);
+    EXPECT_TRUE(forms::Visible(form->PdmAnalysis));
+    EXPECT_TRUE(forms::Visible(form->Coc0));
+}
+
+}  // namespace
+
+namespace {
+
+// Without the surface-water module, a release stored with surface water shows none of it.
+TEST_F(ReleaseFormTest, AModuleNotChosenShowsNoneOfItsControls) {
+    WriteRelease(1, "X00X", 1, 100);
+    SurfaceWaterSelected = 0;
+    Open();
+    EXPECT_FALSE(forms::Visible(form->SurfWaterCheck));
+    EXPECT_FALSE(form->TabShown(form->ReleasePages, form->SWTab));
+    EXPECT_TRUE(form->TabShown(form->ReleasePages, form->AirTab));
+    EXPECT_EQ(form->ReleasePages->currentWidget(), form->AirTab);
 }
 
 }  // namespace

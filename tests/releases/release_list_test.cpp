@@ -5,9 +5,11 @@
 
 #include "releases/release_renumber.h"
 #include "scenario/exposure_factors.h"
+#include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
+#include "shell/memo.h"
 #include "tests/releases/release_form_fixture.h"
 
 namespace {
@@ -189,6 +191,80 @@ TEST_F(ReleaseListTest, ExclusionsHoldBeyondSixtyReleases) {
     form->FormActivate();
     EXPECT_TRUE(IsReleaseExcludedFromPdm(Key(61)));
     EXPECT_FALSE(IsReleaseExcludedFromPdm(Key(60)));
+}
+
+}  // namespace
+
+namespace {
+
+// The comment buttons edit the comments of the release shown, whichever row the table stood on.
+TEST_F(ReleaseListTest, CommentButtonsEditTheShownReleasesComments) {
+    OpenWithReleases(3, true);
+    ClickRow(2);
+    LoadScenarioRecord(Key(3));  // the table moves elsewhere
+    LoadScenarioRecord(Key(2));
+    ui.OnNextModal([](forms::Form& memo) {
+        auto& form = static_cast<TMemoForm&>(memo);
+        EXPECT_EQ(form.Caption(), "Surface Water Comments");
+        EXPECT_EQ(form.DBMemo1->Text(), "comment 2");
+        form.DBMemo1->SetText("outfall below the weir");
+        form.DoneClick();
+        return forms::mrOk;
+    });
+    Click(form->SwMemoButton);
+    EXPECT_EQ(Stored(2), "Release 2 / outfall below the weir");
+    EXPECT_EQ(Stored(3), "Release 3 / comment 3");
+}
+
+// A chemical without any row yet starts with its release 1.
+TEST_F(ReleaseFormTest, AChemicalWithoutRowsStartsWithReleaseOne) {
+    SelectedChemId = "P-17-9999";
+    Open();
+    ASSERT_EQ(form->ChemList->RowCount(), 2);
+    EXPECT_EQ(form->ChemList->Cells(0, 1), "P-17-9999,1");
+    EXPECT_EQ(form->ChemIdText(), "P-17-9999");
+    EXPECT_TRUE(LoadRow("P-17-9999,1"));
+    EXPECT_EQ(CountReleaseRows(kChem), 1) << "the other chemical is untouched";
+}
+
+TEST_F(ReleaseFormTest, AFacilityTheTableDoesNotHoldIsRefused) {
+    Open();
+    form->SurfWaterCheck->SetChecked(true);
+    Click(form->FacilityRadio);
+    Type(form->FacilityRel, "1");
+    Type(form->SurfDays, "10");
+    Type(form->Coc0, "1");
+    form->NpdesGri->SetText("ZZ9999999");
+    ui.ClearShown();
+    EXPECT_EQ(form->StoreReleaseInputs(true), 0);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"You need to select a facility"}));
+    ASSERT_TRUE(LoadRow(Key(1)));
+    EXPECT_EQ(CurrentPmn.NPDES, "");
+    EXPECT_EQ(CurrentPmn.SIC_CODE, -1);
+}
+
+}  // namespace
+
+namespace {
+
+// A click on the list stores the shown release once, as the list takes the focus; a release
+// that fails its checks says so once and stays shown.
+TEST_F(ReleaseListTest, AClickOnTheListStoresTheShownReleaseOnce) {
+    OpenWithReleases(2);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    form->SurfWaterCheck->SetChecked(true);
+    form->FacilityRadio->SetChecked(true);
+    form->ReleaseInfoPages->setCurrentWidget(form->GenReleaseInfo);
+    form->NextReleaseActivity->setFocus();
+    ui.ClearShown();
+    ClickRow(2);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                              "The number of days of water release must be greater than 0",
+                              "Releases to water must be greater than 0",
+                              "You must input a COC if you want to include a PDM run",
+                              "You need to select a facility"}));
+    EXPECT_EQ(CurrentReleaseRow, 1);
 }
 
 }  // namespace

@@ -1,0 +1,327 @@
+// The results form run over a chemical's releases written into the scenario table, on a copy of
+// the program folder with the demonstration region and the report templates.
+#include <gtest/gtest.h>
+#include <QTest>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "dilution/pdm_results.h"
+#include "documents/dilution_rows.h"
+#include "platform/forms/ui_service.h"
+#include "platform/sys/files.h"
+#include "platform/sys/paths.h"
+#include "results/dilution_row_file.h"
+#include "results/scr_res_form.h"
+#include "scenario/globals.h"
+#include "scenario/number_text.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_reset.h"
+#include "scenario/scenario_table.h"
+#include "scenario/table_set.h"
+#include "shell/startup.h"
+#include "shell/startup_flags.h"
+#include "tests/shell/forms/program_folder.h"
+
+namespace {
+
+constexpr const char* kChem = "P-17-0042";
+
+std::string Key(int number) {
+    return std::string(kChem) + "," + std::to_string(number);
+}
+
+class ResultsFormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // The report templates of the built program folder.
+        for (const auto& entry : std::filesystem::directory_iterator(OMBRIX_PROGRAM_DIR)) {
+            if (entry.path().extension() == ".wpd")
+                std::filesystem::copy_file(entry.path(), program / entry.path().filename().string(),
+                                           std::filesystem::copy_options::overwrite_existing);
+        }
+        ASSERT_TRUE(RunStartupWork());
+        SurfaceWaterSelected = LandfillSelected = AmbientAirSelected = 1;
+        HealthFlags = "111";
+    }
+    void TearDown() override { SurfaceWaterSelected = LandfillSelected = AmbientAirSelected = 0; }
+
+    // Writes release number of the chemical with the values the step sets.
+    void Write(int number, const std::function<void(pmn_record&)>& set) {
+        ResetScenarioRecord();
+        SplitReleaseKey(Key(number));
+        pmn_record& r = CurrentPmn;
+        r.RELEASE = "Release " + std::to_string(number);
+        r.SITE_LO = r.SITE_HI = 1;
+        r.BW = 70;
+        r.BCF = 50;
+        r.WWT_LOW = 50;
+        r.COC0 = r.COC1 = r.COC2 = 0;
+        set(r);
+        SaveScenarioRecord();
+        inputs.ReleaseKeys.push_back(Key(number));
+    }
+
+    // A river site, a lake, an industry code, a landfill and an air release.
+    void WriteFiveReleases() {
+        Write(1, [](pmn_record& r) {
+            r.RELEASES = "X000";
+            r.NPDES = "NY0020371";
+            r.H2O_HI = 2;
+            r.H2ODAYHI = r.H2ODAYLO = 250;
+            r.COC0 = 10;
+            r.COC1 = 100;
+        });
+        Write(2, [](pmn_record& r) {
+            r.RELEASES = "X000";
+            r.NPDES = "OH1413046";
+            r.H2O_HI = 1;
+            r.H2ODAYHI = r.H2ODAYLO = 100;
+        });
+        Write(3, [](pmn_record& r) {
+            r.RELEASES = "X000";
+            r.SIC_CODE = 2;
+            r.H2O_HI = 3;
+            r.H2ODAYHI = r.H2ODAYLO = 200;
+            r.COC0 = 5;
+            r.COC2 = 2;
+        });
+        Write(4, [](pmn_record& r) {
+            r.RELEASES = "0X00";
+            r.LANDREL = 2;
+            r.DAYSNSLUDG = 100;
+            r.MIGFACT = 0.01;
+        });
+        Write(5, [](pmn_record& r) {
+            r.RELEASES = "00XX";
+            r.FUGREL = 1;
+            r.FUGDAYHI = r.FUGDAYLO = 100;
+            r.INCINREL = 4;
+            r.INCINDAYS = 50;
+            r.IREL_DOWNF = 0.002;
+            r.ACUTECONCF = 0.01;
+            r.INHALE = 1;
+        });
+    }
+
+    void Run() {
+        form = std::make_unique<TScrResForm>();
+        form->Inputs = inputs;
+        form->FormActivate();
+    }
+
+    std::vector<std::string> Keys(const forms::TStringGrid* list) const {
+        std::vector<std::string> keys;
+        for (int row = 1; row < list->RowCount(); ++row)
+            keys.push_back(list->Cells(0, row));
+        return keys;
+    }
+
+    bool PageShown(QWidget* page) const {
+        return form->ScrResults->isTabVisible(form->ScrResults->indexOf(page));
+    }
+
+    ProgramFolderCopy program;
+    forms::ScriptedUi ui;
+    ResultsRunInputs inputs;
+    std::unique_ptr<TScrResForm> form;
+};
+
+TEST_F(ResultsFormTest, FullRunListsEveryReleaseOnItsPageAndStoresTheReport) {
+    WriteFiveReleases();
+    Run();
+    EXPECT_EQ(Keys(form->ChemListEnvRel),
+              (std::vector<std::string>{Key(1), Key(2), Key(3), Key(4), Key(5)}));
+    EXPECT_EQ(Keys(form->ChemListSite), std::vector<std::string>{Key(1)});
+    EXPECT_EQ(Keys(form->ChemListPdmSite), std::vector<std::string>{Key(1)});
+    EXPECT_EQ(Keys(form->ChemListLakes), std::vector<std::string>{Key(2)});
+    EXPECT_EQ(Keys(form->ChemListSic), std::vector<std::string>{Key(3)});
+    EXPECT_EQ(Keys(form->ChemListPdmSic), std::vector<std::string>{Key(3)});
+    EXPECT_EQ(Keys(form->ChemListLandfill), std::vector<std::string>{Key(4)});
+    EXPECT_EQ(Keys(form->ChemListFugitive), std::vector<std::string>{Key(5)});
+    for (QWidget* page :
+         {form->EnvRelResPage, form->SurfWaterResPage, form->SicPage, form->LakesPage,
+          form->FugitivePage, form->LandfillPage, form->PdmSitePage, form->PdmSicPage})
+        EXPECT_TRUE(PageShown(page));
+    EXPECT_FALSE(PageShown(form->Progress));
+    EXPECT_EQ(form->ScrResults->currentWidget(), form->EnvRelResPage);
+
+    // The final report is stored, and the parts are gone.
+    const std::string report = sys::NativePath(DataFolder + kChem + ".wpd");
+    EXPECT_TRUE(sys::FileExists(report));
+    for (const WpdPart& part : form->Report.FilesList)
+        EXPECT_FALSE(sys::FileExists(sys::NativePath(part.path))) << part.path;
+    const auto boxes = ui.Boxes();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().caption, "Calculations Complete");
+    EXPECT_EQ(boxes.back().text, "Final report stored as " + report);
+
+    // The dilution row file of the last dilution step: the industry code, concentrations of
+    // concern 5, 0 and 2, so its second line is a no-result line.
+    const std::vector<DilutionRow> rows =
+        ReadDilutionRowFile(DilutionRowFileName, DilutionRowKind::IndustryCode);
+    ASSERT_EQ(rows.size(), 21u);
+    EXPECT_DOUBLE_EQ(rows[0].coc, 5);
+    EXPECT_EQ(rows[1].coc, NoDilutionResult);
+    EXPECT_DOUBLE_EQ(rows[2].coc, 2);
+    EXPECT_EQ(rows[3].coc, NoDilutionResult);
+    EXPECT_EQ(form->Coc[1]->itemText(0).toStdString(), "0.00");
+}
+
+TEST_F(ResultsFormTest, FirstRowsAreShownOnEveryPage) {
+    WriteFiveReleases();
+    Run();
+    EXPECT_EQ(form->FieldText("IndTypeEnvRel"), "Release 1");
+    EXPECT_EQ(form->FieldText("TotWaterRelEnvRel"), "500.00");  // 2 x 1 site x 250 days
+    EXPECT_EQ(form->FieldText("NpdesSite"), "NY0020371");
+    EXPECT_EQ(form->FieldText("PostTreatSite"), "1.00");
+    EXPECT_EQ(form->FieldText("NpdesLake"), "OH1413046");
+    EXPECT_EQ(form->FieldText("AcuteDilFactor"), "10.00");
+    EXPECT_EQ(form->FieldText("SicCodesSic"), "7211,7213-7219,7542");
+    EXPECT_EQ(form->FieldText("LandfillLand"), "2.00");
+    EXPECT_EQ(form->FieldText("ChronAirConcFug"), "2.00");  // 0.002 mg/m3 shown in ug/m3
+    EXPECT_EQ(form->FieldText("EdAdrSite"), "NA");
+    EXPECT_EQ(form->FieldText("AtAdrFSite"), "1 day");
+    EXPECT_EQ(form->FieldText("NpdesPdmSite"), "NY0020371");
+    EXPECT_EQ(form->FieldText("Coc0PdmSic"), "5.00");
+    EXPECT_EQ(form->SicDescPdmSic->count(), 36);
+    EXPECT_EQ(form->SicDescPdmSic->itemText(0).toStdString(), "Adhesives and Sealants Manufacture");
+}
+
+TEST_F(ResultsFormTest, SelectingAReleaseShowsItAndLeavesTheRunTotals) {
+    WriteFiveReleases();
+    Write(6, [](pmn_record& r) {
+        r.RELEASES = "X000";
+        r.NPDES = "NY0020371";
+        r.H2O_HI = 8;
+        r.H2ODAYHI = r.H2ODAYLO = 100;
+    });
+    inputs.ExposureBased = true;
+    Run();
+    const double waterTotal = form->RunWaterReleaseTotal;
+    // A press of the real mouse button on the second row of the Rivers list.
+    form->ScrResults->setCurrentWidget(form->SurfWaterResPage);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QRect cell = form->ChemListSite->visualItemRect(form->ChemListSite->item(2, 0));
+    QTest::mouseClick(form->ChemListSite->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(CurrentPmn.ScenNum, "6");
+    EXPECT_EQ(form->FieldText("PreTreatSite"), "8.00");
+    EXPECT_EQ(form->RunWaterReleaseTotal, waterTotal);
+    form->ChemListEnvRelSelectCell(0, 2);
+    EXPECT_EQ(form->FieldText("IndTypeEnvRel"), "Release 2");
+    form->ChemListLakesSelectCell(0, 1);
+    EXPECT_EQ(form->FieldText("IndTypeLake"), "Release 2");
+    form->ChemListLandfillSelectCell(0, 1);
+    EXPECT_EQ(form->FieldText("IndTypeLand"), "Release 4");
+    form->ChemListFugitiveSelectCell(0, 1);
+    EXPECT_EQ(form->FieldText("IndTypeFug"), "Release 5");
+    form->ChemListSicSelectCell(0, 1);
+    EXPECT_EQ(form->FieldText("IndTypeSic"), "Release 3");
+    form->ChemListPdmSiteSelectCell(0, 2);
+    EXPECT_EQ(form->FieldText("PreTreatPdmSite"), "8.00");
+    EXPECT_EQ(form->FieldText("PostTreatPdmSite"), "4.00");
+    form->ChemListEnvRelSelectCell(0, 0);  // the header row selects nothing
+    EXPECT_EQ(CurrentPmn.ScenNum, "6");
+    EXPECT_EQ(form->SpecGrid->Cells(0, 5), "Surface Water releases after treatment (kg/yr)");
+    form->hide();
+}
+
+TEST_F(ResultsFormTest, DilutionCategoryRowShowsTheNumbersKeptFromTheRun) {
+    WriteFiveReleases();
+    Run();
+    const PdmSicStoredRow stored = form->PdmSicStored.at(0);
+    PdmCoc[0] = PdmCoc[2] = 99;  // whatever the last dilution call left
+    form->ChemListPdmSicSelectCell(0, 1);
+    EXPECT_EQ(PdmCoc[0], 5);
+    EXPECT_EQ(PdmCoc[1], 0);
+    EXPECT_EQ(PdmCoc[2], 2);
+    EXPECT_EQ(PdmDaysExceeded[0], stored.days[0]);
+    EXPECT_EQ(PdmPercentExceeded[2], stored.percent[2]);
+    // Selecting again shows one release's rows, not an appended copy.
+    form->ChemListPdmSicSelectCell(0, 1);
+    EXPECT_EQ(form->PdmSicResultsList->Cells(0, 1), FormatFixed2Width10(5));
+    EXPECT_EQ(form->PdmSicResultsList->Cells(0, 2), "");
+}
+
+TEST_F(ResultsFormTest, ReleaseExcludedFromTheDilutionModelKeepsItsSitePart) {
+    WriteFiveReleases();
+    inputs.BadPdmKeys = {Key(1), Key(3)};
+    Run();
+    EXPECT_EQ(Keys(form->ChemListSite), std::vector<std::string>{Key(1)});
+    EXPECT_TRUE(Keys(form->ChemListPdmSite).empty());
+    EXPECT_TRUE(Keys(form->ChemListPdmSic).empty());
+    EXPECT_FALSE(PageShown(form->PdmSitePage));
+    EXPECT_FALSE(PageShown(form->PdmSicPage));
+    // Its dilution row file holds no stale results.
+    const std::vector<DilutionRow> rows =
+        ReadDilutionRowFile(DilutionRowFileName, DilutionRowKind::IndustryCode);
+    ASSERT_EQ(rows.size(), 21u);
+    EXPECT_EQ(rows[0].coc, NoDilutionResult);
+}
+
+TEST_F(ResultsFormTest, NoReleasesSaysSoAndCalculatesNothing) {
+    Run();
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, "There are no releases of this chemical to calculate.");
+    EXPECT_EQ(form->ChemListEnvRel->RowCount(), 1);
+    EXPECT_FALSE(PageShown(form->PdmSitePage));
+}
+
+TEST_F(ResultsFormTest, RunsOncePerVisit) {
+    WriteFiveReleases();
+    Run();
+    const size_t boxes = ui.Boxes().size();
+    form->FormActivate();
+    EXPECT_EQ(ui.Boxes().size(), boxes);
+}
+
+TEST_F(ResultsFormTest, UnusableInputsAreNamedOncePerRun) {
+    WriteFiveReleases();
+    Write(6, [](pmn_record& r) {
+        r.RELEASES = "0X00";
+        r.LANDREL = 1;
+        r.DAYSNSLUDG = 10;
+        r.MIGFACT = 0.01;
+        r.BW = 0;
+    });
+    Run();
+    int named = 0;
+    for (const forms::ShownItem& box : ui.Boxes())
+        named += box.text.find("body weight (BW)") != std::string::npos;
+    EXPECT_EQ(named, 1);
+}
+
+TEST_F(ResultsFormTest, HelpButtonsOpenTheirTopics) {
+    WriteFiveReleases();
+    Run();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->ScrResults->setCurrentWidget(form->SurfWaterResPage);
+    form->RiverTabs->setCurrentWidget(form->EndangeredSpecies);
+    QTest::mouseClick(form->RiverHelp, Qt::LeftButton);
+    form->LandfillHelpClick();
+    std::vector<std::string> topics;
+    for (const forms::ShownItem& item : ui.Shown()) {
+        if (item.kind == "help")
+            topics.push_back(item.caption);
+    }
+    EXPECT_EQ(topics, (std::vector<std::string>{"River_Results___Endangered_Species",
+                                                "Landfill_Results_Page"}));
+    form->hide();
+}
+
+TEST_F(ResultsFormTest, NewReleaseActivityWithoutAChemicalIsRefused) {
+    WriteFiveReleases();
+    Run();
+    ui.ClearShown();
+    form->SicDescPdmSic->setCurrentIndex(3);
+    form->SicDescPdmSicChange();
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].caption, "Note");
+    LoadScenarioRecord(",1");
+    EXPECT_NE(PmnFieldAsString("PMN_ID"), ",1");
+}
+
+}  // namespace
