@@ -63,14 +63,25 @@ bool EnsureScenarioTable() {
 bool RunStartupWork() {
     ClearRunFlags();
     ProgramFolder = sys::WorkingFolder();
+    if (!ClaimProgramFolder()) {
+        forms::Ui().MessageBox("Another copy of the program is using this folder (" +
+                                   sys::NativePath(ProgramFolder) + ").\nThis copy will end.",
+                               "Error", forms::Buttons::Ok, forms::Icon::Error);
+        return false;
+    }
     ReadPathFiles();
     if (IsFirstRun())
         WriteFirstRunDefaults();
-    StartTablesAndDilution();
+    RemoveLeftoverCopies();
+    if (!StartTablesAndDilution())
+        return false;
     if (BackupRefreshDue())
         RefreshBackup();
+    CompleteHalfRestoredTable();
     if (!EnsureScenarioTable())
         return false;
+    if (std::string note = CasesCannotBeSavedNote(); !note.empty())
+        forms::ShowMessage(note, "Note");
     ResetCurrentCase();
     return true;
 }
