@@ -9,8 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <thread>
 
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
@@ -222,6 +225,58 @@ TEST(StartupRecovery, ASecondCopyOnTheSameFolderSaysSoAndEnds) {
     ::close(held);
     ui.ClearShown();
     EXPECT_TRUE(RunStartupWork());  // once the first copy has ended
+}
+
+// The start-up's copies killed at random moments: the backup into orig\ and the restore of the
+// scenario table. After each kill the next start works without a word, the person's saved case
+// is still there, and orig\ and the data folder hold whole tables.
+TEST(StartupRecovery, CopiesKilledAtRandomMomentsLeaveAStartThatWorks) {
+    ProgramFolderCopy program;
+    forms::ScriptedUi ui;
+    ASSERT_TRUE(RunStartupWork());
+    tables::Table& cases = Tables().PmnTable;
+    cases.Append();
+    cases.SetString("PMN_ID", "SAVED-CASE");
+    cases.Post();
+    auto savedCaseIsThere = [&] {
+        cases.FindNearest(std::string("SAVED-CASE"));
+        return cases.AsString("PMN_ID") == "SAVED-CASE";
+    };
+    std::string results = program / "results/";
+    std::srand(20261210);
+    for (int kill = 0; kill < 24; ++kill) {
+        SCOPED_TRACE(kill);
+        bool restoring = kill >= 12;  // the backup first, with the saved case in the data folder
+        pid_t child = ::fork();
+        if (child == 0) {
+            for (;;) {
+                if (restoring) {
+                    sys::DeleteFile(results + "nyr01.dbf");
+                    sys::DeleteFile(results + "nyr01.dbt");
+                    CopyScenarioTable(BackupFolderPath(), results);
+                } else {
+                    sys::DeleteFile(program / "ftime.");  // as a first run finds it
+                    RefreshBackup();
+                }
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200 + std::rand() % 5000));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+
+        ResetShellState();
+        ui.ClearShown();
+        ASSERT_TRUE(RunStartupWork());
+        EXPECT_TRUE(ui.Boxes().empty()) << ui.Boxes()[0].text;
+        ASSERT_TRUE(Tables().PmnTable.IsOpen());
+        EXPECT_EQ(FileText(program / "orig/nyr01.dbf"), FileText(program / "nyr01.dbf"));
+        EXPECT_EQ(FileText(program / "orig/nyr01.dbt"), FileText(program / "nyr01.dbt"));
+        EXPECT_TRUE(sys::FileExists(program / "ftime."));
+        if (!restoring) {
+            EXPECT_TRUE(savedCaseIsThere());
+        }
+        EXPECT_EQ(NamesIn(program / "results"), (std::set<std::string>{"nyr01.dbf", "nyr01.dbt"}));
+    }
 }
 
 }  // namespace
