@@ -38,7 +38,9 @@ void ShowDataDriveForm() {
 
 // A missing table is restored from orig\ without a question; a table that is there but does
 // not open is never overwritten: the user picks another folder or ends the program.
-bool EnsureScenarioTable() {
+bool EnsureScenarioTable(bool* folderChosen) {
+    if (folderChosen != nullptr)
+        *folderChosen = false;
     for (;;) {
         std::string table = sys::NativePath(DataPath(kScenarioTable));
         if (!sys::FileExists(table))
@@ -57,6 +59,8 @@ bool EnsureScenarioTable() {
         if (answer != forms::mrOk)
             return false;
         ShowDataDriveForm();
+        if (folderChosen != nullptr)
+            *folderChosen = true;
     }
 }
 
@@ -78,9 +82,12 @@ bool RunStartupWork() {
     if (BackupRefreshDue())
         RefreshBackup();
     CompleteHalfRestoredTable();
-    if (!EnsureScenarioTable())
+    bool folderChosen = false;
+    if (!EnsureScenarioTable(&folderChosen))
         return false;
-    if (std::string note = CasesCannotBeSavedNote(); !note.empty())
+    // A folder chosen on the data-folder form was noted there already.
+    std::string note = folderChosen ? "" : CasesCannotBeSavedNote();
+    if (!note.empty())
         forms::ShowMessage(note, "Note");
     ResetCurrentCase();
     return true;

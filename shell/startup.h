@@ -74,7 +74,8 @@ void CloseStartupLookupTables();
 
 // Makes sure the data folder holds a scenario table that opens: restores it from orig\, else
 // offers the data-folder form or the end of the program. False when the user chose to end.
-bool EnsureScenarioTable();
+// *folderChosen tells whether the data-folder form was shown on the way.
+bool EnsureScenarioTable(bool* folderChosen = nullptr);
 
 // Clears the run flags of every subsystem to their start values.
 void ClearRunFlags();

@@ -19,6 +19,7 @@
 #include "platform/sys/files.h"
 #include "scenario/globals.h"
 #include "scenario/table_set.h"
+#include "shell/data_drive.h"
 #include "shell/intro.h"
 #include "shell/startup.h"
 #include "tests/shell/forms/program_folder.h"
@@ -192,6 +193,16 @@ TEST(StartupRecovery, AReadOnlyDataFolderIsNotedAtStart) {
     ASSERT_TRUE(RunStartupWork());
     EXPECT_TRUE(Tables().PmnTable.IsOpen());
     ASSERT_TRUE(HasBoxWith(ui, "Cases cannot be saved in the data folder " + results));
+
+    // Changing to the read-only folder on the data-folder form says the same.
+    ASSERT_TRUE(sys::MakeFolder(program / "other"));
+    DataFolder = program.path() + "/other/";
+    ASSERT_TRUE(OpenScenarioTable(program / "nyr01.dbf").empty());
+    DataFolderChange change = CommitDataFolder(results);
+    EXPECT_TRUE(change.committed) << change.error;
+    EXPECT_NE(change.note.find("Cases cannot be saved in the data folder " + results),
+              std::string::npos)
+        << change.note;
 }
 
 // A lookup table the program needs that does not open: the message names it, and the program
