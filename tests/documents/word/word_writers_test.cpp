@@ -1,6 +1,8 @@
 // The Word-format part writers: each fills its template's bookmarks from the chemical case.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "dilution/industry_categories.h"
 #include "documents/word_release_parts.h"
 #include "documents/word_surface_water.h"
@@ -303,6 +305,73 @@ TEST_F(WordWriterTest, EveryTemplateHoldsTheBookmarksItsWriterSets) {
                     << part.path << " " << bookmark.name;
             }
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Every bookmark a writer sets, by template: a name the template lacks would leave its value out
+// of the report without a word.
+TEST(WordTemplateTest, EveryTemplateHasEveryBookmarkItsWriterSets) {
+    const std::string head = "CaseNum ScenNum ";
+    const std::string facility =
+        "FacilityName FacilityLocation RecWater Reach FacOnReach DischargeType NPDES ";
+    const std::string envrel =
+        head +
+        "AssessFlg NumSites RelActivity TotRelWater TotRelLandfill TotRelStack RelDaysStack "
+        "TotRelFug RelDaysWater NonSludge SludgeDay RelDaysFugitive PerSiteWater "
+        "PerSiteLandfill Sludge PerSiteStack PerSiteFugitive EnvRemark";
+    std::string species = "CaseNum";
+    for (int r = 4; r <= 26; ++r) {
+        for (int c = 0; c <= 5; ++c)
+            species += " End" + std::to_string(c) + std::to_string(r);
+    }
+    const std::map<std::string, std::string> templates = {
+        {"envrel.doc", envrel},
+        {"envrelmn.doc", envrel},
+        {"site.doc",
+         head + "RelActivity " + facility +
+             "DataSource Population WWT RelDays PreTreatRel PostTreatRel Dwt BCF HarMeanFlow "
+             "Flow30q5 Flow7q10 Flow1Q10 HarMeanConc Conc30q5 Conc7q10 Conc1q10 DwLadd DwLadc "
+             "DwAdd DwAdc DwAdr FishLadd FishLadc FishAdd FishAdc FishAdr Comments"},
+        {"lakes.doc", head + "RelDesc " + facility +
+                          "Population WWT RelDays EffFlow PreTreatRel PostTreatRel BCF AcuteDil "
+                          "AcuteConc ChronicDilution ChronicConc Ladd Ladc Adr EdLadd EdLadc "
+                          "AtLadd AtLadc BwLadd BwAdr IrLadd IrAdr Comments"},
+        {"sic-code.doc",
+         head + "RelActivity SicDesc SicCodes ExpPop WWT Dwt NumSites RelDays PreTreatRel "
+                "PostTreatRel BCF HarMnFl50 Fl30q5_50 Fl7q10_50 Fl1q10_50 HarConc50 Cnc30q5_50 "
+                "Cnc7q10_50 Cnc1q10_50 HarMnFl10 Fl30q5_10 Fl7q10_10 Fl1q10_10 HarConc10 "
+                "Cnc30q5_10 Cnc7q10_10 Cnc1q10_10 DwLADD50 DwLADC50 DwADR50 FiLADD50 FiLADC50 "
+                "FiADR50 DwLADD10 DwLADC10 DwADR10 FiLADD10 FiLADC10 FiADR10 Comments"},
+        {"landfill.doc", head + "RelActivity RelDesc ExpPop NumSites LandfillRel SlDays "
+                                "SludgeRel LfRelDays Migration Ladd Ladc EdLadd EdLadc AtLadd "
+                                "AtLadc BwLadd IrLadd DWT Comments Adsorption"},
+        {"fugitive.doc",
+         head + "RelActivity RelDesc ExpPop NumSites PerSiteFug DaysFugRel LADDStack LADCStack "
+                "ADRStack ADRCStack TotFugRel LADDFug LADCFug ADRFug ADRCFug EdLadd EdLadc "
+                "AtLadd AtLadc BwLadd BWAdr InhLadd InhAdr RemoveFug RemoveStack PerSiteStack "
+                "DaysStackRel Comments TotStackRel StackHt StackHtUnits ReleaseHt ReleaseHtUnits "
+                "InStkDia StkDiaUnits RelLength RelLengthUnits GasVelocity GasVelUnits RelWidth "
+                "RelWidthUnits GasTemp GasTmpUnits LandUse TerrainHt TerrainHtUnits Distance "
+                "DistanceUnits MetClass StabClass WindSpeed WindSpeedUnits FacLen FacWidth "
+                "FacHeight FacLenUnits FacWidthUnits FacHeightUnits MaxAnn Max24 MaxAnnFug "
+                "Max24Fug"},
+        {"endanger.doc", species},
+    };
+    for (const auto& [name, bookmarks] : templates) {
+        const wordproc::Document document = wordproc::Document::Parse(
+            ScratchFolder::Read(std::string(OMBRIX_PROGRAM_DIR) + "/" + name));
+        std::istringstream names(bookmarks);
+        std::string bookmark;
+        size_t count = 0;
+        while (names >> bookmark) {
+            ++count;
+            EXPECT_TRUE(document.HasBookmark(bookmark)) << name << " lacks " << bookmark;
+        }
+        EXPECT_EQ(document.Bookmarks().size(), count) << name << " holds a bookmark no writer sets";
     }
 }
 
