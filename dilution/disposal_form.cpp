@@ -15,6 +15,7 @@
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
 #include "shell/edit_helpers.h"
+#include "shell/intro.h"
 #include "shell/scr_main.h"
 #include "shell/startup_flags.h"
 
@@ -379,6 +380,8 @@ void TDisposalForm::ShowDisposalResults() {
     AveCase->SetChecked(AveEnd->Checked());
     HiEnd->setVisible(forms::Visible(HighEnd));
     AveCase->setVisible(forms::Visible(AveEnd));
+    if (PdmSelectionIndex() == 0)
+        ResultTabs->setCurrentWidget(PdmDispPage);
     for (const auto& [name, text] : DisposalPageTexts(CurrentPmn, Results))
         if (forms::TEdit* field = Field(name))
             field->SetText(text);
@@ -392,9 +395,9 @@ void TDisposalForm::DispResHelpClick() {
     forms::Ui().ShowHelp("Consumer_Disposal_Results");
 }
 
+// The printed page waits for the results reports' printer frame.
 void TDisposalForm::Button2Click() {
-    if (!forms::Ui().PrintDialog())
-        return;
+    ShowNotAvailable("Printing of the disposal results");
 }
 
 void OpenDisposalForm() {

@@ -11,6 +11,7 @@
 #include "dilution/disposal_report.h"
 #include "dilution/pdm_site_run.h"
 #include "platform/forms/ui_service.h"
+#include "platform/sys/text.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
@@ -195,6 +196,8 @@ TEST_F(DisposalFormTest, CategoryRunForTreatmentPlantsOverTheWholeYear) {
     EXPECT_DOUBLE_EQ(form_->Results.PercentExceeded[0], PercentOfYear(fraction, 365));
     EXPECT_DOUBLE_EQ(form_->Results.DaysExceeded[0], DaysOfPercent(PercentOfYear(fraction, 365)));
     EXPECT_EQ(Stored("P-7,1").H2ODAYHI, 120);
+    EXPECT_EQ(form_->ResultTabs->currentWidget(), form_->PdmDispPage);
+    EXPECT_EQ(form_->FieldText("CocPer0Disp"), sys::Format("%.2f", PercentOfYear(fraction, 365)));
 
     // A second run with a level that is no longer asked does not keep the earlier result.
     Type(form_->Coc0DispInp, "0");
