@@ -41,6 +41,7 @@ QHBoxLayout* PageFrame(QWidget* page, const std::string& title) {
 TScrResForm::TScrResForm() {
     ScrResForm = this;
     BuildLayout();
+    AddPrintButtons();
 }
 
 TScrResForm::~TScrResForm() {
