@@ -302,6 +302,9 @@ void TPchemFate::FormActivate() {
         return;
     }
     activated_ = true;
+    committed_ = false;
+    caseBefore_ = CurrentPmn;
+    healthBefore_ = HealthFlags;
     ShownChemIndex = -2;
     for (forms::TCheckBox* b : {SurfaceWater, Landfill, AmbientAir, Flush, Kiv, Pdm}) {
         b->SetChecked(true);
@@ -348,6 +351,14 @@ void TPchemFate::FormActivate() {
     } else {
         NoBcf->SetChecked(true);
     }
+}
+
+void TPchemFate::FormClose() {
+    if (activated_ && !committed_) {
+        CurrentPmn = caseBefore_;
+        HealthFlags = healthBefore_;
+    }
+    activated_ = false;
 }
 
 void TPchemFate::ChemIdChange() {

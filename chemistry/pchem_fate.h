@@ -10,6 +10,7 @@
 #include "chemistry/field_values.h"
 #include "platform/forms/components.h"
 #include "platform/forms/form.h"
+#include "scenario/scenario_record.h"
 
 // The chemical chosen at the last commit; the other screens build release keys from it. (Declared
 // with the path globals; this screen writes it.)
@@ -116,8 +117,10 @@ class TPchemFate : public forms::Form {
     std::string ModuleFlags = "000000000";
     int HalfLifeTarget = 0;
 
-    // Set up once per visit: a window restored or activated again keeps what was entered.
-    void FormClose() override { activated_ = false; }
+    // Leaving without a commit gives back the case that was current before the visit, so that
+    // no other screen works on a chemical that was only looked at. The next showing is set up
+    // anew (a window restored or activated again within a visit keeps what was entered).
+    void FormClose() override;
     // Sets the screen up once per showing (returning from a chart or dialog keeps the edits).
     void FormActivate() override;
     void ChemIdChange();
@@ -166,6 +169,9 @@ class TPchemFate : public forms::Form {
 
     std::vector<ModuleGroup> groups_;
     bool activated_ = false;
+    bool committed_ = false;
+    pmn_record caseBefore_;
+    std::string healthBefore_;
 };
 
 extern TPchemFate* PchemFate;

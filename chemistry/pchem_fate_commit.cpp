@@ -175,6 +175,7 @@ void TPchemFate::CloseFateScreenClick() {
             WriteEqcChemical();
         }
     }
+    committed_ = true;
     SetModalResult(forms::mrOk);
     Close();
 }

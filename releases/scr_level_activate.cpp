@@ -99,7 +99,7 @@ void TScrLevelForm::SetModuleVisibility() {
 
 void TScrLevelForm::OpenFirstReleaseTab() {
     ReleasePages->show();
-    if (SurfWaterCheck->Checked()) {
+    if (SurfWaterCheck->Checked() && forms::Visible(SurfWaterCheck)) {
         ReleasePages->setCurrentWidget(SWTab);
     } else if (LandfillCheck->Checked() && CurrentPmn.MODGUYS.size() > 1 &&
                CurrentPmn.MODGUYS[1] == '1') {
@@ -111,10 +111,11 @@ void TScrLevelForm::OpenFirstReleaseTab() {
     }
 }
 
+// A tab is open while its box is ticked and its module was chosen (its box is shown).
 void TScrLevelForm::ShowPageTabsByChecks() {
-    ShowTab(ReleasePages, SWTab, SurfWaterCheck->Checked());
+    ShowTab(ReleasePages, SWTab, SurfWaterCheck->Checked() && forms::Visible(SurfWaterCheck));
     ShowTab(ReleasePages, LandfillTab, LandfillCheck->Checked() && forms::Visible(LandfillCheck));
-    ShowTab(ReleasePages, AirTab, FugitiveCheck->Checked());
+    ShowTab(ReleasePages, AirTab, FugitiveCheck->Checked() && forms::Visible(FugitiveCheck));
 }
 
 void TScrLevelForm::UpdateReleasePagesVisible() {

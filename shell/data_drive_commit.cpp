@@ -113,5 +113,7 @@ DataFolderChange CommitDataFolder(const std::string& folder) {
                       " was older than this program's tables.\nIt was kept as " + keptAs +
                       ".dbf and the pristine table was copied in its place.";
     }
+    if (std::string readOnly = CasesCannotBeSavedNote(); !readOnly.empty())
+        change.note += (change.note.empty() ? "" : "\n\n") + readOnly;
     return change;
 }

@@ -38,7 +38,9 @@ void ShowDataDriveForm() {
 
 // A missing table is restored from orig\ without a question; a table that is there but does
 // not open is never overwritten: the user picks another folder or ends the program.
-bool EnsureScenarioTable() {
+bool EnsureScenarioTable(bool* folderChosen) {
+    if (folderChosen != nullptr)
+        *folderChosen = false;
     for (;;) {
         std::string table = sys::NativePath(DataPath(kScenarioTable));
         if (!sys::FileExists(table))
@@ -57,20 +59,36 @@ bool EnsureScenarioTable() {
         if (answer != forms::mrOk)
             return false;
         ShowDataDriveForm();
+        if (folderChosen != nullptr)
+            *folderChosen = true;
     }
 }
 
 bool RunStartupWork() {
     ClearRunFlags();
     ProgramFolder = sys::WorkingFolder();
+    if (!ClaimProgramFolder()) {
+        forms::Ui().MessageBox("Another copy of the program is using this folder (" +
+                                   sys::NativePath(ProgramFolder) + ").\nThis copy will end.",
+                               "Error", forms::Buttons::Ok, forms::Icon::Error);
+        return false;
+    }
     ReadPathFiles();
     if (IsFirstRun())
         WriteFirstRunDefaults();
-    StartTablesAndDilution();
+    RemoveLeftoverCopies();
+    if (!StartTablesAndDilution())
+        return false;
     if (BackupRefreshDue())
         RefreshBackup();
-    if (!EnsureScenarioTable())
+    CompleteHalfRestoredTable();
+    bool folderChosen = false;
+    if (!EnsureScenarioTable(&folderChosen))
         return false;
+    // A folder chosen on the data-folder form was noted there already.
+    std::string note = folderChosen ? "" : CasesCannotBeSavedNote();
+    if (!note.empty())
+        forms::ShowMessage(note, "Note");
     ResetCurrentCase();
     return true;
 }

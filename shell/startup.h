@@ -41,29 +41,47 @@ std::string RunningProgramFile();
 void SetRunningProgramFile(const std::string& path);
 
 bool BackupRefreshDue();
-// Creates orig\, writes ftime. and copies the pristine scenario table into orig\.
+// Creates orig\, copies the pristine scenario table into orig\ and, once it is there, writes
+// ftime.
 void RefreshBackup();
 
 // Copies nyr01.dbf and its memo file (and its index file when the source has one) from one
-// folder to another. All or nothing: when any copy fails, the table files copied by this call
-// are removed again and the result is false.
+// folder to another as a set: all are copied under temporary names, then renamed into place.
+// When any copy fails, the files of the target folder are as they were and the result is false.
 bool CopyScenarioTable(const std::string& fromFolder, const std::string& toFolder);
+// A restore stopped between the table and its memo file (by an older version of this program)
+// left the pristine table without its memo file: the memo file is copied from orig\. True when
+// it did so.
+bool CompleteHalfRestoredTable();
+
+// The program folder belongs to one running copy of the program: true when this copy holds it
+// (or already did), false when another copy does.
+bool ClaimProgramFolder();
+// Removes the temporary files (name.part<process id>) that copies stopped half-way left in the
+// program folder, orig\ and the data folder; those of a program still running stay.
+void RemoveLeftoverCopies();
+// The note that cases cannot be saved in the data folder (the folder or its scenario table is
+// read-only); empty when they can.
+std::string CasesCannotBeSavedNote();
 
 // Opens the scenario table at a path as PmnTable with index PMN_ID; the error text, or empty
 // when it opened.
 std::string OpenScenarioTable(const std::string& path);
-// Opens, and closes, the ten lookup tables in their fixed order.
+// Opens, and closes, the ten lookup tables in their fixed order. Throws when one cannot be
+// opened.
 void OpenLookupTables();
 void CloseStartupLookupTables();
 
 // Makes sure the data folder holds a scenario table that opens: restores it from orig\, else
 // offers the data-folder form or the end of the program. False when the user chose to end.
-bool EnsureScenarioTable();
+// *folderChosen tells whether the data-folder form was shown on the way.
+bool EnsureScenarioTable(bool* folderChosen = nullptr);
 
 // Clears the run flags of every subsystem to their start values.
 void ClearRunFlags();
-// Opens the lookup tables and sets up the dilution model's tables and the shared flags.
-void StartTablesAndDilution();
+// Opens the lookup tables and sets up the dilution model's tables and the shared flags. False,
+// after a message naming the table, when one cannot be opened: the program cannot work then.
+bool StartTablesAndDilution();
 // Resets the current scenario record: no chemical is chosen yet.
 void ResetCurrentCase();
 

@@ -26,6 +26,12 @@ std::string TableFile(const std::string& folder, const char* extension) {
     return sys::NativePath(folder + "nyr01." + extension);
 }
 
+// The name a file is copied under before it is renamed into place; start-up removes such files
+// when a copy was stopped half-way.
+std::string TemporaryName(const std::string& target) {
+    return target + ".part" + std::to_string(::getpid());
+}
+
 }  // namespace
 
 std::string RunningProgramFile() {
@@ -51,30 +57,64 @@ bool BackupRefreshDue() {
     return !sys::FileExists(ProgramPath(kMasterMarker));
 }
 
+// ftime. is written only once orig\ holds the whole table: a start killed during the copy finds
+// no ftime. and makes the backup again.
 void RefreshBackup() {
     std::string backup = BackupFolderPath();
     sys::MakeFolder(backup);
-    sys::WriteWholeFile(ProgramPath(kFirstRunMarker), "ftime\n");
     // A failed copy shows later, when a restore from orig\ is needed and fails with a message.
-    CopyScenarioTable(sys::NativePath(ProgramFolder + "/"), backup);
+    if (CopyScenarioTable(sys::NativePath(ProgramFolder + "/"), backup))
+        sys::WriteWholeFile(ProgramPath(kFirstRunMarker), "ftime\n");
 }
 
+// Every file is first copied whole under a temporary name; only then are they renamed into
+// place, the memo file and index before the table. A copy stopped at any moment leaves either the
+// files as they were, temporary files that the next start removes, or the new memo file without
+// its table, which counts as no table and is restored again.
 bool CopyScenarioTable(const std::string& fromFolder, const std::string& toFolder) {
-    std::vector<std::string> copied;
-    auto copy = [&](const char* extension, bool required) {
-        std::string source = TableFile(fromFolder, extension);
-        if (!required && !sys::FileExists(source))
-            return true;
-        std::string target = TableFile(toFolder, extension);
-        if (!CopyFileBytes(source, target))
-            return false;
-        copied.push_back(target);
-        return true;
+    struct Piece {
+        std::string temporary;
+        std::string target;
     };
-    bool complete = copy("dbf", true) && copy("dbt", true) && copy("mdx", false);
-    if (!complete) {
-        for (const std::string& file : copied)
-            sys::DeleteFile(file);
+    std::vector<Piece> pieces;
+    auto discard = [&] {
+        for (const Piece& piece : pieces)
+            sys::DeleteFile(piece.temporary);
+        return false;
+    };
+    for (const char* extension : {"dbt", "mdx", "dbf"}) {
+        std::string source = TableFile(fromFolder, extension);
+        bool required = std::string(extension) != "mdx";
+        if (!required && !sys::FileExists(source))
+            continue;
+        std::string target = TableFile(toFolder, extension);
+        Piece piece{TemporaryName(target), target};
+        if (!CopyFileBytes(source, piece.temporary))
+            return discard();
+        pieces.push_back(piece);
     }
-    return complete;
+    for (const Piece& piece : pieces) {
+        if (!sys::RenameFile(piece.temporary, piece.target))
+            return discard();
+    }
+    return true;
+}
+
+bool CompleteHalfRestoredTable() {
+    std::string table = sys::NativePath(DataPath(kScenarioTable));
+    std::string memo = TableFile(DataFolder, "dbt");
+    std::string backupTable = TableFile(BackupFolderPath(), "dbf");
+    if (!sys::FileExists(table) || sys::FileExists(memo))
+        return false;
+    auto ours = sys::ReadWholeFile(table);
+    auto pristine = sys::ReadWholeFile(backupTable);
+    if (!ours || !pristine || *ours != *pristine)
+        return false;
+    std::string temporary = TemporaryName(memo);
+    if (!CopyFileBytes(TableFile(BackupFolderPath(), "dbt"), temporary))
+        return false;
+    if (sys::RenameFile(temporary, memo))
+        return true;
+    sys::DeleteFile(temporary);
+    return false;
 }

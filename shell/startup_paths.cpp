@@ -2,26 +2,61 @@
 #include <cstdio>
 #include <optional>
 
+#include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
+#include "platform/sys/text.h"
 #include "scenario/globals.h"
 #include "scenario/text_helpers.h"
 #include "shell/startup.h"
 
 namespace {
 
-// The first line of a path file; nullopt when the file cannot be opened or the line is empty.
-std::optional<std::string> FirstLine(const std::string& path) {
-    std::FILE* file = sys::OpenFile(path, "r");
-    if (!file)
-        return std::nullopt;
-    std::string line;
-    ReadLine(line, file);
-    std::fclose(file);
+// A path another program or a damaged disk can leave: control bytes (a NUL among them) or
+// bytes that are no text. Such a line names no folder and no program.
+bool UsablePath(const std::string& line) {
+    for (unsigned char c : line) {
+        if ((c < 0x20 && c != '\t') || c == 0x7F)
+            return false;
+    }
+    return sys::IsUtf8(line);
+}
+
+// The first line of a path file. `value` is empty when the file cannot be read, its line is
+// empty, or the line is no usable path; then `unusable` tells the last case apart.
+struct PathLine {
+    std::optional<std::string> value;
+    bool unusable = false;
+};
+
+PathLine ReadPathLine(const char* name) {
+    std::optional<std::string> bytes = sys::ReadWholeFile(ProgramPath(name));
+    if (!bytes)
+        return {};
+    std::string line = bytes->substr(0, bytes->find('\n'));
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    if (!UsablePath(line))  // before trimming, which would take NULs for blanks
+        return {std::nullopt, true};
     line = TrimCString(line);
     if (line.empty())
-        return std::nullopt;
-    return line;
+        return {};
+    return {line, false};
+}
+
+// The path a file holds, or `fallback`. A file that holds no usable path counts as no file
+// (nothing is made from it), and the person is told which file it was and what is used instead.
+std::string PathFrom(const char* name, const std::string& fallback, const std::string& instead) {
+    PathLine line = ReadPathLine(name);
+    if (line.value)
+        return *line.value;
+    if (!line.unusable)
+        return fallback;
+    forms::ShowMessage("The file " + ProgramPath(name) +
+                           " does not hold a usable path.\nThe program uses " + instead +
+                           " instead.",
+                       "Note");
+    return instead;
 }
 
 void WritePathFile(const char* name, const std::string& value) {
@@ -67,16 +102,16 @@ long TableDayNumber(const sys::FileDate& date) {
 
 // Each path file is read on its own: a missing data.drv leaves the data folder empty (the
 // working folder), a missing kiv.drv gives the default program path, a missing chimra.drv is
-// written with its default.
+// written with its default. A data.drv that holds no usable path gives the default data folder
+// rather than the working folder: that is the program folder, whose pristine scenario table must
+// never be taken for the person's cases.
 void ReadPathFiles() {
-    DataFolder = AsFolder(FirstLine(ProgramPath(kDataDriveFile)).value_or(""));
-    KivProgramPath = FirstLine(ProgramPath(kKivDriveFile)).value_or(DefaultKivProgram());
-    if (auto chimra = FirstLine(ProgramPath(kChimraDriveFile))) {
-        ChimraProgramPath = *chimra;
-    } else {
-        ChimraProgramPath = DefaultChimraProgram();
+    DataFolder = AsFolder(PathFrom(kDataDriveFile, "", DefaultDataFolder()));
+    KivProgramPath = PathFrom(kKivDriveFile, DefaultKivProgram(), DefaultKivProgram());
+    bool chimraUsable = ReadPathLine(kChimraDriveFile).value.has_value();
+    ChimraProgramPath = PathFrom(kChimraDriveFile, DefaultChimraProgram(), DefaultChimraProgram());
+    if (!chimraUsable)
         WritePathFile(kChimraDriveFile, ChimraProgramPath);
-    }
 }
 
 bool IsFirstRun() {

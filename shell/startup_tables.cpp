@@ -4,6 +4,8 @@
 
 #include "dilution/pdm_results.h"
 #include "dilution/pdm_tables.h"
+#include "platform/forms/ui_service.h"
+#include "platform/tables/error.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
@@ -51,13 +53,23 @@ void ClearRunFlags() {
     ExpFactorsPending = 0;
 }
 
-void StartTablesAndDilution() {
+bool StartTablesAndDilution() {
     FacilityIndexName = "NPDES";
-    OpenLookupTables();
+    try {
+        OpenLookupTables();
+    } catch (const tables::TableError& error) {
+        forms::Ui().MessageBox("The table " + error.File() + " could not be opened:\n" +
+                                   error.Cause() +
+                                   "\nThe program cannot work without it and will end.",
+                               "Error", forms::Buttons::Ok, forms::Icon::Error);
+        CloseLookupTables();
+        return false;
+    }
     PdmSiteResultRows = 1;
     PdmSicResultRows = 1;
     HealthFlags = "111";
     InitPdmTables();
+    return true;
 }
 
 void ResetCurrentCase() {

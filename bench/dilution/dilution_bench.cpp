@@ -11,11 +11,11 @@
 #include "dilution/pdm_results.h"
 #include "dilution/pdm_site_run.h"
 #include "platform/sys/files.h"
-#include "shell/globals.h"
-#include "shell/lookups_facility.h"
-#include "shell/lookups_flows.h"
-#include "shell/scenario_record.h"
-#include "shell/table_set.h"
+#include "scenario/globals.h"
+#include "scenario/lookups_facility.h"
+#include "scenario/lookups_flows.h"
+#include "scenario/scenario_record.h"
+#include "scenario/table_set.h"
 
 namespace {
 

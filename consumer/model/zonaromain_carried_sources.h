@@ -69,6 +69,8 @@ void IncrementalTerms(double perDay, double scale, SplitNumber early, SplitNumbe
     }
 }
 
+constexpr double kSmallShare = 1e-5;
+
 // What carries a source's exponentials through a block.
 struct SourceClocks {
     const zonaromain::DecaySteps& steps;
@@ -121,6 +123,11 @@ inline bool EvenTerms(const zonaromain::Source& source, double perDay, double sc
     }
     const bool lateCounts = phase == Phase::kAfter;
     if (lateCounts && first - start - duration < fresh)
+        return false;
+    // A share 1 - exp(-x) below kSmallShare, or a rate that is the difference of two shares
+    // whose exponents differ by less (k x duration), moves by more than 1e-11 of itself with the
+    // last bit of exp(-x): there the formula gives the rates, as the reference works them.
+    if ((!earlyDone && early < kSmallShare) || (lateCounts && k * duration < kSmallShare))
         return false;
     const SplitNumber e0 =
         earlyDone ? SplitNumber{} : ClockAt(carry.clocks[0], carry.block, early, steps);

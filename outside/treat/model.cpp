@@ -97,22 +97,22 @@ std::string Value(const char* label, double value) {
 std::optional<Parameters> ReadParameters(const std::vector<std::string>& lines,
                                          std::string& error) {
     Parameters p;
-    for (const LineSpec& spec : kLines) {
-        if (static_cast<int>(lines.size()) < spec.line) {
+    for (const LineSpec& entry : kLines) {
+        if (static_cast<int>(lines.size()) < entry.line) {
             error =
-                sys::Format("the parameter file ends before line %d (%s)", spec.line, spec.name);
+                sys::Format("the parameter file ends before line %d (%s)", entry.line, entry.name);
             return std::nullopt;
         }
         double value = 0;
-        if (!FirstNumber(lines[spec.line - 1], value)) {
-            error = sys::Format("line %d (%s) holds no number", spec.line, spec.name);
+        if (!FirstNumber(lines[entry.line - 1], value)) {
+            error = sys::Format("line %d (%s) holds no number", entry.line, entry.name);
             return std::nullopt;
         }
-        if (!InRange(value, spec.range)) {
-            error = sys::Format("line %d (%s) %s", spec.line, spec.name, RangeText(spec.range));
+        if (!InRange(value, entry.range)) {
+            error = sys::Format("line %d (%s) %s", entry.line, entry.name, RangeText(entry.range));
             return std::nullopt;
         }
-        p.*spec.member = value;
+        p.*entry.member = value;
     }
     return p;
 }

@@ -177,6 +177,22 @@ std::string Cp1252ToUtf8(std::string_view text) {
     return out;
 }
 
+size_t Utf8SequenceLength(std::string_view text, size_t i) {
+    char32_t ignored = 0;
+    return DecodeUtf8(text, i, ignored);
+}
+
+bool IsUtf8(std::string_view text) {
+    for (size_t i = 0; i < text.size();) {
+        char32_t c = 0;
+        size_t length = DecodeUtf8(text, i, c);
+        if (c == 0xFFFD && length == 1)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
 std::string Utf8ToCp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());

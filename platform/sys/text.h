@@ -38,6 +38,11 @@ std::string UpperCase(std::string text);
 // The UTF-8 bytes of one code point, appended to out.
 void AppendUtf8(std::string& out, char32_t c);
 
+// The number of bytes of the UTF-8 sequence at i (1 when it is malformed), and whether all of a
+// text is well-formed UTF-8.
+size_t Utf8SequenceLength(std::string_view text, size_t i);
+bool IsUtf8(std::string_view text);
+
 // Windows-1252 to UTF-8 and back; characters with no place in Windows-1252 become '?'.
 std::string Cp1252ToUtf8(std::string_view text);
 std::string Utf8ToCp1252(std::string_view text);

@@ -111,17 +111,6 @@ bool ZeroDate(std::string_view raw) {
     return raw == "00000000";
 }
 
-// The UTF-8 sequence that starts at `at` (one byte when it is no valid lead byte).
-std::size_t SequenceLength(std::string_view text, std::size_t at) {
-    unsigned char b = static_cast<unsigned char>(text[at]);
-    std::size_t length = b < 0x80         ? 1
-                         : (b >> 5) == 6  ? 2
-                         : (b >> 4) == 14 ? 3
-                         : (b >> 3) == 30 ? 4
-                                          : 1;
-    return std::min(length, text.size() - at);
-}
-
 }  // namespace
 
 std::string ToCp1252(std::string_view utf8, std::string& out) {
@@ -130,7 +119,7 @@ std::string ToCp1252(std::string_view utf8, std::string& out) {
         return "";
     // Something did not survive the trip: name the first character that has no place.
     for (std::size_t at = 0; at < utf8.size();) {
-        std::size_t length = SequenceLength(utf8, at);
+        std::size_t length = sys::Utf8SequenceLength(utf8, at);
         std::string_view one = utf8.substr(at, length);
         if (sys::Cp1252ToUtf8(sys::Utf8ToCp1252(one)) != one) {
             bool valid = length > 1 || static_cast<unsigned char>(one[0]) < 0x80;

@@ -265,3 +265,23 @@ TEST_F(AsTreatRunTest, NotesBoxPrintsItsNineStepsUnderItsHeadings) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AsTreatRunTest, NextButtonsWalkThePagesAndHelpOpensItsTopic) {
+    TAsTreatInputs dialog;
+    dialog.FormActivate();
+    EXPECT_EQ(dialog.AsTreatPages->currentWidget(), dialog.WasteWaterLoading);
+    QTest::mouseClick(dialog.BitBtn2, Qt::LeftButton);
+    EXPECT_EQ(dialog.AsTreatPages->currentWidget(), dialog.Biodeg);
+    QTest::mouseClick(dialog.BitBtn3, Qt::LeftButton);
+    EXPECT_EQ(dialog.AsTreatPages->currentWidget(), dialog.Volatilization);
+    QTest::mouseClick(dialog.BitBtn4, Qt::LeftButton);
+    EXPECT_EQ(dialog.AsTreatPages->currentWidget(), dialog.Sorption);
+    QTest::mouseClick(dialog.FateHelp, Qt::LeftButton);
+    EXPECT_EQ(ui.Shown().back().caption, "AsTreat_Inputs");
+    EXPECT_EQ(dialog.HalfLifeGrid->Cells(2, 4), "     10000");
+    EXPECT_EQ(dialog.HalfLifeGrid->Row(), 0) << "a new dialog has the first class chosen";
+}
+
+}  // namespace

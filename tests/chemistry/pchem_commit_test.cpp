@@ -194,3 +194,37 @@ TEST_F(CommitTest, ANewIdTypedAndCommittedStartsItsOwnRows) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CommitTest, LeavingWithoutACommitGivesBackTheCaseOfBefore) {
+    AddChemical();
+    CurrentPmn = pmn_record();  // no chemical chosen yet
+    ui.OnNextModal([](forms::Form& form) {
+        auto& screen = dynamic_cast<TPchemFate&>(form);
+        EXPECT_EQ(CurrentPmn.CaseNum, "abd") << "the screen shows a chemical";
+        screen.ChemName->SetText("looked at only");
+        return int(forms::mrCancel);
+    });
+    {
+        TPchemFate screen;
+        screen.ShowModal();
+    }
+    EXPECT_EQ(CurrentPmn.CaseNum, "");
+    EXPECT_EQ(SelectedChemId, "");
+
+    // After a commit the chosen chemical stays current.
+    ui.OnNextModal([](forms::Form& form) {
+        auto& screen = dynamic_cast<TPchemFate&>(form);
+        screen.ChemId->ChooseItem(0);
+        screen.ChemName->SetText("chosen");
+        screen.CloseFateScreenClick();
+        return screen.ModalResult();
+    });
+    TPchemFate screen;
+    EXPECT_EQ(screen.ShowModal(), forms::mrOk);
+    EXPECT_EQ(CurrentPmn.CaseNum, "abc");
+    EXPECT_EQ(CurrentPmn.CHEMNAME, "chosen");
+}
+
+}  // namespace

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <map>
 
+#include "chemistry/import_run.h"
 #include "chemistry/pchem_fate.h"
 #include "scenario/number_text.h"
 #include "tests/chemistry/chemistry_fixture.h"
@@ -328,6 +329,52 @@ TEST_F(PchemFateTest, ShowingAndActivatingAgainKeepsTheEntries) {
     screen.FormActivate();
     EXPECT_EQ(CurrentPmn.MW, 78.11);
     EXPECT_EQ(screen.Mw->Text(), "78.11");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PchemFateTest, HelpAndHiddenCommands) {
+    AddRelease("abc", "1", [](pmn_record& r) { r.MODGUYS = "000010000"; });
+    TPchemFate screen;
+    screen.FormActivate();
+    QTest::mouseClick(screen.FateHelp, Qt::LeftButton);
+    ASSERT_FALSE(ui.Shown().empty());
+    EXPECT_EQ(ui.Shown().back().kind, "help");
+    EXPECT_EQ(ui.Shown().back().caption, "Physical___Chemical_Properties_and_Fate_Screen");
+
+    // The import has no table of exported runs to read and says so.
+    EXPECT_FALSE(forms::Visible(screen.BitBtn2));
+    screen.BitBtn2->Click();
+    EXPECT_EQ(ui.Boxes().back().text, "There is no table of exported runs to import from.");
+
+    // The hidden EQC command: no database in the working folder gives the EQC note.
+    EXPECT_FALSE(forms::Visible(screen.BitBtn1));
+    screen.BitBtn1->Click();
+    EXPECT_EQ(ui.Boxes().back().text,
+              "NYR could not save this information for EQC.  When using EQC, you will need to "
+              "manually enter the data.");
+}
+
+TEST(ImportRecord, CopyMakesEveryMemberEqualAndKeysLoseTheirMediumLetter) {
+    ImportPmn = pmn_record();
+    ImportPmn.CaseNum = "abc";
+    ImportPmn.CHEMNAME = "imported";
+    ImportPmn.ResAdrStk = 1.25;
+    ImportPmn.PdmSiteDays = {1, 2, 3};
+    ImportPmn.HIT = 'Y';
+    CurrentPmn = pmn_record();
+    CopyChemicalRecord();
+    EXPECT_EQ(CurrentPmn.CHEMNAME, "imported");
+    EXPECT_EQ(CurrentPmn.ResAdrStk, 1.25);
+    EXPECT_EQ(CurrentPmn.PdmSiteDays, ImportPmn.PdmSiteDays);
+    EXPECT_EQ(CurrentPmn.HIT, 'Y');
+
+    EXPECT_EQ(NormaliseImportKey("abc,2c"), "abc,2");
+    EXPECT_EQ(NormaliseImportKey("abc,2"), "abc,2");
+    EXPECT_EQ(NormaliseImportKey("abc2c"), "abc2c");
+    EXPECT_EQ(NormaliseImportKey("abc,2e"), "abc,2e");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Fuzzes every target for SECONDS each (default 60): builds the clang libFuzzer programs in
+# Fuzzes every target (or the targets named after SECONDS) for SECONDS each (default 60): builds the clang libFuzzer programs in
 # build-fuzz/, starts each from its seed corpus and keeps what it learns in build-fuzz/corpus/.
 # Inputs that crash land in build-fuzz/findings/<target>/; the script fails when there are any.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds="${1:-60}"
+shift || true
+only=("$@")
 bash scripts/deps.sh
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
@@ -15,6 +17,7 @@ failed=0
 for program in build-fuzz/fuzz/fuzz_*; do
   [ -x "$program" ] || continue
   name="${program##*/fuzz_}"
+  if [ ${#only[@]} -gt 0 ] && [[ ! " ${only[*]} " =~ " $name " ]]; then continue; fi
   seeds="tests/fuzz/$name/corpus"
   work="build-fuzz/corpus/$name"
   findings="build-fuzz/findings/$name"

@@ -8,6 +8,7 @@
 #include "releases/treatment_handoff.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
+#include "shell/startup_flags.h"
 #include "tests/releases/release_form_fixture.h"
 
 namespace {
@@ -256,6 +257,21 @@ TEST_F(ReleaseFormTest, AnalysisChoiceShowsOnlyForACategoryWithItsDilutionRun) {
     Click(form->DoPdm);
     EXPECT_TRUE(forms::Visible(form->PdmAnalysis));
     EXPECT_TRUE(forms::Visible(form->Coc0));
+}
+
+}  // namespace
+
+namespace {
+
+// Without the surface-water module, a release stored with surface water shows none of it.
+TEST_F(ReleaseFormTest, AModuleNotChosenShowsNoneOfItsControls) {
+    WriteRelease(1, "X00X", 1, 100);
+    SurfaceWaterSelected = 0;
+    Open();
+    EXPECT_FALSE(forms::Visible(form->SurfWaterCheck));
+    EXPECT_FALSE(form->TabShown(form->ReleasePages, form->SWTab));
+    EXPECT_TRUE(form->TabShown(form->ReleasePages, form->AirTab));
+    EXPECT_EQ(form->ReleasePages->currentWidget(), form->AirTab);
 }
 
 }  // namespace

@@ -51,10 +51,15 @@ TEST(MultiZoneStepping, CasesOfTheProgramAgreeWithTheStageByStageSteps) {
     const CaseOfUse cases[] = {
         {"the benchmark's paint case", paint},
         {"the default cleaner case", cleaner},
-        // Fast first-order release: rate constants of hundreds to thousands per day.
+        // Fast first-order release (rate constants of hundreds per day), and slow release whose
+        // rates turn on the last bits of their exponentials.
         {"paint, a volatile chemical", WithChemical(paint, 60, 30)},
         {"cleaner, a volatile chemical", WithChemical(cleaner, 60, 20)},
         {"cleaner, a chemical that hardly evaporates", WithChemical(cleaner, 400, 1e-5)},
+        {"paint, a chemical that hardly evaporates", WithChemical(paint, 500, 1e-9)},
+        {"cleaner, a chemical that all but stays", WithChemical(cleaner, 500, 1e-9)},
+        {"cleaner, a chemical gone in weeks", WithChemical(cleaner, 100, 0.01)},
+        {"cleaner, a chemical gone in days", WithChemical(cleaner, 100, 0.05)},
         {"a sprayed product (constant and first-order sources)",
          WithScenario(cleaner, "sprayedsurface")},
         {"a product added to water (a constant source)", WithScenario(cleaner, "addedwater")},

@@ -8,7 +8,9 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <set>
+#include <sstream>
 #include <thread>
 
 #include "platform/sys/text.h"
@@ -250,6 +252,92 @@ TEST(TwoProcesses, ARowReadFieldByFieldIsOneVersionOfTheRecord) {
     ::kill(writer, SIGKILL);
     WaitFor(writer);
     EXPECT_GT(seen.size(), 10u);  // the writer really was posting all along
+}
+
+// A writer of a table with memo texts, posting edits and appends, killed at random moments: after
+// each kill the table opens, every post that had returned is there, the one in flight is there
+// whole or not at all, and each row's memo belongs to its own version of the row.
+TEST(TwoProcesses, AMemoWriterKilledAtRandomMomentsLosesNoPostedRecord) {
+    ScratchFolder folder;
+    std::string path = folder.Path("memos.dbf");
+    MakeTable(path, "KEY C 10 0\nVERSION N 8 0\nNOTE M 10 0\n", {});
+    auto noteOf = [](const std::string& key, long version) {
+        // Lengths from a few bytes to several memo blocks.
+        return sys::Format("memo of %s at %ld ", key.c_str(), version) +
+               std::string(std::size_t(version * 397 % 1500), char('a' + version % 26));
+    };
+    std::map<std::uint32_t, long> committed;  // record -> last version whose post returned
+    int posts = 0;
+    std::srand(20261210);
+    for (int kill = 0; kill < 30; ++kill) {
+        SCOPED_TRACE(kill);
+        int report[2];
+        ASSERT_EQ(::pipe(report), 0);
+        pid_t writer = StartChild([&] {
+            ::close(report[0]);
+            Table table;
+            table.Open(path);
+            for (unsigned step = 0;; ++step) {
+                std::uint32_t count = table.RecordCount();
+                std::uint32_t recNo = 0;
+                long version = 0;
+                if (count == 0 || step % 3 == 0) {
+                    table.Append();
+                    table.SetString("KEY", sys::Format("K%05u", count + 1));
+                } else {
+                    table.GoToRecord(1 + (step * 7919u) % count);
+                    version = table.AsInteger("VERSION") + 1;
+                    table.Edit();
+                }
+                table.SetInteger("VERSION", version);
+                table.SetString("NOTE", noteOf(table.AsString("KEY"), version));
+                table.Post();
+                recNo = table.RecNo();
+                std::string line = sys::Format("%u %ld\n", recNo, version);
+                if (::write(report[1], line.data(), line.size()) < 0)
+                    break;
+            }
+        });
+        ::close(report[1]);
+        // Once the writer has posted, it is killed at a random moment of what follows.
+        std::string reported;
+        char buffer[4096];
+        while (reported.find('\n') == std::string::npos) {
+            ssize_t n = ::read(report[0], buffer, sizeof buffer);
+            ASSERT_GT(n, 0) << "the writer stopped before posting";
+            reported.append(buffer, std::size_t(n));
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(std::rand() % 30000));
+        ::kill(writer, SIGKILL);
+        WaitFor(writer);
+        for (ssize_t n; (n = ::read(report[0], buffer, sizeof buffer)) > 0;)
+            reported.append(buffer, std::size_t(n));
+        ::close(report[0]);
+        std::istringstream lines(reported);
+        for (std::uint32_t recNo; lines >> recNo;) {
+            long version = 0;
+            lines >> version;
+            committed[recNo] = version;
+            ++posts;
+        }
+
+        Table table;
+        ASSERT_NO_THROW(table.Open(path));
+        ASSERT_GE(table.RecordCount(), committed.empty() ? 0u : committed.rbegin()->first);
+        for (table.First(); !table.Eof(); table.Next()) {
+            std::string key = table.AsString("KEY");
+            long version = table.AsInteger("VERSION");
+            ASSERT_EQ(key, sys::Format("K%05u", table.RecNo()));
+            ASSERT_EQ(table.AsString("NOTE"), noteOf(key, version)) << key;
+            auto last = committed.find(table.RecNo());
+            if (last != committed.end()) {
+                ASSERT_GE(version, last->second) << key;  // a returned post is never lost
+                ASSERT_LE(version, last->second + 1) << key;
+            }
+            committed[table.RecNo()] = version;  // the post in flight, when there, stays too
+        }
+    }
+    EXPECT_GE(posts, 30);  // the writer really wrote between the kills
 }
 
 }  // namespace
