@@ -251,6 +251,20 @@ TEST_F(WordWriterTest, FullMeteorologyAndNoDownwashShowNa) {
                                              {"DaysFugRel", "NA"}});
 }
 
+TEST_F(WordWriterTest, ABookmarkSetTwiceHoldsTheLastTextAndAnUnknownOneIsSkipped) {
+    const std::string part = WordPartPath("twice.lnw");
+    EXPECT_TRUE(WriteWordPart(form, {"landfill.doc", part}, [] {
+        return BookmarkValues{{"Migration", "a much longer first text"},
+                              {"NoSuchBookmark", "lost"},
+                              {"Migration", "Low"},
+                              {"CaseNum", "P-01-0123"}};
+    }));
+    ExpectBookmarks(scratch.WorkFolder("twice.lnw"),
+                    {{"Migration", "Low"}, {"CaseNum", "P-01-0123"}});
+    EXPECT_EQ(IndependentText(scratch.WorkFolder("twice.lnw")).find("first text"),
+              std::string::npos);
+}
+
 TEST_F(WordWriterTest, AListedPartIsNotWrittenAgain) {
     WriteLandfillDoc(form);
     CurrentPmn.LANDREL = 7;
