@@ -20,6 +20,7 @@
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
+#include "shell/scr_main.h"
 #include "shell/startup.h"
 #include "shell/startup_flags.h"
 #include "tests/shell/forms/program_folder.h"
@@ -381,6 +382,27 @@ TEST_F(ResultsFormTest, NotARiverIsSaidOncePerSelection) {
         told += box.text.find("is not a river") != std::string::npos;
     EXPECT_EQ(told, 1);
     EXPECT_EQ(form->FieldText("NpdesPdmSite"), "");  // cleared for another choice
+}
+
+}  // namespace
+
+namespace {
+
+// Until the Word-format writers are installed, a run in Word format says so and reports no
+// final report as stored.
+TEST_F(ResultsFormTest, WordFormatWithoutItsWritersSaysSo) {
+    TScrMain mainPage;
+    mainPage.NoWord->setVisible(false);
+    mainPage.NoWp->setVisible(true);
+    WriteFiveReleases();
+    Run();
+    int told = 0;
+    for (const forms::ShownItem& box : ui.Boxes())
+        told += box.text.find("Word-format reports cannot be written") != std::string::npos;
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(ui.Boxes().back().text,
+              "The calculations are complete, but the final report could not be stored.");
+    EXPECT_FALSE(sys::FileExists(sys::NativePath(DataFolder + kChem + ".doc")));
 }
 
 }  // namespace
