@@ -209,6 +209,29 @@ TEST_F(DisposalFormTest, CategoryRunForTreatmentPlantsOverTheWholeYear) {
     EXPECT_EQ(form_->Results.PercentExceeded[0], 0);
 }
 
+TEST_F(DisposalFormTest, OlderRunBehindItsHiddenButtonReadsTheBinaryTables) {
+    std::filesystem::create_directories(folder_.File("pdm"));
+    for (const char* name : {"pdmconc.dat", "pdm4954.dat", "pdma4954.dat"})
+        std::filesystem::copy_file(fixture::ShippedProgramFolder() / "pdm" / name,
+                                   folder_.File(std::string("pdm/") + name));
+    OpenOnOneRelease();
+    EXPECT_FALSE(forms::Visible(form_->DispContinue));
+    Click(form_->PdmRunItem);
+    Type(form_->ProdVolDispInp, "1000000");
+    Type(form_->YrsUseDispInp, "30");
+    Type(form_->Coc0DispInp, "0.5");
+    Type(form_->Coc1DispInp, "0");
+    Type(form_->Coc2DispInp, "0");
+    form_->DispContinueClick();
+    ASSERT_TRUE(form_->RunSucceeded);
+    const double days = form_->Results.DaysExceeded[0];
+    EXPECT_GE(days, 0);
+    EXPECT_LE(days, 365);
+    EXPECT_DOUBLE_EQ(form_->Results.PercentExceeded[0], days / 365 * 100);
+    EXPECT_EQ(form_->Results.DaysExceeded[1], 0);
+    EXPECT_EQ(Stored("P-7,1").H2ODAYHI, 120);
+}
+
 TEST_F(DisposalFormTest, FullRemovalStoresTheReleaseItselfAsPreTreatment) {
     Add("nyr01.dbf", {{"PMN_ID", "P-8,1"},
                       {"WWT_LOW", "100"},
