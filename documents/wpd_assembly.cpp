@@ -5,6 +5,7 @@
 
 #include "dilution/pdm_results.h"
 #include "documents/merge/marker_codes.h"
+#include "documents/merge/report_numbers.h"
 #include "documents/merge/template_merge.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
@@ -74,7 +75,7 @@ std::optional<std::string> PartBody(const std::string& bytes, std::int64_t start
 
 std::optional<std::string> AssembleWpdReport(WpdReportState& form) {
     form.PartFileName = "results";
-    std::string finalName = DataFolder + CurrentPmn.CaseNum + ".wpd";
+    std::string finalName = DataFolder + SafeFileNameComponent(CurrentPmn.CaseNum) + ".wpd";
     if (form.FilesList.empty()) {
         ShowReportError("No report part was written, so no report was stored.");
         return std::nullopt;

@@ -125,26 +125,3 @@ std::optional<std::string> FacilityField(const pmn_record& r, int n) {
         return texts[n - 4];
     return ReleaseHeadField(r, n);
 }
-
-double ConcentrationAtFlow(const pmn_record& r, double flow) {
-    if (flow <= 0.0)
-        return -9.0;
-    return r.PostTreat * 1000.0 / flow;
-}
-
-std::string HitText(char hit) {
-    if (hit == 'Y')
-        return "Yes";
-    if (hit == 'N')
-        return "No ";
-    return "Unk";
-}
-
-std::string DischargeText(char dtype) {
-    return dtype == 'D' ? "Direct" : "Indirect";
-}
-
-void ShortenScenarioType(pmn_record& r) {
-    if (r.ScenarioTypeText == "High end/bounding")
-        r.ScenarioTypeText = "Hi-End/Bound";
-}

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "documents/report_values.h"
 #include "documents/wpd_report_state.h"
 #include "scenario/scenario_record.h"
 
@@ -32,12 +33,3 @@ std::optional<std::string> ReleaseHeadField(const pmn_record& r, int n);
 // Placeholders 1-11 of the river-site, lake and dilution site parts: the release, the facility,
 // its reach and discharge, and the facility source.
 std::optional<std::string> FacilityField(const pmn_record& r, int n);
-
-// The stream concentration of a flow (ug/L): PostTreat x 1000 / flow; -9 for a flow of 0 or less.
-double ConcentrationAtFlow(const pmn_record& r, double flow);
-// "Yes", "No " or "Unk" for the facility's reach match.
-std::string HitText(char hit);
-// "Direct" or "Indirect" discharge.
-std::string DischargeText(char dtype);
-// "High end/bounding" becomes "Hi-End/Bound" in the record.
-void ShortenScenarioType(pmn_record& r);

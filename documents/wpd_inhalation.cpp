@@ -6,21 +6,6 @@
 
 namespace {
 
-// "NA" where the tested value is 0 or less, else the number.
-std::string NumberOrNa(double value, double tested) {
-    return tested <= 0.0 ? "NA" : ValueToText(value);
-}
-
-std::string StabilityClassText(const pmn_record& r) {
-    if (r.METCLASS == "Full" || r.STABCLASS < 0 || r.STABCLASS > 5)
-        return "NA";
-    return std::string(1, static_cast<char>('A' + r.STABCLASS));
-}
-
-std::string BuildingText(const pmn_record& r, double dimension) {
-    return r.DOWNWASH == 1 ? ValueToText(dimension) : "NA";
-}
-
 // Placeholders 65-83: the stack and area inputs as number and unit pairs, then land use,
 // terrain and nearest residence.
 std::optional<std::string> DispersionInput(const pmn_record& r, int n) {
@@ -55,8 +40,7 @@ std::optional<std::string> MeteorologyAndResults(const pmn_record& r, int n) {
         case 85:
             return StabilityClassText(r);
         case 86:
-            return r.METCLASS == "Stability and Wind Speed" ? ValueToText(r.WNDSPD)
-                                                            : std::string("NA");
+            return WindSpeedText(r);
         case 87:
             return r.WNDSPDU;
         case 88:

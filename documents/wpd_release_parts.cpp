@@ -5,25 +5,8 @@
 #include "documents/merge/report_numbers.h"
 #include "documents/wpd_field_groups.h"
 #include "scenario/scenario_table.h"
-#include "shell/startup_flags.h"
 
 namespace {
-
-// Media not assessed print as "N/A" (-1) or as no days (0).
-void MarkMediaNotAssessed(pmn_record& r) {
-    if (!SurfaceWaterSelected)
-        r.TotWaterRel = r.H2ODAYLO = r.H2ODAYHI = r.H2O_HI = -1.0;
-    if (r.INCINREL == 0.0)
-        r.INCINDAYS = 0.0;
-    if (r.TotFugitiveRel == 0.0)
-        r.FUGDAYLO = r.FUGDAYHI = 0.0;
-    if (!LandfillSelected)
-        r.LANDREL = r.TotLandfillRel = -1.0;
-    if (!AmbientAirSelected) {
-        r.TotStackRel = r.FUGREL = r.INCINREL = r.INCINDAYS = -1.0;
-        r.TotFugitiveRel = r.FUGDAYLO = r.FUGDAYHI = -1.0;
-    }
-}
 
 std::string MarkText(const std::string& marks, size_t index) {
     return index < marks.size() && marks[index] == 'X' ? "yes" : "no";
@@ -176,10 +159,8 @@ std::optional<std::string> LandfillField(const pmn_record& r, int n) {
 bool WriteEnvReleaseWpd(WpdReportState& form, bool specialEvaluationAsked) {
     pmn_record& r = CurrentPmn;
     MarkMediaNotAssessed(r);
-    if (r.REMARKS.size() > LongestRemarks)
-        r.REMARKS.resize(LongestRemarks - 1);
-    bool special = r.ScenNum == "1" && specialEvaluationAsked;
-    PartRequest request{special ? "envrelmn.wpd" : "envrel.wpd", 59,
+    CutLongRemarks(r);
+    PartRequest request{EnvReleaseTemplate(r, specialEvaluationAsked) + ".wpd", 59,
                         PartPath(ReportFileName(EnvironmentalReleasesPart))};
     return WriteWpdPart(form, request, [&](int n) { return EnvReleaseField(r, n); });
 }

@@ -3,10 +3,8 @@
 // failed (the user was told).
 #pragma once
 
+#include "documents/report_values.h"
 #include "documents/wpd_report_state.h"
-
-// Remarks longer than this are cut, in the record, to one character less.
-constexpr size_t LongestRemarks = 1995;
 
 // specialEvaluationAsked: the release inputs' exposure-based or persistence check box is
 // checked; the first release then takes envrelmn.wpd.

@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int kSpeciesPerPart = 23;
-constexpr int kSpeciesParts = 7;
-
 // Placeholders 1-12, common to the river-site and lake parts.
 std::optional<std::string> SurfaceWaterHead(const pmn_record& r, int n) {
     if (n == 12)
@@ -17,19 +14,11 @@ std::optional<std::string> SurfaceWaterHead(const pmn_record& r, int n) {
     return FacilityField(r, n);
 }
 
-// The comments, with the "no endangered species" sentence added when species are assessed and
-// the grid lists none.
-std::string CommentsWithSpeciesNote(const pmn_record& r, const SpeciesRows& grid) {
-    if (r.CRITTERS && grid.size() <= 1)
-        SurfaceWaterComments += NoEndangeredSpeciesSentence;
-    return SurfaceWaterComments;
-}
-
 void WriteSpeciesParts(WpdReportState& form, const SpeciesRows& grid, bool& ok) {
     if (!CurrentPmn.CRITTERS)
         return;
-    for (int k = 0; k < kSpeciesParts; ++k) {
-        if (!SpeciesCell(grid, 1 + kSpeciesPerPart * k, 0).empty())
+    for (int k = 0; k < SpeciesParts; ++k) {
+        if (SpeciesPartUsed(grid, k))
             ok = WriteEndangeredSpeciesWpd(form, k, grid) && ok;
     }
 }
@@ -144,9 +133,9 @@ bool WriteEndangeredSpeciesWpd(WpdReportState& form, int k, const SpeciesRows& g
     return WriteWpdPart(form, request, [&](int n) -> std::optional<std::string> {
         if (n == 1)
             return r.CaseNum;
-        if (n < 2 || n > 1 + 6 * kSpeciesPerPart)
+        if (n < 2 || n > 1 + 6 * SpeciesPerPart)
             return std::nullopt;
         int j = (n - 2) / 6 + 1;
-        return SpeciesCell(grid, kSpeciesPerPart * k + j, (n - 2) % 6);
+        return SpeciesCell(grid, SpeciesPerPart * k + j, (n - 2) % 6);
     });
 }

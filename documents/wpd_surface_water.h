@@ -2,11 +2,8 @@
 // species of the facility's county.
 #pragma once
 
+#include "documents/report_values.h"
 #include "documents/wpd_report_state.h"
-
-// Sentence added to the surface-water comments when species are assessed and none is listed.
-inline constexpr const char* NoEndangeredSpeciesSentence =
-    "  There are no endangered species associated with this site.";
 
 // Each writes its part unless it is listed already, then, when CurrentPmn.CRITTERS is set, the
 // endangered-species parts of the grid (species from row 1). False when a template or part

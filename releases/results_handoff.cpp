@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "documents/merge/report_numbers.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
@@ -46,7 +47,7 @@ void OpenResultsForm() {
 
 std::string FinalReportName() {
     bool wordPerfect = !ScrMain || ScrMain->WordPerfectFormat();
-    return DataFolder + CurrentPmn.CaseNum + (wordPerfect ? ".wpd" : ".doc");
+    return DataFolder + SafeFileNameComponent(CurrentPmn.CaseNum) + (wordPerfect ? ".wpd" : ".doc");
 }
 
 bool BuildReportFileNames() {

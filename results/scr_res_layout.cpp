@@ -40,6 +40,7 @@ QHBoxLayout* PageFrame(QWidget* page, const std::string& title) {
 
 TScrResForm::TScrResForm() {
     ScrResForm = this;
+    Inputs = InputsFromReleaseForm();
     BuildLayout();
 }
 

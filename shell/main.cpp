@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "documents/word_report_install.h"
 #include "platform/forms/application.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     app.CreateForm<TScrMain>();
     app.CreateForm<TScrLevelForm>();
     SetResultsFormOpener(OpenScrResForm);
+    InstallWordReportWriters();
     if (const char* close = std::getenv("OMBRIX_CLOSE_AFTER_START"); close && *close) {
         CloseWhenStarted(intro, std::atoi(close));
     }

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "dilution/disposal_form.h"
 #include "dilution/pdm_results.h"
 #include "platform/forms/ui_service.h"
 #include "releases/scr_level_form.h"
@@ -285,7 +286,7 @@ void TScrMain::FlushImageClick() {
         forms::ShowMessage("Down the Drain was not selected in the Pchem/Fate Page.", "Note");
         return;
     }
-    ShowNotAvailable("The down-the-drain form");
+    OpenDisposalForm();
 }
 
 void TScrMain::RunKivClick() {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -146,6 +147,18 @@ std::string ReportPartExtension(int kind) {
     return kExtensions[kind];
 }
 
+std::string SafeFileNameComponent(const std::string& text) {
+    std::string safe;
+    for (char c : text) {
+        const bool unsafe = static_cast<unsigned char>(c) < 32 || c == 127 ||
+                            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+        safe += unsafe ? '_' : c;
+    }
+    if (!safe.empty() && safe.find_first_not_of('.') == std::string::npos)
+        safe = "_" + safe;
+    return safe;
+}
+
 std::string ReportFileName(const std::string& caseNum, const std::string& scenNum, int kind) {
-    return caseNum + scenNum + "." + ReportPartExtension(kind);
+    return SafeFileNameComponent(caseNum + scenNum) + "." + ReportPartExtension(kind);
 }

@@ -43,6 +43,11 @@ enum ReportPartKind : int {
 
 // The extension of a part kind ("erw" ... "en"); empty for any other number.
 std::string ReportPartExtension(int kind);
+// A chemical id or release number as a part of a file name: every character a file name cannot
+// hold or that would name another folder (a slash, a backslash, ":", "*", "?", a quote, "<", ">",
+// "|" or a control character) becomes "_", and a name of dots alone gets "_" in front. An id
+// without such characters comes back unchanged.
+std::string SafeFileNameComponent(const std::string& text);
 // The chemical id directly followed by the release number, ".", and the kind's extension
-// ("P-01-01232.stw"); no folder.
+// ("P-01-01232.stw"), each made safe for a file name; no folder.
 std::string ReportFileName(const std::string& caseNum, const std::string& scenNum, int kind);

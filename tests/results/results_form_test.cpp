@@ -20,6 +20,7 @@
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
+#include "shell/scr_main.h"
 #include "shell/startup.h"
 #include "shell/startup_flags.h"
 #include "tests/shell/forms/program_folder.h"
@@ -322,6 +323,86 @@ TEST_F(ResultsFormTest, NewReleaseActivityWithoutAChemicalIsRefused) {
     EXPECT_EQ(ui.Boxes()[0].caption, "Note");
     LoadScenarioRecord(",1");
     EXPECT_NE(PmnFieldAsString("PMN_ID"), ",1");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ResultsFormTest, AChemicalIdWithAPathInItWritesOnlyIntoTheDataFolder) {
+    ResetScenarioRecord();
+    SplitReleaseKey("../evil,1");
+    CurrentPmn.RELEASES = "0X00";
+    CurrentPmn.LANDREL = 2;
+    CurrentPmn.DAYSNSLUDG = 100;
+    SaveScenarioRecord();
+    inputs.ReleaseKeys = {"../evil,1"};
+    Run();
+    EXPECT_TRUE(sys::FileExists(sys::NativePath(DataFolder + ".._evil.wpd")));
+    EXPECT_FALSE(sys::FileExists(sys::NativePath(DataFolder + "../evil.wpd")));
+    EXPECT_EQ(ui.Boxes().back().text,
+              "Final report stored as " + sys::NativePath(DataFolder + ".._evil.wpd"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ResultsFormTest, StationsThatEndTheTableAndAStoredStationOutOfRange) {
+    // A stored position the dilution run reads as the first station lists the reach's three
+    // stations and selects the first, never an entry past the list.
+    for (double stored : {-3.0, 1e7}) {
+        inputs = {};
+        Write(1, [stored](pmn_record& r) {
+            r.RELEASES = "X000";
+            r.NPDES = "CA2355437";  // its reach's stations are the last rows of the table
+            r.H2O_HI = 2;
+            r.H2ODAYHI = r.H2ODAYLO = 250;
+            r.COC0 = 10;
+            r.GAGE_POS = stored;
+        });
+        Run();
+        ASSERT_EQ(Keys(form->ChemListPdmSite), std::vector<std::string>{Key(1)});
+        EXPECT_EQ(form->GagePdmSite->count(), 3) << stored;
+        EXPECT_EQ(form->GagePdmSite->currentIndex(), 0) << stored;
+    }
+}
+
+TEST_F(ResultsFormTest, NotARiverIsSaidOncePerSelection) {
+    WriteFiveReleases();
+    Run();
+    // The release's facility is changed to one whose reach has no flows after the run.
+    LoadScenarioRecord(Key(1));
+    CurrentPmn.NPDES = "NM8016206";
+    SaveScenarioRecord();
+    ui.ClearShown();
+    form->ChemListPdmSiteSelectCell(0, 1);
+    int told = 0;
+    for (const forms::ShownItem& box : ui.Boxes())
+        told += box.text.find("is not a river") != std::string::npos;
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(form->FieldText("NpdesPdmSite"), "");  // cleared for another choice
+}
+
+}  // namespace
+
+namespace {
+
+// Until the Word-format writers are installed, a run in Word format says so and reports no
+// final report as stored.
+TEST_F(ResultsFormTest, WordFormatWithoutItsWritersSaysSo) {
+    TScrMain mainPage;
+    mainPage.NoWord->setVisible(false);
+    mainPage.NoWp->setVisible(true);
+    WriteFiveReleases();
+    Run();
+    int told = 0;
+    for (const forms::ShownItem& box : ui.Boxes())
+        told += box.text.find("Word-format reports cannot be written") != std::string::npos;
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(ui.Boxes().back().text,
+              "The calculations are complete, but the final report could not be stored.");
+    EXPECT_FALSE(sys::FileExists(sys::NativePath(DataFolder + kChem + ".doc")));
 }
 
 }  // namespace

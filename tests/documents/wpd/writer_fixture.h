@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "dilution/pdm_results.h"
 #include "documents/merge/report_numbers.h"
 #include "documents/wpd_report_state.h"
@@ -13,10 +15,8 @@
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "shell/startup_flags.h"
+#include "tests/documents/filled_case.h"
 #include "wpd_read.h"
-
-// A release with a distinct value in every field the writers read.
-void FillCase(pmn_record& r);
 
 class WpdWriterTest : public ::testing::Test {
   protected:
@@ -35,6 +35,5 @@ class WpdWriterTest : public ::testing::Test {
     int steps_ = 0;
 
   private:
-    std::string savedData_;
-    std::string savedProgram_;
+    std::optional<FilledCaseScope> case_;
 };

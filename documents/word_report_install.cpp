@@ -1,0 +1,58 @@
+// Installs the Word-format writers, the Word assembly and the finishing of the Word report into
+// the results run.
+#include "documents/word_report_install.h"
+
+#include "documents/word_assembly.h"
+#include "documents/word_release_parts.h"
+#include "documents/word_surface_water.h"
+#include "results/report_parts.h"
+#include "results/scr_res_form.h"
+
+namespace {
+
+void WritePart(TScrResForm& form, ReportPart part) {
+    WordReportForm word(form.Report);
+    switch (part) {
+        case ReportPart::EnvRelease:
+            WriteEnvReleaseDoc(word, form.Inputs.ExposureBased || form.Inputs.Persistent);
+            break;
+        case ReportPart::SicCode:
+            WriteSicCodeDoc(word);
+            break;
+        case ReportPart::Lake:
+            WriteLakeDoc(word, SpeciesRowsOf(*form.EndSpecLake));
+            break;
+        case ReportPart::RiverSite:
+            WriteRiverSiteDoc(word, SpeciesRowsOf(*form.EndSpecSite));
+            break;
+        case ReportPart::Landfill:
+            WriteLandfillDoc(word);
+            break;
+        case ReportPart::Inhalation:
+            WriteInhalationDoc(word);
+            break;
+        case ReportPart::PdmSite:
+        case ReportPart::PdmSic:
+            break;  // the Word dilution documents are made by their own writers
+    }
+}
+
+std::optional<std::string> Assemble(TScrResForm& form) {
+    WordReportForm word(form.Report);
+    return AssembleWordReport(word);
+}
+
+bool FinishDocument(TScrResForm& form) {
+    WordFileCarrier word;
+    word.in_file_name = form.in_file_name;
+    return FinishWordReport(word);
+}
+
+}  // namespace
+
+void InstallWordReportWriters() {
+    WordReportWriters& writers = WordWriters();
+    writers.WritePart = WritePart;
+    writers.Assemble = Assemble;
+    writers.FinishDocument = FinishDocument;
+}
