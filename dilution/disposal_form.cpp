@@ -302,9 +302,10 @@ void TDisposalForm::WriteReport() {
     DisposalReportOutcome outcome =
         wordPerfect ? SaveDisposalReport(report) : WriteDisposalDoc(report);
     ReportPath = outcome.path;
-    if (!outcome.ok)
-        forms::ShowMessage(outcome.error, "Error", forms::Icon::Error);
-    else if (CurrentPmn.PRODVOL > 0)
+    if (!outcome.ok) {
+        if (!outcome.error.empty())
+            forms::ShowMessage(outcome.error, "Error", forms::Icon::Error);
+    } else if (CurrentPmn.PRODVOL > 0)
         forms::ShowMessage(
             (wordPerfect ? "Disposal output saved as " : "File has been saved as ") + outcome.path,
             "Note");

@@ -3,6 +3,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "dilution/disposal_calc.h"
 
@@ -32,3 +34,6 @@ DisposalReportOutcome SaveDisposalReport(const DisposalReport& report);
 // The Word twin from "flush.doc" or "flshnpdm.doc", filled through its bookmarks and stored as
 // DataFolder + <id><release>.dtd.doc.
 DisposalReportOutcome WriteDisposalDoc(const DisposalReport& report);
+
+// The bookmark values of the Word document, by bookmark name.
+std::vector<std::pair<std::string, std::string>> DisposalBookmarks(const DisposalReport& report);

@@ -101,6 +101,15 @@ void TScrResForm::ShowPage(QWidget* page, bool shown) {
 
 void TScrResForm::StepProgress() {
     OmbrixProgress->setValue(OmbrixProgress->value() + 1);
+    // The part files written so far, one a row.
+    const int parts = static_cast<int>(Report.FilesList.size());
+    if (FilesList->RowCount() < parts)
+        FilesList->SetRowCount(parts);
+    for (int row = 0; row < parts; ++row) {
+        const std::string path = sys::NativePath(Report.FilesList[static_cast<size_t>(row)].path);
+        if (FilesList->Cells(0, row) != path)
+            FilesList->SetCells(0, row, path);
+    }
 }
 
 void TScrResForm::AddToList(forms::TStringGrid* list, int& counter, const std::string& key) {

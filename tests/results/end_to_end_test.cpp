@@ -8,11 +8,14 @@
 
 #include "chemistry/pchem_fate.h"
 #include "documents/dilution_rows.h"
+#include "documents/word_report_install.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
+#include "platform/wordproc/processor.h"
 #include "releases/results_handoff.h"
 #include "releases/scr_level_form.h"
+#include "results/report_parts.h"
 #include "results/scr_res_form.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
@@ -26,7 +29,7 @@ class EndToEndTest : public ::testing::Test {
   protected:
     void SetUp() override {
         for (const auto& entry : std::filesystem::directory_iterator(OMBRIX_PROGRAM_DIR)) {
-            if (entry.path().extension() == ".wpd")
+            if (entry.path().extension() == ".wpd" || entry.path().extension() == ".doc")
                 std::filesystem::copy_file(entry.path(), program / entry.path().filename().string(),
                                            std::filesystem::copy_options::overwrite_existing);
         }
@@ -35,7 +38,11 @@ class EndToEndTest : public ::testing::Test {
         SetResultsFormOpener(OpenScrResForm);
         ui.ClearShown();
     }
-    void TearDown() override { SetResultsFormOpener(nullptr); }
+    void TearDown() override {
+        SetResultsFormOpener(nullptr);
+        WordWriters() = WordReportWriters{};
+        wordproc::Processor::Shared().Quit();
+    }
 
     void Type(forms::TEdit* edit, const std::string& text) {
         edit->setFocus();
@@ -98,7 +105,6 @@ TEST_F(EndToEndTest, ARiverReleaseFromThePropertiesScreenToTheFinalReport) {
     });
     QTest::mouseClick(releases.ExpFactorContinue, Qt::LeftButton);
     EXPECT_TRUE(seen);
-    releases.hide();
 
     const std::vector<DilutionRow> rows =
         ReadDilutionRowFile(DilutionRowFileName, DilutionRowKind::Site);
@@ -110,6 +116,18 @@ TEST_F(EndToEndTest, ARiverReleaseFromThePropertiesScreenToTheFinalReport) {
     EXPECT_TRUE(sys::FileExists(report));
     ASSERT_FALSE(ui.Boxes().empty());
     EXPECT_EQ(ui.Boxes().back().text, "Final report stored as " + report);
+
+    // The same request with Word as the report format.
+    mainPage.NoWord->setVisible(false);
+    mainPage.NoWp->setVisible(true);
+    InstallWordReportWriters();
+    ui.ClearShown();
+    QTest::mouseClick(releases.ExpFactorContinue, Qt::LeftButton);
+    releases.hide();
+    const std::string word = sys::NativePath(DataFolder + "E2E-01.doc");
+    EXPECT_TRUE(sys::FileExists(word));
+    ASSERT_FALSE(ui.Boxes().empty());
+    EXPECT_EQ(ui.Boxes().back().text, "Final report stored as " + word);
 }
 
 }  // namespace

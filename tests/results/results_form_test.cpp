@@ -153,6 +153,9 @@ TEST_F(ResultsFormTest, FullRunListsEveryReleaseOnItsPageAndStoresTheReport) {
     EXPECT_TRUE(sys::FileExists(report));
     for (const WpdPart& part : form->Report.FilesList)
         EXPECT_FALSE(sys::FileExists(sys::NativePath(part.path))) << part.path;
+    // The progress page listed the parts as they were written.
+    ASSERT_FALSE(form->Report.FilesList.empty());
+    EXPECT_EQ(form->FilesList->Cells(0, 0), sys::NativePath(form->Report.FilesList[0].path));
     const auto boxes = ui.Boxes();
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.back().caption, "Calculations Complete");
