@@ -131,6 +131,8 @@ class TScrResForm : public forms::Form, public RunTotals {
     std::vector<QWidget*> PdmHiddenByRun;
 
     // Buttons.
+    // "Print Page" of each page, in page order (the last on the industry-code dilution page).
+    forms::TButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6, *Button7, *Button8;
     forms::TButton *EnvRelHelp, *RiverHelp, *SicHelp, *LakeHelp, *LandfillHelp, *FugitiveHelp,
         *PdmSiteHelp, *PdmSicHelp, *BitBtn1;
 
@@ -187,6 +189,14 @@ class TScrResForm : public forms::Form, public RunTotals {
     void PdmSiteHelpClick();
     void PdmSicHelpClick();
     void BitBtn1Click();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
     void SurfWaterResPageShow();
     void SicPageShow();
     void LakesPageShow();
@@ -212,6 +222,7 @@ class TScrResForm : public forms::Form, public RunTotals {
     void BuildLandfillPage();
     void BuildPdmSitePage();
     void BuildPdmSicPage();
+    void AddPrintButtons();
     forms::TStringGrid* AddReleaseList(QWidget* page, const std::string& name,
                                        void (TScrResForm::*handler)(int, int));
     QWidget* AddFields(QWidget* parent, const std::vector<std::pair<std::string, std::string>>& f);

@@ -42,6 +42,7 @@ TScrResForm::TScrResForm() {
     ScrResForm = this;
     Inputs = InputsFromReleaseForm();
     BuildLayout();
+    AddPrintButtons();
 }
 
 TScrResForm::~TScrResForm() {

@@ -1,0 +1,22 @@
+// The printed reports of the result pages: each draws one page of the results form, as it shows
+// now, on a printer document already begun.
+#pragma once
+
+#include "platform/print/print_job.h"
+
+class TScrResForm;
+
+void PrintEnvReleaseReport(TScrResForm& form, print::PrintJob& printer);
+void PrintRiverSiteReport(TScrResForm& form, print::PrintJob& printer);
+void PrintSicCodeReport(TScrResForm& form, print::PrintJob& printer);
+void PrintLakeReport(TScrResForm& form, print::PrintJob& printer);
+void PrintInhalationReport(TScrResForm& form, print::PrintJob& printer);
+void PrintGroundwaterReport(TScrResForm& form, print::PrintJob& printer);
+void PrintPdmSiteReport(TScrResForm& form, print::PrintJob& printer);
+void PrintPdmSicReport(TScrResForm& form, print::PrintJob& printer);
+
+// Prints one report as one document after the print dialog: nothing when the dialog is
+// cancelled; a printer failure drops the document and is reported. The widget, when given, is
+// disabled while printing.
+void PrintPageReport(TScrResForm& form, void (*report)(TScrResForm&, print::PrintJob&),
+                     QWidget* disabledWhilePrinting = nullptr);
