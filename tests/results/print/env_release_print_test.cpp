@@ -1,4 +1,5 @@
 // The printed environmental release report, the print button's document and the line grid.
+#include <QPrinterInfo>
 #include <QSignalBlocker>
 #include <QTest>
 #include <cmath>
@@ -190,6 +191,40 @@ TEST_F(EnvReleasePrintTest, ValueCellsRightAlignInTwelveCharacters) {
     EXPECT_NEAR(at["123456789012"].x, at["Surface"].x, 0.5);
     EXPECT_NEAR(at["123456789012345"].x, at["Stack"].x, 0.5);
     EXPECT_NEAR(at["7"].xMax, at["123456789012"].xMax, 0.5);
+}
+
+}  // namespace
+
+namespace {
+
+// Without a printer the report goes into the PDF file the person names.
+TEST_F(EnvReleasePrintTest, WithoutAPrinterTheReportIsSavedAsAPdfFile) {
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is installed here";
+    FillPage("Saved remark");
+    print::SetReportPdfTarget("");
+    ui->AnswerNextPrintDialog(true);
+    ui->AnswerNextDialog(pdf.string());
+    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    ExpectInOrder(PdfText(),
+                  {"Environmental Release Results", "Saved remark", "Per site Releases"});
+    ASSERT_EQ(ui->Shown().size(), 2u);
+    EXPECT_EQ(ui->Shown()[1].kind, "save");
+}
+
+// Cancelling the file dialog prints nothing and leaves the release list usable.
+TEST_F(EnvReleasePrintTest, WithoutAPrinterCancellingTheFileDialogPrintsNothing) {
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is installed here";
+    FillPage("");
+    print::SetReportPdfTarget("");
+    ui->AnswerNextPrintDialog(true);
+    ui->AnswerNextDialog(std::nullopt);
+    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_TRUE(form->ChemListEnvRel->isEnabled());
+    EXPECT_TRUE(ui->Boxes().empty());
 }
 
 }  // namespace
