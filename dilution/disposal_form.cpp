@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "dilution/disposal_older_run.h"
 #include "dilution/disposal_page.h"
 #include "dilution/disposal_report.h"
 #include "dilution/pdm_site_run.h"
@@ -15,6 +16,7 @@
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
 #include "shell/edit_helpers.h"
+#include "shell/intro.h"
 #include "shell/scr_main.h"
 #include "shell/startup_flags.h"
 
@@ -345,9 +347,71 @@ void TDisposalForm::BitBtn2Click() {
         for (const std::string& note : Results.Notes)
             forms::ShowMessage(note, "Note");
         RunCategoryDilution();
-        WriteReport();
-        ShowDisposalResults();
-        DispPages->setCurrentWidget(DisposalResPage);
+        FinishRun();
+    }
+    if (!RunChemical().empty())
+        SaveScenarioRecord();
+    RunSucceeded = pass;
+}
+
+void TDisposalForm::FinishRun() {
+    WriteReport();
+    ShowDisposalResults();
+    DispPages->setCurrentWidget(DisposalResPage);
+}
+
+void TDisposalForm::RunTableDays() {
+    const std::string folder = ProgramFolder + "\\pdm\\";
+    const bool highEnd = DisposalHighEnd == 1;
+    const std::string daysName = highEnd ? "pdm4954.dat" : "pdma4954.dat";
+    std::optional<std::vector<float>> axis = ReadPdmDatTable(folder + "pdmconc.dat");
+    std::optional<std::vector<float>> days = ReadPdmDatTable(folder + daysName);
+    if (!axis || !days) {
+        forms::ShowMessage("The dilution tables pdm\\pdmconc.dat and pdm\\" + daysName +
+                               " could not be read, so no days exceeded were computed.",
+                           "Error", forms::Icon::Error);
+        return;
+    }
+    const double cocs[3] = {CurrentPmn.COC0, CurrentPmn.COC1, CurrentPmn.COC2};
+    for (size_t i = 0; i < 3; ++i) {
+        std::optional<double> d =
+            DisposalTableDays(*axis, *days, cocs[i], Results.PostTreatRelease, highEnd);
+        if (!d)
+            continue;
+        Results.DaysExceeded[i] = *d;
+        Results.PercentExceeded[i] = *d / 365 * 100;
+    }
+}
+
+void TDisposalForm::DispContinueClick() {
+    if (noChemicals_)
+        return;
+    DispPages->setTabVisible(1, true);
+    forms::Hourglass hourglass;
+    Results.DaysExceeded = {};
+    Results.PercentExceeded = {};
+    bool pass = LookUpDisposalChemical();
+    if (pass) {
+        const pmn_record& r = CurrentPmn;
+        auto fail = [&pass](const std::string& text) {
+            forms::ShowMessage(text, "Error", forms::Icon::Error);
+            pass = false;
+        };
+        if (!(r.PRODVOL > 0))
+            fail("Production volume must be greater than 0 before running this module.");
+        if (r.POP_NUM == 0 && !(r.YEARS_USE > 0))
+            fail("Years of use must be greater than 0 before running this module.");
+    }
+    if (pass) {
+        LoadScenarioRecord(RunChemical() + ",1");
+        LoadScreeningExposureFactors();
+        ComputeDisposalExposures(CurrentPmn, Results);
+        CurrentPmn.PostTreat = Results.PostTreatRelease;
+        CurrentPmn.DispPreTreat = Results.PreTreatRelease;
+        for (const std::string& note : Results.Notes)
+            forms::ShowMessage(note, "Note");
+        RunTableDays();
+        FinishRun();
     }
     if (!RunChemical().empty())
         SaveScenarioRecord();
@@ -379,6 +443,8 @@ void TDisposalForm::ShowDisposalResults() {
     AveCase->SetChecked(AveEnd->Checked());
     HiEnd->setVisible(forms::Visible(HighEnd));
     AveCase->setVisible(forms::Visible(AveEnd));
+    if (PdmSelectionIndex() == 0)
+        ResultTabs->setCurrentWidget(PdmDispPage);
     for (const auto& [name, text] : DisposalPageTexts(CurrentPmn, Results))
         if (forms::TEdit* field = Field(name))
             field->SetText(text);
@@ -392,9 +458,9 @@ void TDisposalForm::DispResHelpClick() {
     forms::Ui().ShowHelp("Consumer_Disposal_Results");
 }
 
+// The printed page waits for the results reports' printer frame.
 void TDisposalForm::Button2Click() {
-    if (!forms::Ui().PrintDialog())
-        return;
+    ShowNotAvailable("Printing of the disposal results");
 }
 
 void OpenDisposalForm() {

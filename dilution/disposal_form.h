@@ -44,7 +44,7 @@ class TDisposalForm : public forms::Form {
     forms::TLabel *CocLabel, *CocUnitLabel, *Label2, *Label3, *Label4, *Label5, *Label6;
     forms::TEdit *Coc0DispInp, *Coc1DispInp, *Coc2DispInp;
     forms::TRadioButton *HighEnd, *AveEnd;
-    forms::TButton *RunDisp, *BitBtn1, *DispHelp;
+    forms::TButton *RunDisp, *BitBtn1, *DispContinue, *DispHelp;
 
     QTabWidget* ResultTabs;
     QWidget *PdmDispPage, *DwDispPage, *FishDispPage, *TabSheet1;
@@ -73,6 +73,8 @@ class TDisposalForm : public forms::Form {
     void FormClose() override;
     void BitBtn2Click();
     void RunDispClick();
+    // The older run over the binary tables, behind a button that is never shown.
+    void DispContinueClick();
     void PdmSelectionClick();
     void HideResultsTab();
     void DispHelpClick();
@@ -102,6 +104,8 @@ class TDisposalForm : public forms::Form {
     void ShowCocRows(const std::array<double, 3>& cocs);
     bool CheckRunInputs();
     void RunCategoryDilution();
+    void RunTableDays();
+    void FinishRun();
     void WriteReport();
     void ShowCurrentChemical();
     void ListChemicals();

@@ -122,6 +122,11 @@ QWidget* TDisposalForm::BuildInputsPage() {
     grid->addWidget(BitBtn1, 9, 0, 1, 2);
     grid->addWidget(RunDisp, 9, 0, 1, 2);
     RunDisp->raise();
+    DispContinue = new forms::TButton("Run the Disposal Model (old pdm)", page);
+    DispContinue->setObjectName("DispContinue");
+    DispContinue->OnClick = [this] { DispContinueClick(); };
+    DispContinue->hide();
+    grid->addWidget(DispContinue, 10, 0, 1, 2);
     DispHelp = new forms::TButton("Help", page);
     DispHelp->setObjectName("DispHelp");
     DispHelp->OnClick = [this] { DispHelpClick(); };

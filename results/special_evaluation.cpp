@@ -53,7 +53,7 @@ double SpecialEvaluationTotal(const RunTotals& totals, int row) {
 
 SpecialEvaluationCells SpecialEvaluationGridCells(const RunTotals& totals, bool exposureBased,
                                                   bool persistent) {
-    SpecialEvaluationCells cells{};
+    SpecialEvaluationCells cells;  // every string starts empty; "cells{}" crashes clang 14
     cells[0] = {"Parameter", "Exp Based", "Persistent", "Exceedance value"};
     for (int row = 1; row <= 6; ++row) {
         const Criterion& criterion = kCriteria[static_cast<size_t>(row - 1)];

@@ -11,6 +11,7 @@
 #include "dilution/disposal_report.h"
 #include "dilution/pdm_site_run.h"
 #include "platform/forms/ui_service.h"
+#include "platform/sys/text.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
@@ -195,6 +196,8 @@ TEST_F(DisposalFormTest, CategoryRunForTreatmentPlantsOverTheWholeYear) {
     EXPECT_DOUBLE_EQ(form_->Results.PercentExceeded[0], PercentOfYear(fraction, 365));
     EXPECT_DOUBLE_EQ(form_->Results.DaysExceeded[0], DaysOfPercent(PercentOfYear(fraction, 365)));
     EXPECT_EQ(Stored("P-7,1").H2ODAYHI, 120);
+    EXPECT_EQ(form_->ResultTabs->currentWidget(), form_->PdmDispPage);
+    EXPECT_EQ(form_->FieldText("CocPer0Disp"), sys::Format("%.2f", PercentOfYear(fraction, 365)));
 
     // A second run with a level that is no longer asked does not keep the earlier result.
     Type(form_->Coc0DispInp, "0");
@@ -204,6 +207,29 @@ TEST_F(DisposalFormTest, CategoryRunForTreatmentPlantsOverTheWholeYear) {
     ASSERT_TRUE(form_->RunSucceeded);
     EXPECT_EQ(form_->Results.DaysExceeded[0], 0);
     EXPECT_EQ(form_->Results.PercentExceeded[0], 0);
+}
+
+TEST_F(DisposalFormTest, OlderRunBehindItsHiddenButtonReadsTheBinaryTables) {
+    std::filesystem::create_directories(folder_.File("pdm"));
+    for (const char* name : {"pdmconc.dat", "pdm4954.dat", "pdma4954.dat"})
+        std::filesystem::copy_file(fixture::ShippedProgramFolder() / "pdm" / name,
+                                   folder_.File(std::string("pdm/") + name));
+    OpenOnOneRelease();
+    EXPECT_FALSE(forms::Visible(form_->DispContinue));
+    Click(form_->PdmRunItem);
+    Type(form_->ProdVolDispInp, "1000000");
+    Type(form_->YrsUseDispInp, "30");
+    Type(form_->Coc0DispInp, "0.5");
+    Type(form_->Coc1DispInp, "0");
+    Type(form_->Coc2DispInp, "0");
+    form_->DispContinueClick();
+    ASSERT_TRUE(form_->RunSucceeded);
+    const double days = form_->Results.DaysExceeded[0];
+    EXPECT_GE(days, 0);
+    EXPECT_LE(days, 365);
+    EXPECT_DOUBLE_EQ(form_->Results.PercentExceeded[0], days / 365 * 100);
+    EXPECT_EQ(form_->Results.DaysExceeded[1], 0);
+    EXPECT_EQ(Stored("P-7,1").H2ODAYHI, 120);
 }
 
 TEST_F(DisposalFormTest, FullRemovalStoresTheReleaseItselfAsPreTreatment) {
