@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "platform/forms/form.h"
+#include "platform/print/print_job.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
 
@@ -120,7 +121,11 @@ std::optional<std::string> QtUi::FolderDialog(const std::string& title,
 bool QtUi::PrintDialog() {
     QPrinter printer;
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // The next print job goes to the printer chosen here, not the system's default.
+    print::SetChosenPrinter(printer.printerName().toStdString());
+    return true;
 }
 
 void QtUi::ShowHelp(const std::string& topic) {

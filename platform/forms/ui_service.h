@@ -54,7 +54,7 @@ class UiService {
     virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> FolderDialog(const std::string& title,
                                                     const std::string& initialFolder) = 0;
-    // True when the user accepted; the printer chosen is left to the print layer.
+    // True when the user accepted; the printer chosen is handed to the print layer.
     virtual bool PrintDialog() = 0;
     virtual void ShowHelp(const std::string& topic) = 0;
     virtual void SetHourglass(bool on) = 0;

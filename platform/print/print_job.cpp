@@ -14,6 +14,7 @@ struct Target {
     std::string pdfPath;
     int dpi = 0;
     int newPageFaultAfter = -1;
+    std::string chosenPrinter;
 };
 
 Target& CurrentTarget() {
@@ -38,7 +39,9 @@ std::unique_ptr<PrintJob> PrintJob::ToPdf(const std::string& path, const std::st
 }
 
 std::unique_ptr<PrintJob> PrintJob::ToDefaultPrinter(const std::string& title) {
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(ChosenPrinter()));
+    if (info.isNull())
+        info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return nullptr;
     std::unique_ptr<PrintJob> job(new PrintJob());
@@ -145,6 +148,14 @@ std::unique_ptr<PrintJob> ReportJob(const std::string& title) {
     if (!target.pdfPath.empty())
         return PrintJob::ToPdf(target.pdfPath, title, target.dpi);
     return PrintJob::ToDefaultPrinter(title);
+}
+
+void SetChosenPrinter(const std::string& name) {
+    CurrentTarget().chosenPrinter = name;
+}
+
+const std::string& ChosenPrinter() {
+    return CurrentTarget().chosenPrinter;
 }
 
 void SetNewPageFaultAfter(int pages) {

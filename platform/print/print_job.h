@@ -22,7 +22,8 @@ class PrintJob {
     // A job that writes the pages into a PDF file; dpi 0 keeps the printer's own resolution.
     static std::unique_ptr<PrintJob> ToPdf(const std::string& path, const std::string& title,
                                            int dpi = 0);
-    // A job on the system's default printer; nothing when no printer is installed.
+    // A job on the printer the person chose in the last print dialog, or else on the system's
+    // default printer; nothing when no printer is installed.
     static std::unique_ptr<PrintJob> ToDefaultPrinter(const std::string& title);
 
     // Starts the first page; false when the output cannot be opened.
@@ -71,6 +72,11 @@ void SetReportPdfTarget(const std::string& path, int dpi = 0);
 const std::string& ReportPdfTarget();
 // The job for a report on the current target; nothing when no printer is installed.
 std::unique_ptr<PrintJob> ReportJob(const std::string& title);
+
+// The printer the person chose in a print dialog; jobs on "the printer" go there while it is
+// installed. An empty name goes back to the system's default printer.
+void SetChosenPrinter(const std::string& name);
+const std::string& ChosenPrinter();
 
 // For tests: the next NewPage calls fail after the given number succeeded (-1: never fail).
 void SetNewPageFaultAfter(int pages);

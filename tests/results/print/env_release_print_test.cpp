@@ -228,3 +228,12 @@ TEST_F(EnvReleasePrintTest, WithoutAPrinterCancellingTheFileDialogPrintsNothing)
 }
 
 }  // namespace
+
+// A printer chosen in the print dialog that has since gone away does not stop printing: the job
+// falls back to the system's default printer, as before any choice was made.
+TEST(ChosenPrinterTest, APrinterThatIsNotInstalledFallsBackToTheDefault) {
+    const bool hasDefault = print::PrintJob::ToDefaultPrinter("probe") != nullptr;
+    print::SetChosenPrinter("no printer of this name");
+    EXPECT_EQ(print::PrintJob::ToDefaultPrinter("probe") != nullptr, hasDefault);
+    print::SetChosenPrinter("");
+}
