@@ -156,7 +156,9 @@ bool ReadNyrRequest(const std::string& text, bool secondReading, ExposureInputs&
     }
     for (size_t line : {size_t{10}, size_t{11}}) {
         double value = 0;
-        if (!LineNumber(lines[line - 1], value)) {
+        // A code outside what an int holds (or not a number at all) is no whole number: casting it
+        // would be undefined.
+        if (!LineNumber(lines[line - 1], value) || !(value >= -1e9 && value <= 1e9)) {
             error = "line " + std::to_string(line) + " holds no whole number";
             return false;
         }

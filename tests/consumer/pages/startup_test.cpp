@@ -237,6 +237,21 @@ TEST(LinkedStart, RequestReadingAndAnswerFormats) {
     bad.replace(bad.find("120.000000"), 10, "abc");
     EXPECT_FALSE(ReadNyrRequest(bad, false, untouched, error));
     EXPECT_NE(error.find("line 5"), std::string::npos);
+    // An age group or scenario code that is not a number an int can hold is refused.
+    for (const char* code : {"nan", "1e400", "5555555555"}) {
+        for (size_t line : {size_t{10}, size_t{11}}) {
+            std::vector<std::string> lines;
+            size_t start = 0;
+            for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+                lines.push_back(text.substr(start, end - start));
+            lines[line - 1] = code;
+            std::string odd;
+            for (const std::string& l : lines)
+                odd += l + "\n";
+            EXPECT_FALSE(ReadNyrRequest(odd, false, untouched, error)) << code << " on " << line;
+            EXPECT_NE(error.find("line " + std::to_string(line)), std::string::npos) << error;
+        }
+    }
     // Long texts are cut to their fields.
     std::string longId = std::string(40, 'x') + text.substr(text.find('\n'));
     ASSERT_TRUE(ReadNyrRequest(longId, false, untouched, error));
