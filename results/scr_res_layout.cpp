@@ -251,9 +251,9 @@ void TScrResForm::BuildEnvReleasePage() {
     RemarksEnvRel->setReadOnly(true);
     values->addWidget(RemarksEnvRel);
     SpecEvalPage = NewTab(EnvRelTabs, "Special Evaluations");
-    auto* spec = new QVBoxLayout(SpecEvalPage);
+    auto* evaluation = new QVBoxLayout(SpecEvalPage);
     CritExceededLabel = new forms::TLabel("Criteria Exceeded?", SpecEvalPage);
-    spec->addWidget(CritExceededLabel);
+    evaluation->addWidget(CritExceededLabel);
     SpecGrid = new forms::TStringGrid(SpecEvalPage);
     SpecGrid->SetColCount(4);
     SpecGrid->SetRowCount(7);
@@ -261,7 +261,7 @@ void TScrResForm::BuildEnvReleasePage() {
     SpecGrid->verticalHeader()->hide();
     SpecGrid->setColumnWidth(0, 330);
     SpecGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    spec->addWidget(SpecGrid, 1);
+    evaluation->addWidget(SpecGrid, 1);
     EnvRelHelp = AddButton(EnvRelResPage, "Help", &TScrResForm::EnvRelHelpClick);
     EnvRelResPage->layout()->addWidget(EnvRelHelp);
 }

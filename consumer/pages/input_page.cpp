@@ -13,15 +13,15 @@
 namespace consumer {
 namespace {
 
-struct ButtonSpec {
+struct PageButtonEntry {
     int id;
     const char* caption;
 };
 
-const ButtonSpec kPageButtons[] = {{101, "Introduction"},       {102, "Scenario"},
-                                   {103, "Inhalation Input"},   {104, "Dermal Input"},
-                                   {105, "Day of Use"},         {106, "Days After Use"},
-                                   {107, "Chemical Properties"}};
+const PageButtonEntry kPageButtons[] = {{101, "Introduction"},       {102, "Scenario"},
+                                        {103, "Inhalation Input"},   {104, "Dermal Input"},
+                                        {105, "Day of Use"},         {106, "Days After Use"},
+                                        {107, "Chemical Properties"}};
 
 }  // namespace
 
@@ -60,9 +60,9 @@ TInputPage::TInputPage(const std::string& title, int helpContext, QWidget* paren
     setPalette(palette);
     auto* outer = new QHBoxLayout(this);
     auto* column = new QVBoxLayout;
-    for (const ButtonSpec& spec : kPageButtons) {
-        auto* button = new forms::TButton(spec.caption, this);
-        int id = spec.id;
+    for (const PageButtonEntry& entry : kPageButtons) {
+        auto* button = new forms::TButton(entry.caption, this);
+        int id = entry.id;
         button->OnClick = [this, id] { PageButtonClick(id); };
         buttons_[id] = button;
         column->addWidget(button);

@@ -60,19 +60,19 @@ KIVWindow::KIVWindow(QWidget* parent) : QWidget(parent) {
     area_->setBackground(kClientGrey);
     results_ = new ResultView(this);
     results_->hide();
-    struct ButtonSpec {
+    struct WindowButton {
         forms::TButton** button;
         const char* caption;
         QRect geometry;
     };
-    const ButtonSpec buttons[] = {{&inputs_, "Inputs", QRect(100, 5, 75, 20)},
-                                  {&inhalation_, "Outputs - Inhalation", QRect(175, 5, 150, 20)},
-                                  {&dermal_, "Outputs - Dermal", QRect(325, 5, 125, 20)},
-                                  {&return_, "Return to Input Screen", QRect(550, 5, 150, 20)}};
-    for (const ButtonSpec& spec : buttons) {
-        *spec.button = new forms::TButton(spec.caption, this);
-        (*spec.button)->setGeometry(spec.geometry);
-        (*spec.button)->hide();
+    const WindowButton buttons[] = {{&inputs_, "Inputs", QRect(100, 5, 75, 20)},
+                                    {&inhalation_, "Outputs - Inhalation", QRect(175, 5, 150, 20)},
+                                    {&dermal_, "Outputs - Dermal", QRect(325, 5, 125, 20)},
+                                    {&return_, "Return to Input Screen", QRect(550, 5, 150, 20)}};
+    for (const WindowButton& entry : buttons) {
+        *entry.button = new forms::TButton(entry.caption, this);
+        (*entry.button)->setGeometry(entry.geometry);
+        (*entry.button)->hide();
     }
     inputs_->OnClick = [this] { ShowResultPage(0); };
     inhalation_->OnClick = [this] { ShowResultPage(1); };
