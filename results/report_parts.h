@@ -26,6 +26,11 @@ struct WordReportWriters {
     std::function<void(TScrResForm&, ReportPart)> WritePart;
     std::function<std::optional<std::string>(TScrResForm&)> Assemble;
     std::function<bool(TScrResForm&)> FinishDocument;
+    // The save commands of the stand-alone dilution pages: the page's part written by the
+    // dilution document form (one instance for the program's life, PdmSite or PdmSic), and the
+    // finishing of the saved document, which gives the path the finished report is stored under.
+    std::function<bool(TScrResForm&, ReportPart)> WritePdmPageDoc;
+    std::function<std::string(TScrResForm&)> SavePdmDocument;
 };
 WordReportWriters& WordWriters();
 
