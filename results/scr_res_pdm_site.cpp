@@ -426,7 +426,9 @@ void TScrResForm::CalcAsTreatPdmSiteClick() {
     }
     TAsTreatInputs dialog;
     dialog.ShowModal();
-    SetValue("WwtPdmSite", AsTreatWwtRemoval);
+    // A dialog closed without a run that succeeded leaves the removal shown as it was.
+    if (dialog.RunSucceeded())
+        SetValue("WwtPdmSite", AsTreatWwtRemoval);
 }
 
 void TScrResForm::SubmitPdmSiteClick() {

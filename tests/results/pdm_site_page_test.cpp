@@ -10,6 +10,7 @@
 
 #include "dilution/pdm_results.h"
 #include "platform/forms/ui_service.h"
+#include "releases/treatment_handoff.h"
 #include "results/scr_res_form.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
@@ -323,6 +324,34 @@ TEST_F(PdmSitePageTest, SaveDotRerunsOntoTheLastRowAndNeverTheUnitsRow) {
     form->SubmitAndSaveSiteClick();
     EXPECT_EQ(form->PdmSiteResultsList->Cells(0, 0), "  (ug/L)");
     EXPECT_EQ(PdmSiteResultRows, 1);
+}
+
+// The commands of the buttons that are not shown.
+TEST_F(PdmSitePageTest, HiddenCommandsCheckTheirInputsFirst) {
+    Find("NY0020371");
+    ui.ClearShown();
+    Type("WwtPdmSite", "50.00");
+    Type("PreTreatPdmSite", "2-");
+    form->CalcAsTreatPdmSiteClick();
+    ASSERT_EQ(ui.Shown().size(), 1u);
+    EXPECT_EQ(ui.Shown()[0].text, "Pretreatment release: \"2-\" is not a number.");
+
+    ui.ClearShown();
+    Type("PreTreatPdmSite", "3");
+    form->CalcAsTreatPdmSiteClick();
+    EXPECT_DOUBLE_EQ(AsTreatLoading, 3);
+    ASSERT_EQ(ui.Shown().size(), 1u);
+    EXPECT_EQ(ui.Shown()[0].kind, "modal");
+    EXPECT_EQ(Text("WwtPdmSite"), "50.00");  // no run: the removal stays
+
+    ui.ClearShown();
+    form->SavePdmSite->hide();
+    Type("CocPdmSite", "0");
+    form->SubmitPdmSiteClick();
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, "COC, Release days must be greater than 0 before running PDM");
+    EXPECT_FALSE(form->SavePdmSite->isHidden());
+    EXPECT_EQ(Row(1), std::vector<std::string>(6, ""));
 }
 
 }  // namespace
