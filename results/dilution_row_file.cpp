@@ -10,6 +10,10 @@ const char* const SiteNoResultLine =
     "        -9.0      -9        -9   -9      -9.000         -9.0\n";
 const char* const IndustryCodeNoResultLine =
     "        -9.      -9.000        -9.0   -9.000      -9.000         -9. ---  ---\n";
+const char* const SitePageNoResultLine =
+    "        -9.      -9.000        -9.0   -9.000      -9.000         -9.\n";
+const char* const IndustryCodePageNoResultLine =
+    "        -9.      -9.000        -9.0   -9.000      -9.000         -9.  ---  ---\n";
 
 namespace {
 
@@ -29,7 +33,56 @@ std::string ResultLine(DilutionRowKind kind, int k, const std::string& analysis)
     return line + "\n";
 }
 
+int CellCount(DilutionRowKind kind) {
+    return kind == DilutionRowKind::Site ? 6 : 7;
+}
+
+bool IsFilled(const std::vector<std::string>& cells) {
+    for (const std::string& cell : cells) {
+        if (cell.find_first_not_of(' ') != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+std::string GridLine(DilutionRowKind kind, const std::vector<std::string>& cells) {
+    std::string line;
+    for (int col = 0; col < CellCount(kind); ++col) {
+        if (col > 0)
+            line += ' ';
+        // A blank cell would shift the fields after it; it holds no result.
+        const std::string cell =
+            static_cast<size_t>(col) < cells.size() ? cells[static_cast<size_t>(col)] : "";
+        line += cell.find_first_not_of(' ') == std::string::npos ? "N/A" : cell;
+    }
+    if (kind == DilutionRowKind::IndustryCode)
+        line += " ---";
+    return line + "\n";
+}
+
 }  // namespace
+
+int FilledDilutionRows(const std::vector<std::vector<std::string>>& rows) {
+    int last = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (IsFilled(rows[i]))
+            last = static_cast<int>(i) + 1;
+    }
+    return last;
+}
+
+std::string PageDilutionRowText(DilutionRowKind kind,
+                                const std::vector<std::vector<std::string>>& rows) {
+    const int filled = FilledDilutionRows(rows);
+    std::string text;
+    for (int i = 0; i < filled; ++i)
+        text += GridLine(kind, rows[static_cast<size_t>(i)]);
+    const char* noResult =
+        kind == DilutionRowKind::Site ? SitePageNoResultLine : IndustryCodePageNoResultLine;
+    for (int i = filled; i < DilutionRowFileLines; ++i)
+        text += noResult;
+    return text;
+}
 
 std::string DilutionRowFileText(DilutionRowKind kind, const std::array<double, 3>& cocLevels,
                                 const std::string& analysis) {

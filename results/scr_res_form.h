@@ -211,6 +211,15 @@ class TScrResForm : public forms::Form, public RunTotals {
     void PreTreatPdmSicExit();
     int CollectPdmSicInputs();
 
+    // The dilution site page and the saves of both dilution pages.
+    std::string MissingInputsText;   // the site inputs still 0, for the submit's message
+    std::string ReportBaseName;      // the report name chosen, less its extension
+    bool SaveWithoutAsking = false;  // the save takes the proposed name without a dialog
+    bool UseRecordNpdes = false;     // the facility choice takes the record's NPDES
+    bool KeepPdmResults = false;     // the result grids are left as they are while set
+    void SavePdmSiteClick();
+    void SavePdmSicClick();
+
   private:
     void BuildLayout();
     void BuildProgressPage();
