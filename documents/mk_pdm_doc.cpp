@@ -36,12 +36,32 @@ WordPartTarget TargetOn(TMkPdmDoc& doc, TScrResForm& form) {
 }
 
 // Takes the current release's part of a kind out of the list, so that it is written anew.
-void ForgetPart(TScrResForm& form, int kind) {
-    const std::string path = WordPartPath(ReportFileName(kind));
+void ForgetPart(TScrResForm& form, const std::string& path) {
     auto& list = form.Report.FilesList;
     list.erase(std::remove_if(list.begin(), list.end(),
                               [&](const WpdPart& part) { return part.path == path; }),
                list.end());
+}
+
+// Moves a written part to the head of the list: the page's save hands the first listed part
+// to the user, whatever the results run or the other page listed before.
+void PutFirst(TScrResForm& form, const std::string& path) {
+    auto& list = form.Report.FilesList;
+    auto found = std::find_if(list.begin(), list.end(),
+                              [&](const WpdPart& part) { return part.path == path; });
+    if (found != list.end())
+        std::rotate(list.begin(), found, found + 1);
+}
+
+// Writes a page's part anew and lists it first.
+template <class Write>
+bool WritePagePart(TScrResForm& form, int kind, Write write) {
+    const std::string path = WordPartPath(ReportFileName(kind));
+    ForgetPart(form, path);
+    if (!write())
+        return false;
+    PutFirst(form, path);
+    return true;
 }
 
 }  // namespace
@@ -52,15 +72,16 @@ std::string TMkPdmDoc::DocumentToOpen() const {
 
 bool TMkPdmDoc::WritePdmSiteDoc(TScrResForm& form) {
     ServingForm serving(*this, form);
-    ForgetPart(form, DilutionSitePart);
-    return ::WritePdmSiteDoc(TargetOn(*this, form));
+    return WritePagePart(form, DilutionSitePart,
+                         [&] { return ::WritePdmSiteDoc(TargetOn(*this, form)); });
 }
 
 bool TMkPdmDoc::WritePdmSicDoc(TScrResForm& form) {
     ServingForm serving(*this, form);
-    ForgetPart(form, DilutionIndustryCodePart);
-    return ::WritePdmSicDoc(TargetOn(*this, form),
-                            form.SicDescPdmSic->currentText().toStdString());
+    const std::string sicDescPdmSic = form.SicDescPdmSic->currentText().toStdString();
+    return WritePagePart(form, DilutionIndustryCodePart, [&] {
+        return ::WritePdmSicDoc(TargetOn(*this, form), sicDescPdmSic);
+    });
 }
 
 void TMkPdmDoc::FinishFirstPart(TScrResForm& form) {

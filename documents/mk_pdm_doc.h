@@ -21,7 +21,8 @@ class TMkPdmDoc : public WordCarrier {
 
     // The dilution site and industry-category parts of the current release, from the row file
     // the page's save has just written. Unlike the results run, a part the list holds already is
-    // written again, so that a second save of a page keeps its new rows. True when written.
+    // written again, so that a second save of a page keeps its new rows; the written part is
+    // listed first, as the save hands the first listed part to the user. True when written.
     bool WritePdmSiteDoc(TScrResForm& form);
     bool WritePdmSicDoc(TScrResForm& form);
 

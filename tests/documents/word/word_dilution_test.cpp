@@ -2,6 +2,7 @@
 // names the template, the dilution pages' document form and the finishing of a saved document.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 
@@ -353,9 +354,10 @@ TEST_F(DilutionPageSaveTest, BothPagesOfAReleaseGiveASiteAndACategoryPart) {
     EXPECT_EQ(MkPdmDoc->OpenFileName, "c:\\Users\\Public\\Ombrix2014\\P-01-01232.psw");
     RowFile({"20.000000 5 18 250 1.500000 90.000000 Avg ---"}, kSicNoResult);
     ASSERT_TRUE(WordWriters().WritePdmPageDoc(*results, ReportPart::PdmSic));
+    // The page just saved lists its part first: that is the document the save hands on.
     EXPECT_EQ(ResultsParts(),
-              (std::vector<std::string>{"c:\\Users\\Public\\Ombrix2014\\P-01-01232.psw",
-                                        "c:\\Users\\Public\\Ombrix2014\\P-01-01232.piw"}));
+              (std::vector<std::string>{"c:\\Users\\Public\\Ombrix2014\\P-01-01232.piw",
+                                        "c:\\Users\\Public\\Ombrix2014\\P-01-01232.psw"}));
     ExpectBookmarks(SitePart(), {{"COC1", "10.00"}});
     ExpectBookmarks(SicPart(), {{"COC1", "20.00"}, {"Anal1", "Avg"}});
     // The same form wrote both, and the writers installed again keep it.
@@ -366,14 +368,19 @@ TEST_F(DilutionPageSaveTest, BothPagesOfAReleaseGiveASiteAndACategoryPart) {
     EXPECT_EQ(MkPdmDocForm().Caption(), "MkPdmDoc");
 }
 
-TEST_F(DilutionPageSaveTest, ASecondSaveOfAPageWritesItsNewRows) {
+TEST_F(DilutionPageSaveTest, ASecondSaveOfAPageWritesItsNewRowsAndListsThemFirst) {
     RowFile({"10.000000 12 44 250 1.500000 90.000000"}, kSiteNoResult);
     ASSERT_TRUE(WordWriters().WritePdmPageDoc(*results, ReportPart::PdmSite));
+    results->Report.Record({"c:\\Users\\Public\\Ombrix2014\\P-01-01232.erw", -1, -1});
+    std::rotate(results->Report.FilesList.begin(), results->Report.FilesList.begin() + 1,
+                results->Report.FilesList.end());
     PdmSiteResultRows = 2;
     RowFile({"10.000000 12 44 250 1.500000 90.000000", "30.000000 4 9 250 1.500000 90.000000"},
             kSiteNoResult);
     ASSERT_TRUE(WordWriters().WritePdmPageDoc(*results, ReportPart::PdmSite));
-    EXPECT_EQ(results->Report.FileCount(), 1);
+    EXPECT_EQ(ResultsParts(),
+              (std::vector<std::string>{"c:\\Users\\Public\\Ombrix2014\\P-01-01232.psw",
+                                        "c:\\Users\\Public\\Ombrix2014\\P-01-01232.erw"}));
     EXPECT_EQ(TableRows(SitePart()), 2);
     ExpectBookmarks(SitePart(), {{"COC2", "30.00"}});
 }
