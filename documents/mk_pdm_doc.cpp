@@ -79,9 +79,8 @@ bool TMkPdmDoc::WritePdmSiteDoc(TScrResForm& form) {
 bool TMkPdmDoc::WritePdmSicDoc(TScrResForm& form) {
     ServingForm serving(*this, form);
     const std::string sicDescPdmSic = form.SicDescPdmSic->currentText().toStdString();
-    return WritePagePart(form, DilutionIndustryCodePart, [&] {
-        return ::WritePdmSicDoc(TargetOn(*this, form), sicDescPdmSic);
-    });
+    return WritePagePart(form, DilutionIndustryCodePart,
+                         [&] { return ::WritePdmSicDoc(TargetOn(*this, form), sicDescPdmSic); });
 }
 
 void TMkPdmDoc::FinishFirstPart(TScrResForm& form) {

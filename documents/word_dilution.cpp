@@ -163,8 +163,7 @@ bool WritePdmSiteDoc(const WordPartTarget& target) {
     const pmn_record& r = CurrentPmn;
     if (!PdmPagesActive)
         PdmSiteResultRows = DilutionRowsForCocs(PdmSiteResultRows);
-    const DilutionPart part{"pdmste", DilutionSitePart, DilutionRowKind::Site,
-                            PdmSiteResultRows};
+    const DilutionPart part{"pdmste", DilutionSitePart, DilutionRowKind::Site, PdmSiteResultRows};
     const bool written = WriteDilutionPart(target, part, [&] { return SiteValues(r); });
     // The site document ends with every document of the word processor closed.
     if (written && target.words.WordApplication1.Connected())

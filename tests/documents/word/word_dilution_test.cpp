@@ -21,7 +21,8 @@ namespace {
 
 // Row lines as the full run writes them: the site layout, and the industry-category layout with
 // its analysis label and an unused word.
-constexpr const char* kSiteNoResult = "        -9.0      -9        -9   -9      -9.000         -9.0";
+constexpr const char* kSiteNoResult =
+    "        -9.0      -9        -9   -9      -9.000         -9.0";
 constexpr const char* kSicNoResult =
     "        -9.      -9.000        -9.0   -9.000      -9.000         -9. ---  ---";
 
