@@ -219,7 +219,33 @@ class TScrResForm : public forms::Form, public RunTotals {
     bool KeepPdmResults = false;     // the result grids are left as they are while set
     void SavePdmSiteClick();
     void SavePdmSicClick();
+    void NpdesListPdmSiteChange();
+    void FindNpdesPdmSiteClick();
+    void GagePdmSiteChange();
+    void WwtPdmSiteExit();
+    void RelDaysPdmSiteExit();
+    void CocPdmSiteExit();
+    void PreTreatPdmSiteExit();
+    int CollectPdmSiteInputs();
+    void ClearPdmSiteResultsClick();
+    void SubmitNewSiteClick();
+    void SubmitReallyNewSiteClick();
+    void SubmitAndSaveSiteClick();
+    void CalcAsTreatPdmSiteClick();
+    void SubmitPdmSiteClick();
+    void PdmSitePageShow();
+    void PdmSitePageExit();
+    // Shows or hides a text field of a page with its label.
+    void ShowField(const std::string& name, bool shown);
 
+  private:
+    void ConnectPdmSitePage();
+    void FillGageList();
+    void ShowGageGroup(bool shown);
+    void ShowPdmSiteResultRow();
+    void SaveWithoutAskingSite();
+
+  public:
   private:
     void BuildLayout();
     void BuildProgressPage();

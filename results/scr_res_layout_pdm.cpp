@@ -97,13 +97,13 @@ void TScrResForm::BuildPdmSitePage() {
                "Pretreat Load", "WWT"});
     right->addWidget(PdmSiteResultsList, 1);
     auto* buttons = new QHBoxLayout();
-    SubmitPdmSite = new forms::TButton("Submit", PdmSitePage);
-    SubmitNewSite = new forms::TButton("Submit.", PdmSitePage);
-    SubmitReallyNewSite = new forms::TButton("Submit New", PdmSitePage);
+    SubmitPdmSite = new forms::TButton("Submit old", PdmSitePage);
+    SubmitNewSite = new forms::TButton("Submit", PdmSitePage);
+    SubmitReallyNewSite = new forms::TButton("Submit.", PdmSitePage);
     SavePdmSite = new forms::TButton("Save", PdmSitePage);
-    SubmitAndSaveSite = new forms::TButton("Submit and Save", PdmSitePage);
+    SubmitAndSaveSite = new forms::TButton("Save.", PdmSitePage);
     ClearPdmSiteResults = new forms::TButton("Clear Results", PdmSitePage);
-    FindNpdesPdmSite = new forms::TButton("Find NPDES", PdmSitePage);
+    FindNpdesPdmSite = new forms::TButton("<--Find Entered NPDES", PdmSitePage);
     ClearPdmSiteScreen = new forms::TButton("Clear Screen", PdmSitePage);
     PdmSiteHelp = AddButton(PdmSitePage, "Help", &TScrResForm::PdmSiteHelpClick);
     for (auto* button :
@@ -115,6 +115,7 @@ void TScrResForm::BuildPdmSitePage() {
          {static_cast<QWidget*>(ChemListSoloPdmSite), static_cast<QWidget*>(RelNumPDMSite),
           static_cast<QWidget*>(NpdesListPdmSite), static_cast<QWidget*>(Field("CasNumPdmSite"))})
         PdmHiddenByRun.push_back(w);
+    ConnectPdmSitePage();
 }
 
 void TScrResForm::BuildPdmSicPage() {
@@ -186,7 +187,7 @@ void TScrResForm::BuildPdmSicPage() {
     SubmitPdmSic = new forms::TButton("Submit", PdmSicPage);
     SubmitNewSic = new forms::TButton("Submit.", PdmSicPage);
     SubmitReallyNewSic = new forms::TButton("Submit New", PdmSicPage);
-    SavePdmSic = new forms::TButton("Save", PdmSicPage);
+    SavePdmSic = AddButton(PdmSicPage, "Save", &TScrResForm::SavePdmSicClick);
     SubmitAndSaveSic = new forms::TButton("Submit and Save", PdmSicPage);
     ClearPdmSicResults = new forms::TButton("Clear Results", PdmSicPage);
     ClearPdmSicScreen = AddButton(PdmSicPage, "Clear Screen", &TScrResForm::ClearPdmSicScreenClick);

@@ -65,8 +65,9 @@ void TScrResForm::ShowPdmSiteResults() {
     }
     for (QWidget* w : {static_cast<QWidget*>(GageLabel), static_cast<QWidget*>(GagePdmSite)})
         w->setVisible(gage);
-    ShowRow(Field("PeriodPdmSite"), gage);
-    ShowRow(Field("NumObsPdmSite"), gage);
+    // These two share their box with the other fields of the page: only they go.
+    ShowField("PeriodPdmSite", gage);
+    ShowField("NumObsPdmSite", gage);
     SetField("EffFlowPdmSite", DisplayValue(r.PLANTFLO) + r.EFFFLG);
     SetField("DischargeTypePdmSite", r.DTYPE == 'D' ? "Direct" : r.DTYPE == 'I' ? "Indirect" : "");
     (r.HIT == 'Y' ? YesPdmSite : r.HIT == 'N' ? NoPdmSite : UnkPdmSite)->setChecked(true);

@@ -2,6 +2,8 @@
 // in both formats, the write probe, failed copies and a save onto the report's own name.
 #include <gtest/gtest.h>
 
+#include "pdm_page_fixture.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -21,11 +23,8 @@
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "shell/startup.h"
-#include "tests/shell/forms/program_folder.h"
 
 namespace {
-
-constexpr const char* kChem = "P-17-0042";
 
 std::vector<std::string> FileLines(const std::string& path) {
     std::vector<std::string> lines;
@@ -35,32 +34,8 @@ std::vector<std::string> FileLines(const std::string& path) {
     return lines;
 }
 
-class PdmPageSaveTest : public ::testing::Test {
+class PdmPageSaveTest : public PdmPageTest {
   protected:
-    void SetUp() override {
-        for (const auto& entry : std::filesystem::directory_iterator(OMBRIX_PROGRAM_DIR)) {
-            if (entry.path().extension() == ".wpd")
-                std::filesystem::copy_file(entry.path(), program / entry.path().filename().string(),
-                                           std::filesystem::copy_options::overwrite_existing);
-        }
-        ASSERT_TRUE(RunStartupWork());
-        ResetScenarioRecord();
-        SplitReleaseKey(std::string(kChem) + ",1");
-        CurrentPmn.RELEASE = "Rinsing";
-        CurrentPmn.NPDES = "NY0020371";
-        CurrentPmn.COC0 = 10;
-        SaveScenarioRecord();
-        form = std::make_unique<TScrResForm>();
-        PdmPagesActive = 1;
-        PdmSiteResultRows = PdmSicResultRows = 1;
-    }
-    void TearDown() override {
-        PdmPagesActive = 0;
-        PdmSiteResultRows = PdmSicResultRows = 1;
-        WordWriters().WritePdmPageDoc = nullptr;
-        WordWriters().SavePdmDocument = nullptr;
-    }
-
     // A result row as the submit shows it.
     static void FillRow(forms::TStringGrid* grid, int row, double coc, double percent, double days,
                         const std::string& analysis = "") {
@@ -75,10 +50,6 @@ class PdmPageSaveTest : public ::testing::Test {
     }
 
     std::string RowFile() const { return program / DilutionRowFileName; }
-
-    ProgramFolderCopy program;
-    forms::ScriptedUi ui;
-    std::unique_ptr<TScrResForm> form;
 };
 
 TEST_F(PdmPageSaveTest, SiteSaveWritesItsGridRowsThenNoResultRows) {

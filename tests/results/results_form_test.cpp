@@ -9,6 +9,7 @@
 
 #include "dilution/pdm_results.h"
 #include "documents/dilution_rows.h"
+#include "pdm_page_fixture.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
@@ -36,12 +37,7 @@ std::string Key(int number) {
 class ResultsFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        // The report templates of the built program folder.
-        for (const auto& entry : std::filesystem::directory_iterator(OMBRIX_PROGRAM_DIR)) {
-            if (entry.path().extension() == ".wpd")
-                std::filesystem::copy_file(entry.path(), program / entry.path().filename().string(),
-                                           std::filesystem::copy_options::overwrite_existing);
-        }
+        CopyReportTemplates(program);
         ASSERT_TRUE(RunStartupWork());
         SurfaceWaterSelected = LandfillSelected = AmbientAirSelected = 1;
         HealthFlags = "111";
