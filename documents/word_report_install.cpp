@@ -2,7 +2,9 @@
 // the results run.
 #include "documents/word_report_install.h"
 
+#include "documents/mk_pdm_doc.h"
 #include "documents/word_assembly.h"
+#include "documents/word_dilution.h"
 #include "documents/word_release_parts.h"
 #include "documents/word_surface_water.h"
 #include "results/report_parts.h"
@@ -32,9 +34,28 @@ void WritePart(TScrResForm& form, ReportPart part) {
             WriteInhalationDoc(word);
             break;
         case ReportPart::PdmSite:
+            WritePdmSiteDoc(word);
+            break;
         case ReportPart::PdmSic:
-            break;  // the Word dilution documents are made by their own writers
+            WritePdmSicDoc(word, form.SicDescPdmSic->currentText().toStdString());
+            break;
     }
+}
+
+// The dilution pages' saves write through the one document form of the program.
+bool WritePdmPageDoc(TScrResForm& form, ReportPart part) {
+    switch (part) {
+        case ReportPart::PdmSite:
+            return MkPdmDocForm().WritePdmSiteDoc(form);
+        case ReportPart::PdmSic:
+            return MkPdmDocForm().WritePdmSicDoc(form);
+        default:
+            return false;
+    }
+}
+
+std::string SaveDilutionDocument(TScrResForm& form) {
+    return SavePdmDocument(MkPdmDocForm(), form);
 }
 
 std::optional<std::string> Assemble(TScrResForm& form) {
@@ -55,4 +76,7 @@ void InstallWordReportWriters() {
     writers.WritePart = WritePart;
     writers.Assemble = Assemble;
     writers.FinishDocument = FinishDocument;
+    MkPdmDocForm();  // made with the other forms, before the first save needs it
+    writers.WritePdmPageDoc = WritePdmPageDoc;
+    writers.SavePdmDocument = SaveDilutionDocument;
 }

@@ -10,7 +10,7 @@ std::string WordPartPath(const std::string& fileName) {
 
 namespace {
 
-void FillBookmarks(WordReportForm& form, const BookmarkValues& values) {
+void FillBookmarks(WordCarrier& form, const BookmarkValues& values) {
     try {
         for (const auto& [bookmark, text] : values)
             SetBookmarkText(form, text, bookmark);
@@ -28,18 +28,24 @@ void FillBookmarks(WordReportForm& form, const BookmarkValues& values) {
 
 bool WriteWordPart(WordReportForm& form, const WordPartRequest& request,
                    const std::function<BookmarkValues()>& values) {
-    if (form.Report.IsListed(request.partPath))
+    return WriteWordPart(WordPartTarget{form, form.Report, form.in_file_name, form.PartFileName},
+                         request, values);
+}
+
+bool WriteWordPart(const WordPartTarget& target, const WordPartRequest& request,
+                   const std::function<BookmarkValues()>& values) {
+    if (target.report.IsListed(request.partPath))
         return false;
-    form.Report.Record({request.partPath, -1, -1});
-    form.PartFileName = request.partPath;
-    form.in_file_name = request.templateName;
+    target.report.Record({request.partPath, -1, -1});
+    target.PartFileName = request.partPath;
+    target.in_file_name = request.templateName;
     // An earlier file of the part's name must not pass for a copy of the template.
-    sys::DeleteFile(form.PartFileName);
-    CopyFileBytes(TemplatePath(request.templateName), form.PartFileName);
-    form.in_file_name = form.PartFileName;
-    if (!OpenWordDocument(form, request.showFailure))
+    sys::DeleteFile(target.PartFileName);
+    CopyFileBytes(TemplatePath(request.templateName), target.PartFileName);
+    target.in_file_name = target.PartFileName;
+    if (!OpenWordDocument(target.words, request.showFailure))
         return false;
-    FillBookmarks(form, values());
-    CloseWordDocument(form);
+    FillBookmarks(target.words, values());
+    CloseWordDocument(target.words);
     return true;
 }

@@ -39,3 +39,15 @@ struct WordPartRequest {
 };
 bool WriteWordPart(WordReportForm& form, const WordPartRequest& request,
                    const std::function<BookmarkValues()>& values);
+
+// What the frame works on when the Word components are not the results run's own: the
+// components that write the part, the part list it goes in, and the names of the document to
+// open and of the part being written, which the components' owner keeps.
+struct WordPartTarget {
+    WordCarrier& words;
+    WpdReportState& report;
+    std::string& in_file_name;
+    std::string& PartFileName;
+};
+bool WriteWordPart(const WordPartTarget& target, const WordPartRequest& request,
+                   const std::function<BookmarkValues()>& values);

@@ -6,9 +6,6 @@
 #include "scenario/scenario_table.h"
 #include "scenario/text_helpers.h"
 
-namespace {
-
-// The facility, its reach and discharge; the river site and the lake show them alike.
 BookmarkValues FacilityValues(const pmn_record& r) {
     return {{"FacilityName", r.FAC_NAME},
             {"FacilityLocation", r.FAC_LOC},
@@ -18,6 +15,8 @@ BookmarkValues FacilityValues(const pmn_record& r) {
             {"DischargeType", DischargeText(r.DTYPE)},
             {"NPDES", r.NPDES}};
 }
+
+namespace {
 
 void Add(BookmarkValues& values, const BookmarkValues& more) {
     values.insert(values.end(), more.begin(), more.end());

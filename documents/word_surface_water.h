@@ -3,6 +3,11 @@
 #pragma once
 
 #include "documents/word_report_state.h"
+#include "scenario/scenario_record.h"
+
+// The facility, its reach and discharge, as the river site, the lake and the dilution site show
+// them: FacilityName, FacilityLocation, RecWater, Reach, FacOnReach, DischargeType, NPDES.
+BookmarkValues FacilityValues(const pmn_record& r);
 
 // Each writes its part unless it is listed already, then, when CurrentPmn.CRITTERS is set, the
 // endangered-species pages of the grid (species from row 1).

@@ -3,6 +3,7 @@
 
 #include "dilution/industry_categories.h"
 #include "dilution/pdm_results.h"
+#include "documents/dilution_row_texts.h"
 #include "documents/merge/report_numbers.h"
 #include "documents/wpd_field_groups.h"
 #include "scenario/scenario_record.h"
@@ -19,9 +20,7 @@ constexpr int kSicRows = 21;
 std::string RowCell(const DilutionRow& row, int offset) {
     switch (offset) {
         case 0:
-            PdmReleaseDays = row.releaseDays;
-            PdmPreTreatRelease = row.preTreatRelease;
-            PdmWwtRemoval = row.wwtRemoval;
+            TakeDilutionRunValues(row);
             return ValueToText(row.coc);
         case 1:
             return ValueToTextWhole(row.percentExceeded);
@@ -34,7 +33,7 @@ std::string RowCell(const DilutionRow& row, int offset) {
         case 5:
             return ValueToText(row.wwtRemoval);
         default:
-            return !row.analysis.empty() && row.analysis[0] == '-' ? "   " : row.analysis;
+            return AnalysisLabelText(row.analysis);
     }
 }
 
@@ -102,21 +101,10 @@ std::optional<std::string> PdmSicField(const pmn_record& r, int n, const std::st
 }
 
 std::string DilutionTemplate(const char* stem, int rowCount) {
-    return stem + std::to_string(rowCount) + ".wpd";
+    return DilutionTemplateName(stem, rowCount, ".wpd");
 }
 
 }  // namespace
-
-int DilutionRowsForCocs(int count) {
-    const pmn_record& r = CurrentPmn;
-    if (r.COC2 > 0)
-        return 3;
-    if (r.COC1 > 0)
-        return 2;
-    if (r.COC0 > 0)
-        return 1;
-    return count;
-}
 
 bool WritePdmSiteWpd(WpdReportState& form, const std::vector<DilutionRow>& rows) {
     const pmn_record& r = CurrentPmn;

@@ -4,12 +4,8 @@
 
 #include <vector>
 
-#include "documents/dilution_rows.h"
+#include "documents/dilution_row_texts.h"
 #include "documents/wpd_report_state.h"
-
-// Outside the stand-alone dilution pages, the number (1 to 3) of the last concentration of
-// concern above 0; the count passed in when none is.
-int DilutionRowsForCocs(int count);
 
 // Each writes its part even when it is listed already (and lists it when not), from the rows
 // of the dilution row file in the working folder. The template has as many table rows as the
