@@ -67,6 +67,13 @@ double TypedNumber(const std::string& text) {
     }
 }
 
+// The facility of an NPDES number on the NPDES index: 'D' when found, ' ' when not. An empty
+// number finds nothing: the lookup would read whatever facility the table stands on.
+char LookUpFacility(const std::string& npdes) {
+    FacilityIndexName = "NPDES";
+    return npdes.empty() ? ' ' : LoadFacility(npdes, FacilityIndexName);
+}
+
 void AddMissing(std::string& missing, const char* label) {
     if (!missing.empty())
         missing += ", ";
@@ -197,8 +204,7 @@ void TScrResForm::NpdesListPdmSiteChange() {
     SubmitReallyNewSite->show();
     const std::string npdes =
         UseRecordNpdes ? r.NPDES : NpdesListPdmSite->currentText().toStdString();
-    FacilityIndexName = "NPDES";
-    r.DTYPE = LoadFacility(npdes, FacilityIndexName);
+    r.DTYPE = LookUpFacility(npdes);
     const bool found = r.DTYPE == 'D';
     SetField("DischargeTypePdmSite", r.DTYPE == 'D' ? "Direct" : r.DTYPE == ' ' ? "Indirect" : "");
     (r.HIT == 'Y' ? YesPdmSite : r.HIT == 'N' ? NoPdmSite : UnkPdmSite)->setChecked(true);
@@ -221,7 +227,8 @@ void TScrResForm::NpdesListPdmSiteChange() {
         FillGageList();
     ShowGageGroup(station);
     SetValue("EffFlowPdmSite", r.PLANTFLO);
-    EstimatedFlowsFound = LoadEstimatedFlows(r.REACH);
+    // The estimate looks the record's facility up again; without one there is nothing to find.
+    EstimatedFlowsFound = found ? LoadEstimatedFlows(r.REACH) : 0;
     if (!station) {
         if (EstimatedFlowsFound != 1) {
             ShowNote(NoFlowsMessage);
@@ -316,8 +323,7 @@ int TScrResForm::CollectPdmSiteInputs() {
     r.SIC_CODE = -1;
     r.FAC_NAME = FieldText("FacNamePdmSite");
     r.FAC_LOC = FieldText("FacLocPdmSite");
-    FacilityIndexName = "NPDES";
-    r.DTYPE = LoadFacility(r.NPDES, FacilityIndexName);
+    r.DTYPE = LookUpFacility(r.NPDES);
     r.COC0 = TypedNumber(FieldText("CocPdmSite"));
     const bool gage = forms::Visible(GagePdmSite);
     r.GAGE_POS = gage ? GagePdmSite->currentIndex() : 0;

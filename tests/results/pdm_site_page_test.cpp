@@ -354,4 +354,31 @@ TEST_F(PdmSitePageTest, HiddenCommandsCheckTheirInputsFirst) {
     EXPECT_EQ(Row(1), std::vector<std::string>(6, ""));
 }
 
+// Without an NPDES number no facility is looked up: the facility table's current row is not
+// taken for the release's.
+TEST_F(PdmSitePageTest, AnEmptyNpdesTakesNoFacilityIntoTheRecord) {
+    Find("NY0020371");
+    Find("NY0956944");  // the table now stands on another facility
+    pmn_record& r = CurrentPmn;
+    r.REACH = "04011939805";
+    r.PLANTFLO = 41.64;
+    Type("NpdesPdmSite", "");
+    form->CollectPdmSiteInputs();
+    EXPECT_EQ(r.NPDES, "");
+    EXPECT_EQ(r.REACH, "04011939805");
+    EXPECT_DOUBLE_EQ(r.PLANTFLO, 41.64);
+    EXPECT_EQ(r.RELEASES.substr(0, 2), "00");
+
+    ui.ClearShown();
+    r.NPDES = "";
+    form->UseRecordNpdes = true;
+    form->NpdesListPdmSiteChange();
+    form->UseRecordNpdes = false;
+    EXPECT_EQ(Text("FacNamePdmSite"), "");
+    EXPECT_EQ(Text("ReachNumPdmSite"), "");
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text,
+              "No available flows for this reach.  PDM cannot be performed for this facility.");
+}
+
 }  // namespace
