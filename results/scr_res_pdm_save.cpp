@@ -194,8 +194,9 @@ void SavePdmPage(TScrResForm& form, const PageSave& page) {
         return;
     }
     if (!wordPerfect) {
-        const std::string finished = WordWriters().SavePdmDocument(form);
-        CopyReport(finished.empty() ? report : finished, fileName + ".doc");
+        // The part document is finished where it lies; that document is the one handed on.
+        WordWriters().SavePdmDocument(form);
+        CopyReport(report, fileName + ".doc");
     }
 }
 

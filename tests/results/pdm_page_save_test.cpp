@@ -289,10 +289,12 @@ class PdmPageWordTest : public PdmPageReportTest {
             f.Report.FilesList.assign(1, WpdPart{part});
             return sys::WriteWholeFile(part, "part");
         };
+        // As the Word side does: the part is finished in place, and the name given back is
+        // that of a report the save does not write.
         WordWriters().SavePdmDocument = [this](TScrResForm&) {
             ++finished;
             sys::WriteWholeFile(part, "finished");
-            return part;
+            return DataFolder + kChem + ".doc";
         };
     }
     void TearDown() override {
