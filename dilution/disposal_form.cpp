@@ -466,8 +466,7 @@ void TDisposalForm::DispResHelpClick() {
 }
 
 void TDisposalForm::Button2Click() {
-    PrintOnePage(
-        Caption(), [this](print::PrintJob& job) { PrintDisposalResults(*this, job); }, Button2);
+    PrintOnePage(Caption(), [this](print::PrintJob& job) { PrintDisposalResults(*this, job); });
 }
 
 void OpenDisposalForm() {
