@@ -150,6 +150,12 @@ void TScrResForm::ChemListSoloPdmSicChange() {
         }
         RelNumPDMSic->setCurrentIndex(RelNumPDMSic->count() > 0 ? 0 : -1);
     }
+    if (RelNumPDMSic->count() == 0) {
+        // No release, no category: the first choice of one makes the release.
+        const QSignalBlocker quiet(SicDescPdmSic);
+        SicDescPdmSic->setCurrentIndex(-1);
+        SetField("SicCodesPdmSic", "");
+    }
     RelNumPDMSicChange();
 }
 
@@ -175,10 +181,12 @@ void TScrResForm::NextReleaseActivityPdmSicClick() {
     SplitReleaseKey(key);
     TakeMainPageSettings();
     SaveScenarioRecord();
-    CollectPdmSicInputs();
-    SaveScenarioRecord();
+    // Listed and chosen before the page is taken in: the collection names the release chosen,
+    // and the one chosen before must keep its row.
     RelNumPDMSic->addItem(QString::fromStdString(key));
     RelNumPDMSic->setCurrentIndex(RelNumPDMSic->count() - 1);
+    CollectPdmSicInputs();
+    SaveScenarioRecord();
     LoadScenarioRecord(key);
     RestoreExposureFactors();
     ClearPdmSicScreenClick();

@@ -278,6 +278,7 @@ TEST_F(PdmSicPageTest, ACategoryChangeMakesAReleaseOnlyOnTheStandAlonePages) {
     // With the chemical: one release, stored with the category chosen.
     form->ChemListSoloPdmSic->addItem(kChem);
     ChooseChemical();
+    EXPECT_EQ(form->SicDescPdmSic->currentIndex(), -1);  // no release, no category
     ChooseCategory(5);
     EXPECT_EQ(ScenarioRows(), rows + 1);
     EXPECT_EQ(form->SicDescPdmSic->currentIndex(), 5);
@@ -406,6 +407,37 @@ TEST_F(PdmSicPageTest, CollectingTakesThePageIntoTheRecord) {
     EXPECT_EQ(r.RELEASES, "0000");
     EXPECT_EQ(r.WHICHANAL, 1);
     EXPECT_EQ(PdmScenarioText, "High");
+}
+
+// A new release activity takes the page into the new release; the release chosen before keeps
+// its row as it was.
+TEST_F(PdmSicPageTest, ANewReleaseActivityLeavesTheChosenReleaseAsItWas) {
+    pmn_record& r = CurrentPmn;
+    ResetScenarioRecord();
+    SplitReleaseKey(Key(1));
+    r.CHEMNAME = "Demo";
+    r.RELEASE = "Rinsing";
+    r.SIC_CODE = 1;
+    r.WWT_LOW = r.WWT_HI = 50;
+    r.COC0 = 10;
+    r.H2ODAYLO = r.H2ODAYHI = 250;
+    r.H2O_HI = 2.5;
+    SaveScenarioRecord();
+    ChooseChemical();
+    ASSERT_EQ(form->RelNumPDMSic->currentText().toStdString(), Key(1));
+    Type("CocPdmSic", "99");
+    QTest::mouseClick(form->NextReleaseActivityPdmSic, Qt::LeftButton);
+    EXPECT_EQ(form->RelNumPDMSic->currentText().toStdString(), Key(2));
+
+    LoadScenarioRecord(Key(1));
+    EXPECT_EQ(r.CHEMNAME, "Demo");
+    EXPECT_EQ(r.RELEASE, "Rinsing");
+    EXPECT_EQ(r.SIC_CODE, 1);
+    EXPECT_DOUBLE_EQ(r.WWT_LOW, 50);
+    EXPECT_DOUBLE_EQ(r.COC0, 10);
+    EXPECT_DOUBLE_EQ(r.H2O_HI, 2.5);
+    LoadScenarioRecord(Key(2));
+    EXPECT_EQ(PmnFieldAsString("PMN_ID"), Key(2));
 }
 
 // The older table run behind the hidden "Submit old" checks the page as the others do.
