@@ -104,6 +104,9 @@ void TScrResForm::ShowDilutionPagesAlone() {
              ClearPdmSiteResults, RelNumPDMSic, PdmSicResultsList, SubmitNewSic, SubmitReallyNewSic,
              ClearPdmSicResults, ClearPdmSicScreen, NextReleaseActivityPdmSic})
         w->show();
+    // The chemical is named by the release keys.
+    ShowField("CasNumPdmSite", false);
+    ShowField("CasNumPdmSic", false);
     // The grids of this visit are empty.
     PdmSiteResultRows = PdmSicResultRows = 1;
     SetResultGridUnits();

@@ -127,6 +127,9 @@ void TScrResForm::ResetRun() {
     counters_.fill(0);
     for (QWidget* w : PdmHiddenByRun)
         w->hide();
+    // The chemical id fields go with their labels.
+    ShowField("CasNumPdmSite", false);
+    ShowField("CasNumPdmSic", false);
     for (forms::TStringGrid* grid : {PdmSiteResultsList, PdmSicResultsList})
         grid->hide();
     for (forms::TButton* button :

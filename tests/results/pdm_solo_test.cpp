@@ -140,6 +140,7 @@ TEST_F(PdmSoloTest, TheActivationShowsOnlyTheDilutionPagesAndRunsNothing) {
     EXPECT_EQ(form->PdmSiteResultsList->Cells(0, 0), "  (ug/L)");
     EXPECT_EQ(form->PdmSicResultsList->Cells(6, 0), "Analysis");
     EXPECT_TRUE(form->CalcAsTreatPdmSite->isHidden());
+    EXPECT_TRUE(form->Field("CasNumPdmSite")->isHidden());
 
     // The site page lists the chemical's releases without a category and shows the first.
     EXPECT_EQ(Items(form->RelNumPDMSite), (std::vector<std::string>{Key(1)}));
