@@ -209,7 +209,21 @@ class TScrResForm : public forms::Form, public RunTotals {
     void ClearPdmSicScreenClick();
     void SicDescPdmSicChange();
     void PreTreatPdmSicExit();
-    int CollectPdmSicInputs();
+    void CollectPdmSicInputs();
+    // The rest of the dilution industry-code page: the chemical, the analysis, the inputs and
+    // their checks, the submit commands and the hidden run on the older tables.
+    void ChemListSoloPdmSicChange();
+    void HiEndPdmSicClick();
+    void AvePdmSicClick();
+    void WwtPdmSicExit();
+    void RelDaysPdmSicExit();
+    void CocPdmSicExit();
+    void ClearPdmSicResultsClick();
+    void SubmitNewSicClick();
+    void SubmitReallyNewSicClick();
+    void SubmitAndSaveSicClick();
+    void SubmitPdmSicClick();
+    void ConnectPdmSicPage();
 
     // The dilution site page and the saves of both dilution pages.
     std::string MissingInputsText;   // the site inputs still 0, for the submit's message

@@ -208,4 +208,5 @@ void TScrResForm::BuildPdmSicPage() {
          {static_cast<QWidget*>(ChemListSoloPdmSic), static_cast<QWidget*>(RelNumPDMSic),
           static_cast<QWidget*>(Field("CasNumPdmSic"))})
         PdmHiddenByRun.push_back(w);
+    ConnectPdmSicPage();
 }

@@ -16,6 +16,7 @@
 #include "platform/sys/text.h"
 #include "releases/facility_search.h"
 #include "releases/treatment_handoff.h"
+#include "results/pdm_page_inputs.h"
 #include "results/scr_res_form.h"
 #include "results/scr_res_pdm_solo.h"
 #include "scenario/lookups_facility.h"
@@ -47,38 +48,11 @@ void ShowError(const std::string& text) {
     forms::Ui().MessageBox(text, "Error", forms::Buttons::Ok, forms::Icon::Error);
 }
 
-// Runs an input's check; a text that is no number is refused with a message and the edit shows
-// the stored value again, which stays as it was.
-void CheckNumberEdit(forms::TEdit& edit, double stored, const std::string& label,
-                     const std::function<void()>& check) {
-    try {
-        check();
-    } catch (const std::invalid_argument&) {
-        ShowError(label + ": \"" + edit.Text() + "\" is not a number.");
-        ShowValue(stored, edit);
-    }
-}
-
-// The number typed, or 0 when the text is no number (the input then counts as missing).
-double TypedNumber(const std::string& text) {
-    try {
-        return ParseNumber(text);
-    } catch (const std::invalid_argument&) {
-        return 0;
-    }
-}
-
 // The facility of an NPDES number on the NPDES index: 'D' when found, ' ' when not. An empty
 // number finds nothing: the lookup would read whatever facility the table stands on.
 char LookUpFacility(const std::string& npdes) {
     FacilityIndexName = "NPDES";
     return npdes.empty() ? ' ' : LoadFacility(npdes, FacilityIndexName);
-}
-
-void AddMissing(std::string& missing, const char* label) {
-    if (!missing.empty())
-        missing += ", ";
-    missing += label;
 }
 
 // On the dilution pages used alone each run adds a row, so a full grid takes no further run;
@@ -141,15 +115,9 @@ void TScrResForm::ConnectPdmSitePage() {
                             {"RelDaysPdmSite", &TScrResForm::RelDaysPdmSiteExit, true},
                             {"CocPdmSite", &TScrResForm::CocPdmSiteExit, true},
                             {"PreTreatPdmSite", &TScrResForm::PreTreatPdmSiteExit, false}};
-    for (const Input& input : inputs) {
-        forms::TEdit* edit = Field(input.name);
-        edit->OnChange = [edit] { FilterNumericEdit(*edit); };
-        edit->OnEnter = [edit, cleared = input.clearedStandAlone] {
-            if ((PdmPagesActive == 1) == cleared)
-                edit->SetText("");
-        };
-        edit->OnExit = [this, exit = input.exit] { (this->*exit)(); };
-    }
+    for (const Input& input : inputs)
+        ConnectPdmInput(*Field(input.name), input.clearedStandAlone,
+                        [this, exit = input.exit] { (this->*exit)(); });
 }
 
 void TScrResForm::PdmSitePageShow() {}
@@ -157,39 +125,21 @@ void TScrResForm::PdmSitePageShow() {}
 void TScrResForm::PdmSitePageExit() {}
 
 void TScrResForm::WwtPdmSiteExit() {
-    pmn_record& r = CurrentPmn;
-    forms::TEdit& edit = *Field("WwtPdmSite");
-    CheckNumberEdit(edit, r.WWT_LOW, "Low end wastewater treatment removal", [&] {
-        CheckPercent(edit, &r.WWT_LOW, "Low end wastewater treatment removal");
-    });
-    r.WWT_HI = r.WWT_LOW;
+    TakeRemovalInput(*Field("WwtPdmSite"));
     ShowPostTreatmentRelease(1);
 }
 
 void TScrResForm::RelDaysPdmSiteExit() {
-    pmn_record& r = CurrentPmn;
-    forms::TEdit& edit = *Field("RelDaysPdmSite");
-    CheckNumberEdit(edit, r.H2ODAYLO, "Release days",
-                    [&] { CheckDays(edit, &r.H2ODAYLO, "Release days"); });
-    r.H2ODAYHI = r.H2ODAYLO;
-    r.SORPTION = r.SLUDGEAB * 0.01 * r.H2O_HI;
+    TakeReleaseDaysInput(*Field("RelDaysPdmSite"));
 }
 
 void TScrResForm::CocPdmSiteExit() {
-    pmn_record& r = CurrentPmn;
-    forms::TEdit& edit = *Field("CocPdmSite");
-    CheckNumberEdit(edit, r.COC0, "Concentration of concern",
-                    [&] { ReadPositiveEdit(edit, &r.COC0); });
+    TakeCocInput(*Field("CocPdmSite"));
 }
 
 void TScrResForm::PreTreatPdmSiteExit() {
-    pmn_record& r = CurrentPmn;
-    forms::TEdit& edit = *Field("PreTreatPdmSite");
-    CheckNumberEdit(edit, r.H2O_HI, "Pretreatment release",
-                    [&] { ReadPositiveEdit(edit, &r.H2O_HI); });
-    r.H2O_LO = r.H2O_HI;
+    TakePreTreatmentInput(*Field("PreTreatPdmSite"));
     ShowPostTreatmentRelease(1);
-    r.SORPTION = r.SLUDGEAB * 0.01 * r.H2O_HI;
 }
 
 void TScrResForm::FillGageList() {

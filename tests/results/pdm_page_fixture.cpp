@@ -5,6 +5,7 @@
 
 #include "dilution/pdm_results.h"
 #include "results/report_parts.h"
+#include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
@@ -41,4 +42,20 @@ void PdmPageTest::TearDown() {
     PdmSiteResultRows = PdmSicResultRows = 1;
     WordWriters().WritePdmPageDoc = nullptr;
     WordWriters().SavePdmDocument = nullptr;
+}
+
+void PdmPageTest::ExpectInputChecks(const std::vector<InputCase>& cases) {
+    for (const InputCase& c : cases) {
+        ui.ClearShown();
+        form->Field(c.field)->SetText(c.typed);
+        form->Field(c.field)->OnExit();
+        EXPECT_DOUBLE_EQ(*c.stored, c.expected) << c.field << " " << c.typed;
+        if (c.message) {
+            ASSERT_EQ(ui.Boxes().size(), 1u) << c.typed;
+            EXPECT_EQ(ui.Boxes()[0].text, c.message);
+            EXPECT_EQ(form->FieldText(c.field), DisplayValue(c.expected)) << c.field;
+        } else {
+            EXPECT_TRUE(ui.Boxes().empty()) << c.typed;
+        }
+    }
 }

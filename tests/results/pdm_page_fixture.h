@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/forms/ui_service.h"
 #include "results/scr_res_form.h"
@@ -21,6 +22,17 @@ class PdmPageTest : public ::testing::Test {
 
     void SetUp() override;
     void TearDown() override;
+
+    // An input typed and left: the message expected (none when nullptr), and the value the
+    // record holds after, which the input shows again after a message.
+    struct InputCase {
+        const char* field;
+        const char* typed;
+        const char* message;
+        double* stored;
+        double expected;
+    };
+    void ExpectInputChecks(const std::vector<InputCase>& cases);
 
     ProgramFolderCopy program;
     forms::ScriptedUi ui;

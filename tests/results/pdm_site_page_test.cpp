@@ -159,14 +159,7 @@ TEST_F(PdmSitePageTest, InputChecksRefuseBadValuesAndKeepTheStoredOne) {
     r.WWT_LOW = 50;
     r.COC0 = 3;
     r.H2O_HI = 2;
-    struct Case {
-        const char* field;
-        const char* typed;
-        const char* message;
-        double* stored;
-        double expected;
-    };
-    const Case cases[] = {
+    ExpectInputChecks({
         {"RelDaysPdmSite", "400", "Release days must be less than or equal to 365 days.",
          &r.H2ODAYLO, 200},
         {"WwtPdmSite", "150",
@@ -178,20 +171,7 @@ TEST_F(PdmSitePageTest, InputChecksRefuseBadValuesAndKeepTheStoredOne) {
         {"PreTreatPdmSite", "--", "Pretreatment release: \"--\" is not a number.", &r.H2O_HI, 2},
         {"RelDaysPdmSite", "300", nullptr, &r.H2ODAYLO, 300},
         {"CocPdmSite", "-9", nullptr, &r.COC0, NotApplicable},
-    };
-    for (const Case& c : cases) {
-        ui.ClearShown();
-        Type(c.field, c.typed);
-        form->Field(c.field)->OnExit();
-        EXPECT_DOUBLE_EQ(*c.stored, c.expected) << c.field << " " << c.typed;
-        if (c.message) {
-            ASSERT_EQ(ui.Boxes().size(), 1u) << c.typed;
-            EXPECT_EQ(ui.Boxes()[0].text, c.message);
-            EXPECT_EQ(Text(c.field), DisplayValue(c.expected)) << c.field;
-        } else {
-            EXPECT_TRUE(ui.Boxes().empty()) << c.typed;
-        }
-    }
+    });
     EXPECT_DOUBLE_EQ(r.H2ODAYHI, 300);
     EXPECT_DOUBLE_EQ(r.WWT_HI, 50);
 

@@ -272,6 +272,13 @@ TEST_F(PdmSoloTest, AFullIndustryCodeGridListsNoResultPastItsLastRow) {
     EXPECT_EQ(ui.Boxes()[0].text, kFullText);
     EXPECT_EQ(PdmSicResultRows, 8);
 
+    // The page's submit refuses the run at once.
+    ui.ClearShown();
+    QTest::mouseClick(form->SubmitNewSic, Qt::LeftButton);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, kFullText);
+    EXPECT_EQ(PdmSicResultRows, 8);
+
     // Further results while it is full change nothing but say so.
     ui.ClearShown();
     form->ShowPdmSicResults();
