@@ -1,22 +1,24 @@
 // The behaviour of the down-the-drain form: activation, inputs, the run and the results page.
 #include "dilution/disposal_form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "dilution/disposal_older_run.h"
 #include "dilution/disposal_page.h"
+#include "dilution/disposal_print.h"
 #include "dilution/disposal_report.h"
 #include "dilution/pdm_site_run.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/text.h"
+#include "results/print_reports.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/globals.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
 #include "shell/edit_helpers.h"
-#include "shell/intro.h"
 #include "shell/scr_main.h"
 #include "shell/startup_flags.h"
 
@@ -355,6 +357,11 @@ void TDisposalForm::BitBtn2Click() {
 }
 
 void TDisposalForm::FinishRun() {
+    // The hidden chemical list names the chemical of the results shown, which the printed page
+    // takes as its heading.
+    const auto listed = std::find(ChemicalIds.begin(), ChemicalIds.end(), RunChemical());
+    if (listed != ChemicalIds.end())
+        ChemIdDispInp->SetItemIndex(static_cast<int>(listed - ChemicalIds.begin()));
     WriteReport();
     ShowDisposalResults();
     DispPages->setCurrentWidget(DisposalResPage);
@@ -458,9 +465,8 @@ void TDisposalForm::DispResHelpClick() {
     forms::Ui().ShowHelp("Consumer_Disposal_Results");
 }
 
-// The printed page waits for the results reports' printer frame.
 void TDisposalForm::Button2Click() {
-    ShowNotAvailable("Printing of the disposal results");
+    PrintOnePage(Caption(), [this](print::PrintJob& job) { PrintDisposalResults(*this, job); });
 }
 
 void OpenDisposalForm() {

@@ -51,6 +51,7 @@ class TDisposalForm : public forms::Form {
     forms::TRadioButton *HiEnd, *AveCase;
     forms::TLabel* Shape1;  // the mark of a repeated run
     forms::TButton *Button2, *DispResHelp;
+    forms::TLabel* Label1;  // never shown: carries the font of the printed page
 
     // The results page's read-only fields by component name ("ProdVolDisp", "DwLadd50Disp").
     forms::TEdit* Field(const std::string& name) const;

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "dilution/disposal_form.h"
+#include "results/print_frame.h"
 
 namespace {
 
@@ -194,6 +195,10 @@ QWidget* TDisposalForm::BuildResultsPage() {
     buttons->addWidget(Button2);
     buttons->addWidget(DispResHelp);
     buttons->addStretch(1);
+    Label1 = NewLabel(page, "Label1");
+    Label1->setObjectName("Label1");
+    Label1->setFont(ReportFont(true));
+    Label1->hide();
     return page;
 }
 

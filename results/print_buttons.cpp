@@ -71,11 +71,11 @@ class DisabledWhile {
 
 }  // namespace
 
-void PrintPageReport(TScrResForm& form, void (*report)(TScrResForm&, print::PrintJob&),
-                     QWidget* disabledWhilePrinting) {
+void PrintOnePage(const std::string& title, const std::function<void(print::PrintJob&)>& report,
+                  QWidget* disabledWhilePrinting) {
     if (!forms::Ui().PrintDialog())
         return;
-    std::unique_ptr<print::PrintJob> job = ChooseJob(form.Caption());
+    std::unique_ptr<print::PrintJob> job = ChooseJob(title);
     if (!job)
         return;
     DisabledWhile disabled(disabledWhilePrinting);
@@ -84,7 +84,7 @@ void PrintPageReport(TScrResForm& form, void (*report)(TScrResForm&, print::Prin
         return;
     }
     try {
-        report(form, *job);
+        report(*job);
     } catch (const std::exception& error) {
         job->Abort();
         ShowPrintError(std::string("The page was not printed: ") + error.what());
@@ -92,6 +92,13 @@ void PrintPageReport(TScrResForm& form, void (*report)(TScrResForm&, print::Prin
     }
     if (!job->End())
         ShowPrintError("The printer could not finish the page, so it may not have been printed.");
+}
+
+void PrintPageReport(TScrResForm& form, void (*report)(TScrResForm&, print::PrintJob&),
+                     QWidget* disabledWhilePrinting) {
+    PrintOnePage(
+        form.Caption(), [&form, report](print::PrintJob& job) { report(form, job); },
+        disabledWhilePrinting);
 }
 
 void TScrResForm::AddPrintButtons() {

@@ -24,13 +24,18 @@ void Cells(ReportPage& page, int line, const std::vector<double>& columns,
         PrintReportLine(page, page.X(columns[c]), line, texts[c], align);
 }
 
+void LabelledRow(ReportPage& page, int line, const std::string& label,
+                 const std::vector<double>& columns, const std::vector<std::string>& texts) {
+    PrintReportRow(page, 10, line, label, kRowLabelWidth);
+    Cells(page, line, columns, texts, 1);
+}
+
 void ValueRow(ReportPage& page, const TScrResForm& form, int line, const std::string& label,
               const std::vector<double>& columns, const std::vector<std::string>& fields) {
-    PrintReportRow(page, 10, line, label, kRowLabelWidth);
     std::vector<std::string> texts;
     for (const std::string& field : fields)
         texts.push_back(form.FieldText(field));
-    Cells(page, line, columns, texts, 1);
+    LabelledRow(page, line, label, columns, texts);
 }
 
 std::string OnReachText(const forms::TRadioButton& yes, const forms::TRadioButton& no) {

@@ -31,6 +31,9 @@ void HeaderLine(ReportPage& page, const HeaderColumns& at, int line, const std::
 // A row of cells at the given fractions of the page width.
 void Cells(ReportPage& page, int line, const std::vector<double>& columns,
            const std::vector<std::string>& texts, int align);
+// A row label at x = 10 followed by value cells holding the texts.
+void LabelledRow(ReportPage& page, int line, const std::string& label,
+                 const std::vector<double>& columns, const std::vector<std::string>& texts);
 // A row label at x = 10 followed by value cells holding the texts of the named fields.
 void ValueRow(ReportPage& page, const TScrResForm& form, int line, const std::string& label,
               const std::vector<double>& columns, const std::vector<std::string>& fields);

@@ -2,8 +2,12 @@
 // now, on a printer document already begun.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "platform/print/print_job.h"
 
+class QWidget;
 class TScrResForm;
 
 void PrintEnvReleaseReport(TScrResForm& form, print::PrintJob& printer);
@@ -20,3 +24,8 @@ void PrintPdmSicReport(TScrResForm& form, print::PrintJob& printer);
 // disabled while printing.
 void PrintPageReport(TScrResForm& form, void (*report)(TScrResForm&, print::PrintJob&),
                      QWidget* disabledWhilePrinting = nullptr);
+
+// The same for any page: after the print dialog, the report draws one document titled after the
+// page.
+void PrintOnePage(const std::string& title, const std::function<void(print::PrintJob&)>& report,
+                  QWidget* disabledWhilePrinting = nullptr);

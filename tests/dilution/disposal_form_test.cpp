@@ -67,14 +67,18 @@ class DisposalFormTest : public fixture::DataLayerTest {
         form_->FormActivate();
     }
 
-    // The form on chemical P-7 with one release of 120 days.
-    void OpenOnOneRelease() {
-        AddRelease("P-7,1", "120");
+    // The form on chemical P-7 with the given releases (key, days).
+    void OpenOn(const std::vector<std::pair<std::string, std::string>>& releases) {
+        for (const auto& [key, days] : releases)
+            AddRelease(key, days);
         OpenTables();
         SelectedChemId = "P-7";
         CurrentPmn.CaseNum = "P-7";
         Open();
     }
+
+    // The form on chemical P-7 with one release of 120 days.
+    void OpenOnOneRelease() { OpenOn({{"P-7,1", "120"}}); }
 
     static void Type(forms::TEdit* edit, const std::string& text) {
         if (edit->OnEnter)
@@ -117,12 +121,7 @@ TEST_F(DisposalFormTest, EmptyScenarioTableIsRefusedAndNothingIsAppended) {
 }
 
 TEST_F(DisposalFormTest, RunWithoutDilutionModelKeepsTheReleaseDays) {
-    AddRelease("P-7,1", "120");
-    AddRelease("P-7,2", "200");
-    OpenTables();
-    SelectedChemId = "P-7";
-    CurrentPmn.CaseNum = "P-7";
-    Open();
+    OpenOn({{"P-7,1", "120"}, {"P-7,2", "200"}});
     EXPECT_EQ(form_->ChemIdDispInp1->Text(), "P-7");
     EXPECT_FALSE(forms::Visible(form_->Coc0DispInp));
     Type(form_->ProdVolDispInp, "1000000");
@@ -149,6 +148,20 @@ TEST_F(DisposalFormTest, RunWithoutDilutionModelKeepsTheReleaseDays) {
     const auto boxes = ui_.Boxes();
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.back().text.rfind("Disposal output saved as ", 0), 0u);
+}
+
+// The hidden chemical list follows the chemical of the run, so that the printed page is headed
+// with the chemical whose results it shows.
+TEST_F(DisposalFormTest, TheRunSelectsItsChemicalInTheHiddenList) {
+    OpenOn({{"P-7,1", "120"}, {"P-9,1", "200"}});
+    EXPECT_EQ(form_->ChemIdDispInp->Text(), "P-7");
+    Type(form_->ChemIdDispInp1, "P-9");
+    Type(form_->ProdVolDispInp, "1000000");
+    Type(form_->YrsUseDispInp, "30");
+    Click(form_->RunDisp);
+    ASSERT_TRUE(form_->RunSucceeded) << (ui_.Boxes().empty() ? "" : ui_.Boxes()[0].text);
+    EXPECT_EQ(form_->ChemIdDispInp->Text(), "P-9");
+    EXPECT_EQ(Stored("P-9,1").PRODVOL, 1000000);
 }
 
 TEST_F(DisposalFormTest, InputChecksRefuseZeroAndNegativeValues) {
