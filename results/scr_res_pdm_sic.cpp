@@ -154,15 +154,19 @@ void TScrResForm::ChemListSoloPdmSicChange() {
 }
 
 void TScrResForm::NextReleaseActivityPdmSicClick() {
+    // The release's set-up runs the page's handlers, which must not start another release.
     if (sicChainBusy_)
         return;
-    sicChainBusy_ = true;
+    struct Busy {
+        bool& flag;
+        explicit Busy(bool& f) : flag(f) { flag = true; }
+        ~Busy() { flag = false; }
+    } busy(sicChainBusy_);
     pmn_record& r = CurrentPmn;
     const std::string chemicalId = ChemListSoloPdmSic->currentText().toStdString();
     if (chemicalId.empty()) {
         forms::Ui().MessageBox("Choose a chemical ID before adding a release activity.", "Note",
                                forms::Buttons::Ok, forms::Icon::Information);
-        sicChainBusy_ = false;
         return;
     }
     const std::string key = chemicalId + "," + std::to_string(HighestReleaseNumber(chemicalId) + 1);
@@ -184,7 +188,6 @@ void TScrResForm::NextReleaseActivityPdmSicClick() {
     RestoreExposureFactors();
     SaveScenarioRecord();
     RelNumPDMSicChange();
-    sicChainBusy_ = false;
 }
 
 void TScrResForm::RelNumPDMSicChange() {
