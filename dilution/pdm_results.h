@@ -38,6 +38,8 @@ extern int ScenarioCode;
 // dilution-only run (PdmOnlyRun).
 extern unsigned char PdmOnlyRun;
 extern unsigned char PdmPagesActive;
+// The rows of each dilution page's result grid below its units row.
+inline constexpr int PdmResultGridRows = 7;
 // Next free rows of the two result grids; 1 when empty.
 extern int PdmSiteResultRows;
 extern int PdmSicResultRows;

@@ -9,7 +9,8 @@
 
 // Each writes its part even when it is listed already (and lists it when not), from the rows
 // of the dilution row file in the working folder. The template has as many table rows as the
-// page's row count (pdmste1.wpd ... pdmste3.wpd). False when a template or part failed.
+// page's row count (pdmste1.wpd ... pdmste7.wpd, as many as a dilution page's result grid
+// holds). False when a template or part failed.
 bool WritePdmSiteWpd(WpdReportState& form);
 // sicDescPdmSic: the category text of the dilution industry-code page, used when the record's
 // category has no name.

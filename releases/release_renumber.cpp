@@ -3,6 +3,7 @@
 #include "releases/release_renumber.h"
 
 #include "platform/sys/text.h"
+#include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
 
 namespace {
@@ -32,11 +33,6 @@ void RekeyCurrentRow(const std::string& key) {
     Pmn().Edit();
     Pmn().SetString("PMN_ID", key);
     Pmn().Post();
-}
-
-std::string ChemicalIdOf(const std::string& key) {
-    std::string::size_type comma = key.rfind(',');
-    return comma == std::string::npos ? std::string() : key.substr(0, comma);
 }
 
 }  // namespace

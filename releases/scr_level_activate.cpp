@@ -15,24 +15,6 @@
 #include "shell/scr_main.h"
 #include "shell/startup_flags.h"
 
-namespace {
-
-std::string ChemicalIdOf(const std::string& key) {
-    std::string::size_type comma = key.rfind(',');
-    return comma == std::string::npos ? std::string() : key.substr(0, comma);
-}
-
-// Every release key of the scenario table in index order, read without touching CurrentPmn.
-std::vector<std::string> AllReleaseKeys() {
-    std::vector<std::string> keys;
-    tables::Table& table = Tables().PmnTable;
-    for (table.First(); !table.Eof(); table.Next())
-        keys.push_back(PmnFieldAsString("PMN_ID"));
-    return keys;
-}
-
-}  // namespace
-
 void TScrLevelForm::FormActivate() {
     if (activated_)
         return;

@@ -252,6 +252,17 @@ class TScrResForm : public forms::Form, public RunTotals {
     // Shows or hides a text field of a page with its label.
     void ShowField(const std::string& name, bool shown);
 
+    // The dilution pages used alone (PdmPagesActive set before the form is shown).
+    forms::TButton* CalcAsTreatPdmSite;  // "Calc", never shown
+    void RelNumPDMSiteChange();
+    // Activation of the form for the dilution pages alone: no run over the releases.
+    void ShowDilutionPagesAlone();
+    // Fills the site page's release list with the chemical's releases that have no industry
+    // category, and loads the first.
+    void FillSiteReleaseNumbers();
+    // The units row (row 0) of both result grids.
+    void SetResultGridUnits();
+
   private:
     void ConnectPdmSitePage();
     void FillGageList();

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "dilution/industry_categories.h"
+#include "dilution/pdm_results.h"
 #include "results/scr_res_form.h"
 
 namespace {
@@ -12,7 +13,7 @@ namespace {
 forms::TStringGrid* ResultsGrid(QWidget* parent, int columns) {
     auto* grid = new forms::TStringGrid(parent);
     grid->SetColCount(columns);
-    grid->SetRowCount(25);
+    grid->SetRowCount(PdmResultGridRows + 1);  // the units row, then the results
     grid->verticalHeader()->hide();
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return grid;
@@ -105,6 +106,9 @@ void TScrResForm::BuildPdmSitePage() {
     ClearPdmSiteResults = new forms::TButton("Clear Results", PdmSitePage);
     FindNpdesPdmSite = new forms::TButton("<--Find Entered NPDES", PdmSitePage);
     ClearPdmSiteScreen = new forms::TButton("Clear Screen", PdmSitePage);
+    CalcAsTreatPdmSite = new forms::TButton("Calc", PdmSitePage);
+    CalcAsTreatPdmSite->setToolTip("Calculate wastewater treatment using the AsTreat Model");
+    CalcAsTreatPdmSite->hide();
     PdmSiteHelp = AddButton(PdmSitePage, "Help", &TScrResForm::PdmSiteHelpClick);
     for (auto* button :
          {SubmitPdmSite, SubmitNewSite, SubmitReallyNewSite, SavePdmSite, SubmitAndSaveSite,

@@ -10,6 +10,7 @@
 #include "platform/forms/ui_service.h"
 #include "results/pdm_page_inputs.h"
 #include "results/scr_res_form.h"
+#include "results/scr_res_pdm_solo.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
@@ -128,6 +129,9 @@ void RunOnOlderTables(TScrResForm&) {
 
 void TScrResForm::SubmitNewSicClick() {
     SubmitAndSaveSic->hide();
+    // On the stand-alone pages each submit adds a row: a full grid takes no further run.
+    if (PdmPagesActive == 1 && ResultGridFull(*PdmSicResultsList, std::max(PdmSicResultRows, 1)))
+        return;
     LoadPageRelease(*this);
     Refusal refusal;
     {

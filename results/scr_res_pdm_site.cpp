@@ -18,6 +18,7 @@
 #include "releases/treatment_handoff.h"
 #include "results/pdm_page_inputs.h"
 #include "results/scr_res_form.h"
+#include "results/scr_res_pdm_solo.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/lookups_flows.h"
 #include "scenario/number_text.h"
@@ -54,6 +55,18 @@ char LookUpFacility(const std::string& npdes) {
     return npdes.empty() ? ' ' : LoadFacility(npdes, FacilityIndexName);
 }
 
+// On the dilution pages used alone each run adds a row, so a full grid takes no further run;
+// and without a release named the run would store the page's inputs on whatever release the
+// record holds.
+bool StandAloneSiteRunAllowed(const forms::TStringGrid& grid, const std::string& key) {
+    if (ResultGridFull(grid, std::max(PdmSiteResultRows, 1)))
+        return false;
+    if (!key.empty())
+        return true;
+    ShowNote("You have not selected a release number.");
+    return false;
+}
+
 }  // namespace
 
 void TScrResForm::ShowField(const std::string& name, bool shown) {
@@ -83,6 +96,9 @@ void TScrResForm::ConnectPdmSitePage() {
     SubmitPdmSite->OnClick = [this] { SubmitPdmSiteClick(); };
     SavePdmSite->OnClick = [this] { SavePdmSiteClick(); };
     ClearPdmSiteResults->OnClick = [this] { ClearPdmSiteResultsClick(); };
+    CalcAsTreatPdmSite->OnClick = [this] { CalcAsTreatPdmSiteClick(); };
+    QObject::connect(RelNumPDMSite, &QComboBox::activated, this,
+                     [this](int) { RelNumPDMSiteChange(); });
     QObject::connect(NpdesListPdmSite, &QComboBox::activated, this,
                      [this](int) { NpdesListPdmSiteChange(); });
     QObject::connect(GagePdmSite, &QComboBox::activated, this,
@@ -312,10 +328,11 @@ void TScrResForm::ClearPdmSiteResultsClick() {
 
 void TScrResForm::ShowPdmSiteResultRow() {
     const pmn_record& r = CurrentPmn;
-    // Row 0 holds the units; a result never goes there.
+    // Row 0 holds the units; a result never goes there, nor past the grid's last row (the
+    // submit refuses a run while the grid is full).
     const int row = std::max(PdmSiteResultRows, 1);
-    if (PdmSiteResultsList->RowCount() <= row)
-        PdmSiteResultsList->SetRowCount(row + 1);
+    if (row >= PdmSiteResultsList->RowCount())
+        return;
     PdmSiteResultsList->SetCells(0, row, FormatFixed2Width10(PdmCoc[0]));
     PdmSiteResultsList->SetCells(1, row, FormatFixed0Width10(PdmPercentExceeded[0]));
     PdmSiteResultsList->SetCells(2, row, FormatFixed0Width10(PdmDaysExceeded[0]));
@@ -334,6 +351,8 @@ void TScrResForm::SaveWithoutAskingSite() {
 void TScrResForm::SubmitNewSiteClick() {
     SubmitAndSaveSite->hide();
     const std::string key = RelNumPDMSite->currentText().toStdString();
+    if (PdmPagesActive == 1 && !StandAloneSiteRunAllowed(*PdmSiteResultsList, key))
+        return;
     LoadScenarioRecord(key.empty() ? CurrentPmn.CaseNum + "," + CurrentPmn.ScenNum : key);
     if (CollectPdmSiteInputs() != 1) {
         ShowError(MissingInputsText + " must be greater than 0 before running PDM");

@@ -71,6 +71,10 @@ void TScrResForm::FormActivate() {
     SicDescPdmSic->clear();
     for (int category = 1; category <= IndustryCategoryCount; ++category)
         SicDescPdmSic->addItem(QString::fromStdString(IndustryCategoryDescription(category)));
+    if (PdmPagesActive) {
+        ShowDilutionPagesAlone();
+        return;
+    }
     for (QWidget* page : {EnvRelResPage, SurfWaterResPage, SicPage, LakesPage, FugitivePage,
                           LandfillPage, PdmSitePage, PdmSicPage})
         ShowPage(page, false);
@@ -81,14 +85,7 @@ void TScrResForm::FormActivate() {
     ResultsRunBusy = 1;
     RunAllScenarios();
     ResultsRunBusy = 0;
-    const char* const siteTitles[] = {"  (ug/L)",  "          (%)", "        (Days)",
-                                      "   (Days)", "(kg/site/day)", "  (%)"};
-    for (int col = 0; col < 6; ++col)
-        PdmSiteResultsList->SetCells(col, 0, siteTitles[col]);
-    const char* const sicTitles[] = {" (ug/L)",       "       (%)", "     (Days)", "   (Days)",
-                                     "(kg/site/day)", "(%)",        "Analysis"};
-    for (int col = 0; col < 7; ++col)
-        PdmSicResultsList->SetCells(col, 0, sicTitles[col]);
+    SetResultGridUnits();
     ShowPage(Progress, false);
     // The parts do not outlive the visit; the final report does.
     for (const WpdPart& part : Report.FilesList)
@@ -130,6 +127,9 @@ void TScrResForm::ResetRun() {
     counters_.fill(0);
     for (QWidget* w : PdmHiddenByRun)
         w->hide();
+    // The chemical id fields go with their labels.
+    ShowField("CasNumPdmSite", false);
+    ShowField("CasNumPdmSic", false);
     for (forms::TStringGrid* grid : {PdmSiteResultsList, PdmSicResultsList})
         grid->hide();
     for (forms::TButton* button :

@@ -1,4 +1,5 @@
 // The show operations of the two dilution-model pages and of the special evaluation grid.
+#include <algorithm>
 #include <cmath>
 
 #include "dilution/industry_categories.h"
@@ -7,6 +8,7 @@
 #include "platform/forms/ui_service.h"
 #include "results/display_formats.h"
 #include "results/scr_res_form.h"
+#include "results/scr_res_pdm_solo.h"
 #include "results/special_evaluation.h"
 #include "scenario/lookups_flows.h"
 #include "scenario/number_text.h"
@@ -163,9 +165,10 @@ void TScrResForm::ShowPdmSicResults() {
         }
     }
     for (int k = 0; k < 3 && PdmCoc[k] > 0; ++k) {
-        const int row = PdmSicResultRows;
-        if (PdmSicResultsList->RowCount() <= row)
-            PdmSicResultsList->SetRowCount(row + 1);
+        const int row = std::max(PdmSicResultRows, 1);
+        // The rows written stay; a result that has no row left is not listed.
+        if (ResultGridFull(*PdmSicResultsList, row))
+            break;
         PdmSicResultsList->SetCells(0, row, FormatFixed2Width10(PdmCoc[k]));
         PdmSicResultsList->SetCells(1, row, FormatFixed0Width10(PdmPercentExceeded[k]));
         PdmSicResultsList->SetCells(2, row, FormatFixed0Width10(PdmDaysExceeded[k]));

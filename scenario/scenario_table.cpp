@@ -436,3 +436,15 @@ bool MoveToNextScenarioRow() {
     Pmn().Next();
     return !Pmn().Eof();
 }
+
+std::vector<std::string> AllReleaseKeys() {
+    std::vector<std::string> keys;
+    for (Pmn().First(); !Pmn().Eof(); Pmn().Next())
+        keys.push_back(PmnFieldAsString("PMN_ID"));
+    return keys;
+}
+
+std::string ChemicalIdOf(const std::string& key) {
+    const std::string::size_type comma = key.rfind(',');
+    return comma == std::string::npos ? std::string() : key.substr(0, comma);
+}

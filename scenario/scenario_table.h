@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The comment memos of the release loaded last.
 extern std::string SurfaceWaterComments;
@@ -20,3 +21,9 @@ void SaveScenarioRecord();
 
 // Moves the scenario table to its next row in index order; false when it reached the end.
 bool MoveToNextScenarioRow();
+
+// Every release key of the scenario table in index order, read without touching CurrentPmn.
+std::vector<std::string> AllReleaseKeys();
+
+// The chemical id of a release key: the text before its last comma ("" when it has none).
+std::string ChemicalIdOf(const std::string& key);

@@ -9,6 +9,7 @@
 #include "dilution/pdm_results.h"
 #include "platform/forms/ui_service.h"
 #include "releases/scr_level_form.h"
+#include "results/scr_res_pdm_solo.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
@@ -34,11 +35,6 @@ namespace {
 
 // The adult's cancer exposure duration and consumer exposure duration differ.
 constexpr double kAdultConsumerYears = 57.0;
-
-std::string ChemicalIdOf(const std::string& key) {
-    std::string::size_type comma = key.rfind(',');
-    return comma == std::string::npos ? std::string() : key.substr(0, comma);
-}
 
 }  // namespace
 
@@ -78,6 +74,7 @@ void TScrMain::BuildLayout() {
     layout->addLayout(settings);
     BuildAgeGroups(settings);
     BuildHealthPanel(settings);
+    BuildIndividualModelsPanel(settings);
     BuildReportFormat(settings);
 
     auto* bottom = new QHBoxLayout();
@@ -170,6 +167,16 @@ void TScrMain::BuildHealthPanel(QLayout* layout) {
     HealthPanel->hide();
 }
 
+void TScrMain::BuildIndividualModelsPanel(QLayout* layout) {
+    IndividualModelsPanel = new QGroupBox(this);
+    auto* column = new QVBoxLayout(IndividualModelsPanel);
+    IndividualModels = new forms::TButton("Individual Models", IndividualModelsPanel);
+    column->addWidget(IndividualModels);
+    IndividualModels->OnClick = [this] { IndividualModelsClick(); };
+    layout->addWidget(IndividualModelsPanel);
+    IndividualModelsPanel->hide();
+}
+
 void TScrMain::BuildReportFormat(QLayout* layout) {
     auto* column = new QVBoxLayout();
     Label3 = new TClickLabel("Select Document Report Format ", this);
@@ -224,11 +231,7 @@ void TScrMain::FormActivate() {
 }
 
 void TScrMain::CountChemicalPosition(const std::string& chemicalId) {
-    std::vector<std::string> keys;
-    tables::Table& table = Tables().PmnTable;
-    for (table.First(); !table.Eof(); table.Next())
-        keys.push_back(PmnFieldAsString("PMN_ID"));
-    ChemIdIndex = ChemicalPosition(keys, chemicalId);
+    ChemIdIndex = ChemicalPosition(AllReleaseKeys(), chemicalId);
     LastChemIdIndex = ChemIdIndex;
 }
 
@@ -279,6 +282,13 @@ void TScrMain::SeasImageClick() {
     PdmOnlyRun = 0;
     if (ScrLevelForm)
         ScrLevelForm->ShowModal();
+}
+
+void TScrMain::IndividualModelsClick() {
+    PdmOnlyRun = 1;
+    IndividualModelsEntered = 1;
+    const FlagClearedOnExit onlyRunDone(PdmOnlyRun);
+    OpenDilutionPagesAlone();
 }
 
 void TScrMain::FlushImageClick() {

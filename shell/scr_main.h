@@ -52,6 +52,9 @@ class TScrMain : public forms::Form {
     forms::TRadioButton* Infant1;
 
     QGroupBox* HealthPanel;  // never shown
+    // The entry to the dilution pages used alone, on a panel that is never shown.
+    QGroupBox* IndividualModelsPanel;
+    forms::TButton* IndividualModels;
     forms::TCheckBox* Cancer;
     forms::TCheckBox* Chronic;
     forms::TCheckBox* Acute;
@@ -75,6 +78,8 @@ class TScrMain : public forms::Form {
     void SeasImageClick();
     void FlushImageClick();
     void RunKivClick();
+    // Opens the results form for its dilution pages alone; PdmOnlyRun is set for the visit.
+    void IndividualModelsClick();
     void AgeGroupClick(int popNum);
     void BitBtn1Click();
     void FateHelpClick();
@@ -95,6 +100,7 @@ class TScrMain : public forms::Form {
     void BuildModules(QLayout* layout);
     void BuildAgeGroups(QLayout* layout);
     void BuildHealthPanel(QLayout* layout);
+    void BuildIndividualModelsPanel(QLayout* layout);
     void BuildReportFormat(QLayout* layout);
     void ShowWordFormat(bool word);
     void CountChemicalPosition(const std::string& chemicalId);

@@ -173,9 +173,9 @@ TEST_F(WpdWriterTest, DilutionPagesKeepTheirRowCount) {
     PdmSiteResultRows = 1;
     ASSERT_TRUE(WritePdmSiteWpd(form_, {}));
     EXPECT_EQ(PdmSiteResultRows, 1);
-    PdmSiteResultRows = 5;  // no template has five rows
+    PdmSiteResultRows = PdmResultGridRows + 1;  // more rows than a page's grid holds
     EXPECT_FALSE(WritePdmSiteWpd(form_, {}));
     ASSERT_EQ(Errors().size(), 1u);
-    EXPECT_THAT(Errors()[0], HasSubstr("pdmste5.wpd"));
+    EXPECT_THAT(Errors()[0], HasSubstr("pdmste8.wpd"));
     PdmPagesActive = 0;
 }

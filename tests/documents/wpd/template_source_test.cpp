@@ -73,9 +73,11 @@ TEST(TemplateSource, MalformedSourcesNameFileAndLine) {
 // Every template of the program folder is a document the independent reader opens, with one
 // start marker, an end marker after it, and each code after the start marker only once.
 TEST(TemplateSource, ProgramTemplatesAreSoundDocuments) {
-    const char* names[] = {"blank",    "endanger", "envrel",   "envrelmn", "fugitive", "lakes",
-                           "lakesnoe", "landfill", "pdmsic1",  "pdmsic2",  "pdmsic3",  "pdmste1",
-                           "pdmste2",  "pdmste3",  "sic-code", "site",     "sitenoe",  "specev"};
+    const char* names[] = {"blank",    "endanger", "envrel",  "envrelmn", "fugitive", "lakes",
+                           "lakesnoe", "landfill", "pdmsic1", "pdmsic2",  "pdmsic3",  "pdmsic4",
+                           "pdmsic5",  "pdmsic6",  "pdmsic7", "pdmste1",  "pdmste2",  "pdmste3",
+                           "pdmste4",  "pdmste5",  "pdmste6", "pdmste7",  "sic-code", "site",
+                           "sitenoe",  "specev"};
     for (const char* name : names) {
         std::string path = std::string(OMBRIX_PROGRAM_DIR) + "/" + name + ".wpd";
         std::optional<std::string> bytes = sys::ReadWholeFile(path);

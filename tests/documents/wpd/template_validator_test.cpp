@@ -125,7 +125,8 @@ TEST_F(TemplateValidatorTest, ReleaseAndSurfaceWaterTemplates) {
 
 TEST_F(TemplateValidatorTest, DilutionTemplatesHoldTheirRows) {
     PdmPagesActive = 1;
-    for (int rows = 1; rows <= 3; ++rows) {
+    // The stand-alone pages use every row count their result grids hold.
+    for (int rows = 1; rows <= PdmResultGridRows; ++rows) {
         std::string site = "pdmste" + std::to_string(rows) + ".wpd";
         PdmSiteResultRows = rows;
         std::set<int> filled = FilledCodes(site, DilutionSitePart, "", [](WpdReportState& f) {
