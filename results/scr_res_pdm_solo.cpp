@@ -111,6 +111,9 @@ void TScrResForm::ShowDilutionPagesAlone() {
     PdmSiteResultRows = PdmSicResultRows = 1;
     SetResultGridUnits();
     ScrResults->setCurrentWidget(PdmSitePage);
+    // The industry-code page's chemical list is hidden: its releases are listed here. The site
+    // page's release, filled last, is the one the record holds.
+    ChemListSoloPdmSicChange();
     FillSiteReleaseNumbers();
 }
 

@@ -17,7 +17,9 @@
 #include "platform/sys/text.h"
 #include "results/dilution_row_file.h"
 #include "results/scr_res_form.h"
+#include "results/scr_res_pdm_solo.h"
 #include "scenario/exposure_factors.h"
+#include "scenario/globals.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
@@ -407,6 +409,22 @@ TEST_F(PdmSicPageTest, CollectingTakesThePageIntoTheRecord) {
     EXPECT_EQ(r.RELEASES, "0000");
     EXPECT_EQ(r.WHICHANAL, 1);
     EXPECT_EQ(PdmScenarioText, "High");
+}
+
+// Opened for the dilution pages alone, the page lists the chemical's category releases and
+// shows the first, though its chemical list is hidden.
+TEST_F(PdmSicPageTest, ThePagesAloneListTheCategoryReleases) {
+    StoreRelease(Key(2), 3);
+    StoreRelease(Key(3), 0);
+    SelectedChemId = kChem;
+    form->SicDescPdmSic->clear();  // the activation fills the categories itself
+    SetUpPdmPages(*form);
+    form->FormActivate();
+    ASSERT_EQ(form->RelNumPDMSic->count(), 1);
+    EXPECT_EQ(form->RelNumPDMSic->currentText().toStdString(), Key(2));
+    EXPECT_EQ(form->SicDescPdmSic->currentIndex(), 2);
+    EXPECT_EQ(Text("SicCodesPdmSic"), SicCodeList);
+    EXPECT_TRUE(form->ChemListSoloPdmSic->isHidden());
 }
 
 // A new release activity takes the page into the new release; the release chosen before keeps
