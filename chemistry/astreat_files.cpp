@@ -82,9 +82,12 @@ std::string ParameterText(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::optional<std::vector<std::string>> BuildParameterLines(
-    const std::vector<std::string>& templateLines, const AsTreatParameterValues& values,
-    std::string& error) {
+namespace {
+
+// The template's first 62 lines, an empty one as one blank; nullopt and a message when the
+// template is too short or a line longer than the model reads.
+std::optional<std::vector<std::string>> TemplateLines(const std::vector<std::string>& templateLines,
+                                                      std::string& error) {
     if (static_cast<int>(templateLines.size()) < kParameterLines) {
         error = sys::Format("The template asparms.inp has %d lines; the model needs %d.",
                             static_cast<int>(templateLines.size()), kParameterLines);
@@ -100,10 +103,31 @@ std::optional<std::vector<std::string>> BuildParameterLines(
         }
         lines.push_back(line.empty() ? " " : line);
     }
+    return lines;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> BuildParameterLines(
+    const std::vector<std::string>& templateLines, const AsTreatParameterValues& values,
+    std::string& error) {
+    auto lines = TemplateLines(templateLines, error);
+    if (!lines)
+        return std::nullopt;
     for (const SubstitutedLine& s : kSubstituted) {
-        lines[s.line - 1] = ParameterText(values.*s.value);
+        (*lines)[s.line - 1] = ParameterText(values.*s.value);
     }
-    lines[52 - 1] = "1";
+    (*lines)[52 - 1] = "1";
+    return lines;
+}
+
+std::optional<std::vector<std::string>> BuildLoadParameterLines(
+    const std::vector<std::string>& templateLines, double annualLoad, std::string& error) {
+    auto lines = TemplateLines(templateLines, error);
+    if (!lines)
+        return std::nullopt;
+    (*lines)[50 - 1] = sys::Format("%f", annualLoad);
+    (*lines)[52 - 1] = "1";
     return lines;
 }
 

@@ -31,6 +31,12 @@ std::optional<std::vector<std::string>> BuildParameterLines(
     const std::vector<std::string>& templateLines, const AsTreatParameterValues& values,
     std::string& error);
 
+// The 62 lines of asparms.db for a run that brings only its annual load (kg/year): the
+// template's lines with line 50 set to the load ("%f") and line 52 to "1"; the model takes
+// every other value from the template. nullopt and a message as above.
+std::optional<std::vector<std::string>> BuildLoadParameterLines(
+    const std::vector<std::string>& templateLines, double annualLoad, std::string& error);
+
 // The three numbers of treat.out.
 struct TreatOutputValues {
     double SludgeFlux = 0;     // line 41, characters 36-43: flux to sludge per day

@@ -38,8 +38,12 @@ void MinimizeApplication(bool minimized) {
     }
 }
 
-// Writes asparms.db; false (with the message shown) when the template or the file fails.
-bool WriteParameterFile(const std::string& folder) {
+using ParameterLinesBuilder = std::function<std::optional<std::vector<std::string>>(
+    const std::vector<std::string>& templateLines, std::string& error)>;
+
+// Writes asparms.db from the template; false (with the message shown) when the template or the
+// file fails.
+bool WriteParameterFile(const std::string& folder, const ParameterLinesBuilder& build) {
     std::vector<std::string> templateLines;
     if (!sys::ReadTextLines(folder + "asparms.inp", templateLines)) {
         ShowError("The template asparms.inp could not be read in " + sys::NativePath(folder) +
@@ -47,7 +51,7 @@ bool WriteParameterFile(const std::string& folder) {
         return false;
     }
     std::string error;
-    const auto lines = BuildParameterLines(templateLines, CurrentAsTreatParameters(), error);
+    const auto lines = build(templateLines, error);
     if (!lines) {
         ShowError(error + "\nAsTreat was not run.");
         return false;
@@ -58,6 +62,23 @@ bool WriteParameterFile(const std::string& folder) {
         return false;
     }
     return true;
+}
+
+// The values of the model's treat.out in the folder; nullopt with the message shown when the
+// file is missing or unreadable.
+std::optional<TreatOutputValues> ReadModelOutput(const std::string& folder) {
+    const auto bytes = sys::ReadWholeFile(folder + "treat.out");
+    if (!bytes) {
+        ShowError(kMissingOutput);
+        return std::nullopt;
+    }
+    std::string error;
+    auto values = ReadTreatOutput(*bytes, error);
+    if (!values) {
+        ShowError("The file, treat.out could not be read: " + error +
+                  ".\nNo values were obtained.");
+    }
+    return values;
 }
 
 void StartModel(const std::string& folder) {
@@ -146,7 +167,10 @@ bool RunAsTreatModel() {
     for (const std::string& message : refusals) {
         ShowError(message);
     }
-    if (!refusals.empty() || !WriteParameterFile(folder)) {
+    const auto build = [](const std::vector<std::string>& templateLines, std::string& error) {
+        return BuildParameterLines(templateLines, CurrentAsTreatParameters(), error);
+    };
+    if (!refusals.empty() || !WriteParameterFile(folder, build)) {
         AsTreatRunDone = 0;
         return false;
     }
@@ -155,20 +179,37 @@ bool RunAsTreatModel() {
     AsTreatProgramPath = folder + "treat.exe";
     StartModel(folder);
 
-    const auto bytes = sys::ReadWholeFile(folder + "treat.out");
-    if (!bytes) {
-        ShowError(kMissingOutput);
-        AsTreatRunDone = 0;
-        return false;
-    }
-    std::string error;
-    const auto values = ReadTreatOutput(*bytes, error);
+    const auto values = ReadModelOutput(folder);
     if (!values) {
-        ShowError("The file, treat.out could not be read: " + error +
-                  ".\nNo values were obtained.");
         AsTreatRunDone = 0;
         return false;
     }
     StoreResults(*values);
     return true;
+}
+
+std::string AsTreatModelFolder() {
+    const std::size_t cut = AsTreatProgramPath.find_last_of('\\');
+    return cut == std::string::npos ? std::string(kAsTreatFolder)
+                                    : AsTreatProgramPath.substr(0, cut + 1);
+}
+
+std::optional<double> RunAsTreatForLoad(double annualLoad,
+                                        const std::function<void()>& beforeStart) {
+    const std::string folder = AsTreatModelFolder();
+    sys::DeleteFile(folder + "treat.out");
+    const auto build = [annualLoad](const std::vector<std::string>& templateLines,
+                                    std::string& error) {
+        return BuildLoadParameterLines(templateLines, annualLoad, error);
+    };
+    if (!WriteParameterFile(folder, build))
+        return std::nullopt;
+    if (beforeStart)
+        beforeStart();
+    AsTreatProgramPath = folder + "treat.exe";
+    StartModel(folder);
+    const auto values = ReadModelOutput(folder);
+    if (!values)
+        return std::nullopt;
+    return 100 - values->EffluentShare;
 }

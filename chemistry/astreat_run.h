@@ -1,6 +1,8 @@
 // One run of the treatment model: the checks, the parameter file, the model and its result.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,3 +29,15 @@ double KdFromLogKow(double logKow, double carbonFraction);
 // record's LOSS2SLUDG and AsTreatRunDone are set and the result note is shown. Any failure shows
 // its message, sets AsTreatRunDone to 0 and changes no result.
 bool RunAsTreatModel();
+
+// The model folder: AsTreatProgramPath up to and including its last backslash, or the fixed
+// folder when no run has named one yet.
+std::string AsTreatModelFolder();
+
+// A run that brings only its annual load (kg/year), for the dilution industry-code page: the
+// old treat.out deleted, asparms.db written from the template with only the load and the run
+// mode set, beforeStart called (the notes box), the model run in its folder, and the removal
+// read back (%, 100 minus the share left in the effluent). nullopt with the message shown when
+// the template, the parameter file or treat.out fails. No held result of the dialog changes.
+std::optional<double> RunAsTreatForLoad(double annualLoad,
+                                        const std::function<void()>& beforeStart);

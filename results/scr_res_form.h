@@ -254,6 +254,8 @@ class TScrResForm : public forms::Form, public RunTotals {
 
     // The dilution pages used alone (PdmPagesActive set before the form is shown).
     forms::TButton* CalcAsTreatPdmSite;  // "Calc", never shown
+    forms::TButton* CalcWwtPdmSic;       // "Calc", never shown
+    void CalcWwtPdmSicClick();
     void RelNumPDMSiteChange();
     // Activation of the form for the dilution pages alone: no run over the releases.
     void ShowDilutionPagesAlone();

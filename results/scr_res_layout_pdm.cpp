@@ -189,6 +189,9 @@ void TScrResForm::BuildPdmSicPage() {
     right->addWidget(PdmSicResultsList, 1);
     auto* buttons = new QHBoxLayout();
     SubmitPdmSic = new forms::TButton("Submit", PdmSicPage);
+    CalcWwtPdmSic = new forms::TButton("Calc", PdmSicPage);
+    CalcWwtPdmSic->setToolTip("Calculate wastewater treatment using the AsTreat Model");
+    CalcWwtPdmSic->hide();
     SubmitNewSic = new forms::TButton("Submit.", PdmSicPage);
     SubmitReallyNewSic = new forms::TButton("Submit New", PdmSicPage);
     SavePdmSic = AddButton(PdmSicPage, "Save", &TScrResForm::SavePdmSicClick);

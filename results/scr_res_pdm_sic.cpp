@@ -113,6 +113,7 @@ void TScrResForm::ConnectPdmSicPage() {
     SubmitReallyNewSic->OnClick = [this] { SubmitReallyNewSicClick(); };
     SubmitAndSaveSic->OnClick = [this] { SubmitAndSaveSicClick(); };
     SubmitPdmSic->OnClick = [this] { SubmitPdmSicClick(); };
+    CalcWwtPdmSic->OnClick = [this] { CalcWwtPdmSicClick(); };
     ClearPdmSicResults->OnClick = [this] { ClearPdmSicResultsClick(); };
     QObject::connect(ChemListSoloPdmSic, &QComboBox::activated, this,
                      [this](int) { ChemListSoloPdmSicChange(); });

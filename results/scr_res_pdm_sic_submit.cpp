@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "chemistry/astreat_inputs.h"
+#include "chemistry/astreat_run.h"
+#include "chemistry/astreat_values.h"
 #include "dilution/pdm_category_run.h"
 #include "dilution/pdm_older_path.h"
 #include "dilution/pdm_results.h"
@@ -171,4 +174,24 @@ void TScrResForm::SubmitPdmSicClick() {
         return;
     }
     RunCheckedPage(*this, RunOnOlderTables);
+}
+
+// The treatment model run with the page's release: the model takes the year's load of one site
+// (pre-treatment release times release days) and the page shows the removal it estimates.
+void TScrResForm::CalcWwtPdmSicClick() {
+    CollectPdmSicInputs();
+    const pmn_record& r = CurrentPmn;
+    AsTreatLoading = r.H2O_HI * r.H2ODAYLO;
+    if (!(AsTreatLoading > 0)) {
+        forms::Ui().MessageBox(
+            "Pretreatment release and release days must be greater than 0 before running AsTreat",
+            "Error", forms::Buttons::Ok, forms::Icon::Error);
+        return;
+    }
+    const auto removal = RunAsTreatForLoad(AsTreatLoading, [] {
+        TAstreatBox notes;
+        notes.ShowModal();
+    });
+    if (removal)
+        SetValue("WwtPdmSic", *removal);
 }

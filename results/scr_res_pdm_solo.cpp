@@ -96,8 +96,8 @@ void TScrResForm::ShowDilutionPagesAlone() {
     for (QWidget* w : std::initializer_list<QWidget*>{
              ChemListPdmSite, ChemListPdmSic, ChemListSoloPdmSite, ChemListSoloPdmSic,
              SubmitPdmSite, SavePdmSite, SubmitAndSaveSite, SubmitNewSite, SubmitReallyNewSite,
-             ClearPdmSiteScreen, CalcAsTreatPdmSite, SubmitPdmSic, SavePdmSic, SubmitAndSaveSic,
-             NextReleaseActivity})
+             ClearPdmSiteScreen, CalcAsTreatPdmSite, CalcWwtPdmSic, SubmitPdmSic, SavePdmSic,
+             SubmitAndSaveSic, NextReleaseActivity})
         w->hide();
     for (QWidget* w : std::initializer_list<QWidget*>{
              RelNumPDMSite, NpdesListPdmSite, FindNpdesPdmSite, PdmSiteResultsList,

@@ -6,11 +6,13 @@
 
 #include "pdm_page_fixture.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "chemistry/astreat_values.h"
 #include "dilution/industry_categories.h"
 #include "dilution/pdm_results.h"
 #include "platform/forms/ui_service.h"
@@ -475,6 +477,90 @@ TEST_F(PdmSicPageTest, TheHiddenOlderRunChecksThePageFirst) {
     EXPECT_EQ(Row(1)[3], "   250");
     EXPECT_EQ(Row(1)[2], FormatFixed0Width10(PdmDaysExceeded[0]));
     EXPECT_FALSE(form->SavePdmSic->isHidden());
+}
+
+// The treatment model behind the hidden "Calc": the model takes the year's load of one site and
+// every other value from its own template, and the page shows the removal it estimates.
+class PdmSicTreatModelTest : public PdmSicPageTest {
+  protected:
+    std::string ModelFolder() const { return program / "drive_c/astreat"; }
+    // The shipped template with the chemical's values as the model's user set them (the values
+    // of the treatment-model dialog's worked run: Kd 200 L/kg, Henry 0.05, 0.554/day).
+    void InstallModel() {
+        namespace fs = std::filesystem;
+        const fs::path shipped = fs::path(OMBRIX_PROGRAM_DIR) / "drive_c" / "astreat";
+        fs::create_directories(ModelFolder());
+        std::vector<std::string> lines = ReadLines(shipped / "asparms.inp");
+        for (int line : {32, 33, 36, 37})
+            lines[line - 1] = "200";
+        lines[34 - 1] = "0.05";
+        lines[35 - 1] = "0.06666666666666667";
+        lines[39 - 1] = "78.11";
+        lines[40 - 1] = "0.88";
+        lines[41 - 1] = "0.554";
+        std::ofstream out(ModelFolder() + "/asparms.inp");
+        for (const std::string& line : lines)
+            out << line << "\n";
+        template_ = lines;
+        fs::create_symlink(shipped / "treat", fs::path(ModelFolder()) / "treat");
+    }
+    static std::vector<std::string> ReadLines(const std::filesystem::path& path) {
+        std::ifstream in(path);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
+    std::vector<std::string> template_;
+};
+
+// Worked by hand (the treatment-model dialog's worked case): 70.065 % of the chemical leaves
+// in the final effluent, so the removal is 29.935 %; the load is 2.5 kg/day x 250 days.
+TEST_F(PdmSicTreatModelTest, TheModelTakesTheLoadAndThePageShowsTheRemoval) {
+    InstallModel();
+    AsTreatProgramPath.clear();  // no run of the dialog before: the fixed model folder
+    EnterRunInputs();
+    EXPECT_TRUE(form->CalcWwtPdmSic->isHidden());
+    form->CalcWwtPdmSicClick();
+    EXPECT_TRUE(ui.Boxes().empty()) << ui.Boxes().front().text;
+    ASSERT_FALSE(ui.Shown().empty());
+    EXPECT_EQ(ui.Shown().front().caption, "AsTreat Instructions");
+    EXPECT_EQ(Text("WwtPdmSic"), "29.94");
+
+    const std::vector<std::string> lines = ReadLines(ModelFolder() + "/asparms.db");
+    ASSERT_EQ(lines.size(), 62u);
+    EXPECT_EQ(lines[49], "625.000000");
+    EXPECT_EQ(lines[51], "1");
+    for (int n = 0; n < 62; ++n) {
+        if (n != 49 && n != 51) {
+            EXPECT_EQ(lines[n], template_[n].empty() ? " " : template_[n]) << "line " << n + 1;
+        }
+    }
+}
+
+TEST_F(PdmSicTreatModelTest, NoReleaseOrNoModelLeavesTheRemovalShown) {
+    Enter("WwtPdmSic", "50");
+    ui.ClearShown();
+    form->CalcWwtPdmSicClick();
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text,
+              "Pretreatment release and release days must be greater than 0 before running "
+              "AsTreat");
+    EXPECT_EQ(Text("WwtPdmSic"), "50");
+
+    // The template is there but the model is not: no treat.out comes back.
+    std::filesystem::create_directories(ModelFolder());
+    std::filesystem::copy_file(
+        std::filesystem::path(OMBRIX_PROGRAM_DIR) / "drive_c" / "astreat" / "asparms.inp",
+        ModelFolder() + "/asparms.inp");
+    { std::ofstream(ModelFolder() + "/treat.out") << "left from an earlier run\n"; }
+    EnterRunInputs();
+    form->CalcWwtPdmSicClick();
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text,
+              "The file, treat.out was not correctly saved in the astreat program.\nNo values "
+              "were obtained.");
+    EXPECT_EQ(Text("WwtPdmSic"), "50");
 }
 
 }  // namespace
