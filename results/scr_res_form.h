@@ -233,6 +233,8 @@ class TScrResForm : public forms::Form, public RunTotals {
     bool KeepPdmResults = false;     // the result grids are left as they are while set
     void SavePdmSiteClick();
     void SavePdmSicClick();
+    // Runs a page's save command with SaveWithoutAsking set around it.
+    void SaveWithoutAskingBy(void (TScrResForm::*save)());
     void NpdesListPdmSiteChange();
     void FindNpdesPdmSiteClick();
     void GagePdmSiteChange();
@@ -270,7 +272,9 @@ class TScrResForm : public forms::Form, public RunTotals {
     void FillGageList();
     void ShowGageGroup(bool shown);
     void ShowPdmSiteResultRow();
-    void SaveWithoutAskingSite();
+    // Empties the report part list before a dilution page's submit when that page's result
+    // grid is shown.
+    void ForgetPartsBeforeSubmit(const forms::TStringGrid& resultsList);
 
   public:
   private:

@@ -9,7 +9,6 @@
 #include "dilution/pdm_category_run.h"
 #include "dilution/pdm_older_path.h"
 #include "dilution/pdm_results.h"
-#include "documents/mk_pdm_doc.h"
 #include "platform/forms/ui_service.h"
 #include "results/pdm_page_inputs.h"
 #include "results/scr_res_form.h"
@@ -94,14 +93,6 @@ void ShowRefusal(const Refusal& refusal) {
         refusal.caption == "Note" ? forms::Icon::Information : forms::Icon::Error);
 }
 
-// Saves the page's results and report part without a dialog.
-void SaveAtOnce(TScrResForm& form) {
-    form.SaveWithoutAsking = true;
-    form.SavePdmSicClick();
-    form.SaveWithoutAsking = false;
-    form.SavePdmSic->show();
-}
-
 // The run of a checked page with the engine given, then the result on the page and the save.
 void RunCheckedPage(TScrResForm& form, void (*run)(TScrResForm&)) {
     SaveScenarioRecord();
@@ -116,7 +107,8 @@ void RunCheckedPage(TScrResForm& form, void (*run)(TScrResForm&)) {
     if (PdmPagesActive == 1)
         ++PdmSicResultRows;
     form.SavePdmSic->show();
-    SaveAtOnce(form);
+    form.SaveWithoutAskingBy(&TScrResForm::SavePdmSicClick);
+    form.SavePdmSic->show();
 }
 
 void RunCategory(TScrResForm& form) {
@@ -139,11 +131,7 @@ void TScrResForm::SubmitNewSicClick() {
     Refusal refusal;
     {
         const forms::Hourglass busy;
-        if (forms::Visible(PdmSicResultsList)) {
-            FilesList->SetCells(0, 0, "");
-            FilesList->SetCells(1, 0, "");
-            Report.FilesList.clear();
-        }
+        ForgetPartsBeforeSubmit(*PdmSicResultsList);
         const Submitting submitting;
         refusal = CheckPage(*this);
         if (refusal.text.empty())
@@ -155,8 +143,8 @@ void TScrResForm::SubmitNewSicClick() {
 }
 
 void TScrResForm::SubmitReallyNewSicClick() {
-    // The one document form that writes the Word documents of the dilution pages.
-    MkPdmDocForm();
+    // The Word documents of the dilution pages are written by one document form for the
+    // program's life; nothing is to be made here before the run.
     SubmitNewSicClick();
 }
 

@@ -342,10 +342,18 @@ void TScrResForm::ShowPdmSiteResultRow() {
     PdmSiteResultRows = row;
 }
 
-void TScrResForm::SaveWithoutAskingSite() {
+void TScrResForm::SaveWithoutAskingBy(void (TScrResForm::*save)()) {
     SaveWithoutAsking = true;
-    SavePdmSiteClick();
+    (this->*save)();
     SaveWithoutAsking = false;
+}
+
+void TScrResForm::ForgetPartsBeforeSubmit(const forms::TStringGrid& resultsList) {
+    if (!forms::Visible(&resultsList))
+        return;
+    FilesList->SetCells(0, 0, "");
+    FilesList->SetCells(1, 0, "");
+    Report.FilesList.clear();
 }
 
 void TScrResForm::SubmitNewSiteClick() {
@@ -359,11 +367,7 @@ void TScrResForm::SubmitNewSiteClick() {
         SavePdmSite->show();
         return;
     }
-    if (forms::Visible(PdmSiteResultsList)) {
-        FilesList->SetCells(0, 0, "");
-        FilesList->SetCells(1, 0, "");
-        Report.FilesList.clear();
-    }
+    ForgetPartsBeforeSubmit(*PdmSiteResultsList);
     ScenarioCode = 8;
     SaveScenarioRecord();
     RunPdmSite(0);
@@ -374,7 +378,7 @@ void TScrResForm::SubmitNewSiteClick() {
         ++PdmSiteResultRows;
     ShowPdmSiteResults();
     SavePdmSite->show();
-    SaveWithoutAskingSite();
+    SaveWithoutAskingBy(&TScrResForm::SavePdmSiteClick);
     SavePdmSite->show();
 }
 
@@ -414,7 +418,7 @@ void TScrResForm::SubmitPdmSiteClick() {
         RunPdmBySite(0);
         ShowPdmSiteResults();
         SavePdmSite->show();
-        SaveWithoutAskingSite();
+        SaveWithoutAskingBy(&TScrResForm::SavePdmSiteClick);
     }
     SavePdmSite->show();
 }

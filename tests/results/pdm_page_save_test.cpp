@@ -26,6 +26,7 @@
 #include "scenario/scenario_table.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
+#include "tests/support/pdm_result_rows.h"
 
 namespace {
 
@@ -39,25 +40,12 @@ std::vector<std::string> FileLines(const std::string& path) {
 
 class PdmPageSaveTest : public PdmPageTest {
   protected:
-    // A result row as the submit shows it.
-    static void FillRow(forms::TStringGrid* grid, int row, double coc, double percent, double days,
-                        const std::string& analysis = "") {
-        grid->SetCells(0, row, FormatFixed2Width10(coc));
-        grid->SetCells(1, row, FormatFixed0Width10(percent));
-        grid->SetCells(2, row, FormatFixed0Width10(days));
-        grid->SetCells(3, row, FormatFixed0Width6(250));
-        grid->SetCells(4, row, FormatFixed2Width10(2.5));
-        grid->SetCells(5, row, FormatFixed2Width6(90));
-        if (!analysis.empty())
-            grid->SetCells(6, row, analysis);
-    }
-
     std::string RowFile() const { return program / DilutionRowFileName; }
 };
 
 TEST_F(PdmPageSaveTest, SiteSaveWritesItsGridRowsThenNoResultRows) {
-    FillRow(form->PdmSiteResultsList, 1, 10, 12, 44);
-    FillRow(form->PdmSiteResultsList, 2, 100, NotApplicable, NotApplicable);
+    FillPdmResultRow(form->PdmSiteResultsList, 1, 10, 12, 44);
+    FillPdmResultRow(form->PdmSiteResultsList, 2, 100, NotApplicable, NotApplicable);
     PdmSiteResultRows = 3;
     form->SaveWithoutAsking = true;
     form->SavePdmSiteClick();
@@ -92,8 +80,8 @@ TEST_F(PdmPageSaveTest, SiteSaveWritesItsGridRowsThenNoResultRows) {
 
 // The row of the last submit is written too: nothing filled is dropped.
 TEST_F(PdmPageSaveTest, IndustryCodeSaveWritesEveryFilledRow) {
-    FillRow(form->PdmSicResultsList, 1, 5, 30, 110, "High    ");
-    FillRow(form->PdmSicResultsList, 2, 2, 60, 219, "Average ");
+    FillPdmResultRow(form->PdmSicResultsList, 1, 5, 30, 110, "High    ");
+    FillPdmResultRow(form->PdmSicResultsList, 2, 2, 60, 219, "Average ");
     PdmSicResultRows = 2;
     form->SaveWithoutAsking = true;
     form->SavePdmSicClick();
@@ -166,7 +154,7 @@ class PdmPageReportTest : public PdmPageSaveTest {
 
     // Fills a row, answers the dialog with the path and saves the page.
     void SaveAs(const PageCase& page, const std::optional<std::string>& path) {
-        FillRow(form.get()->*page.grid, 1, 10, 12, 44, "High    ");
+        FillPdmResultRow(form.get()->*page.grid, 1, 10, 12, 44, "High    ");
         PdmSiteResultRows = PdmSicResultRows = 2;
         form->SaveWithoutAsking = false;
         ui.AnswerNextDialog(path);
@@ -323,7 +311,7 @@ TEST_F(PdmPageWordTest, TheChosenNameGetsThePartDocument) {
 // Saved at once by a submit: the document is finished and copied beside the working folder's
 // files under the proposed name with ".doc" added.
 TEST_F(PdmPageWordTest, ASaveWithoutAskingFinishesTheDocument) {
-    FillRow(form->PdmSiteResultsList, 1, 10, 12, 44);
+    FillPdmResultRow(form->PdmSiteResultsList, 1, 10, 12, 44);
     form->SaveWithoutAsking = true;
     form->SavePdmSiteClick();
     EXPECT_EQ(finished, 1);

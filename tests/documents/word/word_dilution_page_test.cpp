@@ -22,6 +22,7 @@
 #include "shell/scr_main.h"
 #include "shell/startup.h"
 #include "tests/shell/forms/program_folder.h"
+#include "tests/support/pdm_result_rows.h"
 
 namespace {
 
@@ -55,18 +56,6 @@ class WordDilutionPageTest : public ::testing::Test {
         PdmSiteResultRows = PdmSicResultRows = 1;
     }
 
-    // A result row as the page's submit shows it.
-    static void FillRow(forms::TStringGrid* grid, int row, double coc, double percent, double days,
-                        const std::string& analysis = "") {
-        grid->SetCells(0, row, FormatFixed2Width10(coc));
-        grid->SetCells(1, row, FormatFixed0Width10(percent));
-        grid->SetCells(2, row, FormatFixed0Width10(days));
-        grid->SetCells(3, row, FormatFixed0Width6(250));
-        grid->SetCells(4, row, FormatFixed2Width10(2.5));
-        grid->SetCells(5, row, FormatFixed2Width6(90));
-        if (!analysis.empty())
-            grid->SetCells(6, row, analysis);
-    }
     static wordproc::Document Saved(const std::string& path) {
         const std::optional<std::string> bytes = sys::ReadWholeFile(path);
         EXPECT_TRUE(bytes) << path;
@@ -80,14 +69,14 @@ class WordDilutionPageTest : public ::testing::Test {
 };
 
 TEST_F(WordDilutionPageTest, EachPageSavesItsOwnDocument) {
-    FillRow(form->PdmSiteResultsList, 1, 10, 12, 44);
-    FillRow(form->PdmSiteResultsList, 2, 100, 3, 8);
+    FillPdmResultRow(form->PdmSiteResultsList, 1, 10, 12, 44);
+    FillPdmResultRow(form->PdmSiteResultsList, 2, 100, 3, 8);
     PdmSiteResultRows = 3;  // the next free row
     const std::string siteFile = program / "site-report.doc";
     ui.AnswerNextDialog(siteFile);
     form->SavePdmSiteClick();
 
-    FillRow(form->PdmSicResultsList, 1, 5, 30, 110, "High    ");
+    FillPdmResultRow(form->PdmSicResultsList, 1, 5, 30, 110, "High    ");
     PdmSicResultRows = 1;
     const std::string sicFile = program / "category-report.doc";
     ui.AnswerNextDialog(sicFile);
