@@ -14,6 +14,16 @@ int DilutionRowsForCocs(int count);
 // blanks, any other as it stands.
 std::string AnalysisLabelText(const std::string& label);
 
+// Cell 0..6 of a result row as both report formats show it: COC, percent of the year exceeded,
+// days exceeded, release days, release before treatment, treatment removal, analysis label.
+std::string DilutionCellText(const DilutionRow& row, int cell);
+constexpr int DilutionCells = 7;
+
+// The names of the site part's two stream flows: "50 %ile" and "10 %ile" when the reach has
+// gaging stations, else "MEAN" and "7q10".
+std::string MiddleFlowName(int gages);
+std::string LowFlowName(int gages);
+
 // A row taken into a table hands its release days, release and removal to the dilution run's
 // shared values (PdmReleaseDays, PdmPreTreatRelease, PdmWwtRemoval).
 void TakeDilutionRunValues(const DilutionRow& row);

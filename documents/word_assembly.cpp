@@ -37,7 +37,8 @@ bool StageForAppend(const std::string& document) {
 
 std::optional<std::string> AssembleWordReport(WordReportForm& form) {
     const std::vector<WpdPart>& parts = form.Report.FilesList;
-    if (parts.empty())
+    // A report given up when a part failed is not assembled without it; the user was told.
+    if (parts.empty() || form.Report.ReportFailed)
         return std::nullopt;
     form.in_file_name = parts.front().path;
     const size_t count = parts.size();

@@ -75,9 +75,8 @@ BookmarkValues SiteValues(const pmn_record& r) {
     values.push_back({"DataSource", "DurIviz"});
     values.push_back({"WWT1", ValueToText(r.WWT_LOW)});
     Add(values, GageValues(r));
-    const bool stations = r.NUM_GAGES > 0;
-    Add(values, {{"Middy", stations ? "50 %ile " : "MEAN"},
-                 {"Lowy", stations ? "10 %ile" : "7q10"},
+    Add(values, {{"Middy", MiddleFlowName(r.NUM_GAGES)},
+                 {"Lowy", LowFlowName(r.NUM_GAGES)},
                  {"FiftyFlow", ValueToText(PdmSiteMeanFlow)},
                  {"TenFlow", ValueToText(PdmSiteLowFlow)},
                  {"EffFlow", ValueToText(DirectRec.PLANTFLOW)}});
@@ -96,10 +95,7 @@ BookmarkValues SicValues(const pmn_record& r, const std::string& sicDescPdmSic) 
 // Takes the part out of the list again and removes the file the frame copied: a part that
 // could not be filled must not reach the report as an empty template.
 void Unlist(const WordPartTarget& target, const std::string& partPath) {
-    auto& list = target.report.FilesList;
-    list.erase(std::remove_if(list.begin(), list.end(),
-                              [&](const WpdPart& part) { return part.path == partPath; }),
-               list.end());
+    target.report.Unlist(partPath);
     sys::DeleteFile(partPath);
 }
 
@@ -122,17 +118,11 @@ bool WriteDilutionPart(const WordPartTarget& target, const DilutionPart& part,
     const int tableRows = DilutionTableRows(part.count);
     const WordPartRequest request{DilutionTemplateName(part.templateStem, tableRows, ".doc"),
                                   partPath};
-    bool written = false;
-    try {
-        written = WriteWordPart(target, request, [&] {
-            BookmarkValues all = values();
-            Add(all, TableValues(*rows, tableRows, part.rows));
-            return all;
-        });
-    } catch (...) {
-        Unlist(target, partPath);
-        throw;
-    }
+    const bool written = WriteWordPart(target, request, [&] {
+        BookmarkValues all = values();
+        Add(all, TableValues(*rows, tableRows, part.rows));
+        return all;
+    });
     if (!written)
         Unlist(target, partPath);
     else
@@ -148,14 +138,11 @@ int DilutionTableRows(int count) {
 
 BookmarkValues FillPdmResultTableDoc(const DilutionRow& row, int n, DilutionRowKind kind) {
     const std::string k = std::to_string(n);
-    BookmarkValues values = {{"COC" + k, ValueToText(row.coc)},
-                             {"Percent" + k, ValueToTextWhole(row.percentExceeded)},
-                             {"NumDays" + k, ValueToTextWhole(row.daysExceeded)},
-                             {"RelDays" + k, ValueToText(row.releaseDays)},
-                             {"Load" + k, ValueToText(row.preTreatRelease)},
-                             {"WWT" + k, ValueToText(row.wwtRemoval)}};
-    if (kind == DilutionRowKind::IndustryCode)
-        values.push_back({"Anal" + k, AnalysisLabelText(row.analysis)});
+    const char* names[] = {"COC", "Percent", "NumDays", "RelDays", "Load", "WWT", "Anal"};
+    const int cells = kind == DilutionRowKind::IndustryCode ? DilutionCells : DilutionCells - 1;
+    BookmarkValues values;
+    for (int cell = 0; cell < cells; ++cell)
+        values.push_back({names[cell] + k, DilutionCellText(row, cell)});
     return values;
 }
 

@@ -25,13 +25,15 @@ using BookmarkValues = std::vector<std::pair<std::string, std::string>>;
 // WordWorkFolder() + the part's file name.
 std::string WordPartPath(const std::string& fileName);
 
-// The frame every Word part writer runs. A part already listed is left as it is (false).
-// Otherwise the part is listed, the template is copied into it from the program folder and the
-// part is opened; when it cannot be (the template is missing or the word processor does not
-// work) the user is told when showFailure is set, and the result is false. Else the values are
-// made (only now: making them may change the record) and set into their bookmarks, and the
-// part is saved and closed; true. A word processor error while filling closes the part unsaved
-// and reaches the caller.
+// The frame every Word part writer runs. A part already listed, or any part once the run's report
+// has been given up, is left as it is (false). Otherwise the template is copied into the part
+// from the program folder: a template that cannot be read is named to the user once a run and
+// nothing is listed (false). The part is listed and opened; when the word processor cannot open
+// it the user is told when showFailure is set (false). Else the values are made (only now:
+// making them may change the record) and set into their bookmarks, and the part is saved and
+// closed; true. A word processor error while filling or saving closes the part unsaved, takes it
+// out of the list and the work folder, tells the user which part failed and gives up the run's
+// report (false).
 struct WordPartRequest {
     std::string templateName;
     std::string partPath;

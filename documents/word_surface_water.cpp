@@ -36,9 +36,9 @@ BookmarkValues RiverSiteValues(const pmn_record& r, const SpeciesRows& grid) {
     Add(values, FacilityValues(r));
     Add(values, {{"DataSource", "DurIviz"},
                  {"Population", r.PopulationLabel},
-                 {"WWT", FormatRangeField(r.WWT_LOW, r.WWT_HI, 1)},
-                 {"RelDays", FormatRangeField(r.H2ODAYLO, r.H2ODAYHI, 2)},
-                 {"PreTreatRel", FormatRangeField(r.H2O_LO, r.H2O_HI, 2)},
+                 {"WWT", ValueToText(r.WWT_LOW)},
+                 {"RelDays", ValueToText(r.H2ODAYHI)},
+                 {"PreTreatRel", ValueToText(r.H2O_HI)},
                  {"PostTreatRel", ValueToText(r.PostTreat)},
                  {"Dwt", ValueToText(r.DWT)},
                  {"BCF", ValueToText(r.BCF)},
@@ -72,10 +72,10 @@ BookmarkValues LakeValues(const pmn_record& r, const SpeciesRows& grid) {
     const std::string averaging = ValueToText(r.CANCERAT);
     const std::string bw = ValueToText(r.BW);
     Add(values, {{"Population", r.PopulationLabel},
-                 {"WWT", FormatRangeField(r.WWT_LOW, r.WWT_HI, 1)},
-                 {"RelDays", FormatRangeField(r.H2ODAYLO, r.H2ODAYHI, 2)},
+                 {"WWT", ValueToText(r.WWT_LOW)},
+                 {"RelDays", ValueToText(r.H2ODAYHI)},
                  {"EffFlow", ValueToText(r.PLANTFLO)},
-                 {"PreTreatRel", FormatRangeField(r.H2O_LO, r.H2O_HI, 2)},
+                 {"PreTreatRel", ValueToText(r.H2O_HI)},
                  {"PostTreatRel", ValueToText(r.PostTreat)},
                  {"BCF", ValueToText(r.BCF)},
                  {"AcuteDil", ValueToText(r.AcuteDilFactor)},

@@ -18,23 +18,9 @@ constexpr int kSicRows = 21;
 // Cell `offset` of a table row. Taking the first cell of a row also hands its release days,
 // release and removal to the dilution run's shared values.
 std::string RowCell(const DilutionRow& row, int offset) {
-    switch (offset) {
-        case 0:
-            TakeDilutionRunValues(row);
-            return ValueToText(row.coc);
-        case 1:
-            return ValueToTextWhole(row.percentExceeded);
-        case 2:
-            return ValueToTextWhole(row.daysExceeded);
-        case 3:
-            return ValueToTextWhole(row.releaseDays);
-        case 4:
-            return ValueToText(row.preTreatRelease);
-        case 5:
-            return ValueToText(row.wwtRemoval);
-        default:
-            return AnalysisLabelText(row.analysis);
-    }
+    if (offset == 0)
+        TakeDilutionRunValues(row);
+    return DilutionCellText(row, offset);
 }
 
 // Placeholder n of a table of `count` rows of `width` cells from base.
@@ -73,9 +59,9 @@ std::optional<std::string> PdmSiteField(const pmn_record& r, int n,
         case 18:
             return ValueToText(DirectRec.PLANTFLOW);
         case 157:
-            return std::string(r.NUM_GAGES > 0 ? "50 %ile" : "MEAN");
+            return MiddleFlowName(r.NUM_GAGES);
         case 158:
-            return std::string(r.NUM_GAGES > 0 ? "10 %ile" : "7q10");
+            return LowFlowName(r.NUM_GAGES);
         default:
             break;
     }

@@ -23,9 +23,30 @@ void WpdReportState::Record(const WpdPart& part) {
     FilesList.push_back(part);
 }
 
+void WpdReportState::Unlist(const std::string& path) {
+    FilesList.erase(std::remove_if(FilesList.begin(), FilesList.end(),
+                                   [&](const WpdPart& part) { return part.path == path; }),
+                    FilesList.end());
+}
+
 void WpdReportState::Step() const {
     if (StepProgress)
         StepProgress();
+}
+
+void WpdReportState::NewRun() {
+    FilesList.clear();
+    ForgetProblems();
+}
+
+void WpdReportState::ForgetProblems() {
+    ToldTemplates.clear();
+    ReportFailed = false;
+}
+
+void WpdReportState::TellTemplateFault(const std::string& templatePath, const std::string& text) {
+    if (ToldTemplates.insert(templatePath).second)
+        ShowReportError(text);
 }
 
 std::string SpeciesCell(const SpeciesRows& rows, int row, int col) {
@@ -67,7 +88,10 @@ bool WriteWpdPart(WpdReportState& form, const PartRequest& request,
     PartFileResult result = MergeTemplateFile(TemplatePath(request.templateName), request.partPath,
                                               request.maxCode, values);
     if (!result.ok) {
-        ShowReportError(result.error);
+        if (result.templateAtFault)
+            form.TellTemplateFault(TemplatePath(request.templateName), result.error);
+        else
+            ShowReportError(result.error);
         return false;
     }
     if (request.listPart)

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,17 +26,29 @@ struct WpdPart {
     std::int64_t endMarkerOffset = -1;
 };
 
-// The results form's members the writers use.
+// The results form's members the writers use, and what went wrong in the run so far.
 struct WpdReportState {
     std::vector<WpdPart> FilesList;      // in the order written; no limit on their number
     std::string PartFileName;            // the part being written
     std::function<void()> StepProgress;  // the run's progress bar; may be empty
+    // Templates whose fault the user was told of in this run: every release would meet it again.
+    std::set<std::string> ToldTemplates;
+    // A part could not be written and the user was told: the run's report would lack it, so no
+    // further part is written and no report is assembled.
+    bool ReportFailed = false;
 
     int FileCount() const { return static_cast<int>(FilesList.size()); }
     bool IsListed(const std::string& path) const;
     // Adds the part, or updates its markers when it is listed already.
     void Record(const WpdPart& part);
+    // Takes a part out of the list.
+    void Unlist(const std::string& path);
     void Step() const;
+    // A new run: no part listed, no problem told.
+    void NewRun();
+    void ForgetProblems();
+    // Shows the message of a template's fault, unless one was shown for it in this run.
+    void TellTemplateFault(const std::string& templatePath, const std::string& text);
 };
 
 // A species grid as rows of six cells; row 0 holds the titles, species follow from row 1.

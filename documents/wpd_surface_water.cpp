@@ -71,13 +71,13 @@ std::optional<std::string> LakeField(const pmn_record& r, int n, const SpeciesRo
         return value;
     switch (n) {
         case 13:
-            return FormatRangeField(r.WWT_LOW, r.WWT_HI, 1);
+            return ValueToText(r.WWT_LOW);
         case 14:
-            return FormatRangeField(r.H2ODAYLO, r.H2ODAYHI, 2);
+            return ValueToText(r.H2ODAYHI);
         case 15:
             return ValueToText(r.PLANTFLO);
         case 16:
-            return FormatRangeField(r.H2O_LO, r.H2O_HI, 2);
+            return ValueToText(r.H2O_HI);
         case 17:
             return ValueToText(r.PostTreat);
         case 18:

@@ -133,6 +133,7 @@ bool CopyReport(const std::string& report, const std::string& target) {
 // Writes the page's part and returns the report to hand to the user ("" when none was made).
 std::string WritePageReport(TScrResForm& form, const PageSave& page, int rowsWritten) {
     ResultRowsDuringWrite rows(page.resultRows, rowsWritten);
+    form.Report.ForgetProblems();  // each save is a report of its own
     if (WordPerfectReports()) {
         if (!WriteReportPart(form, page.part))
             return "";

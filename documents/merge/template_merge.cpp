@@ -22,6 +22,16 @@ std::vector<int> CodesByPosition(const TemplateScan& scan, size_t length) {
     return codeAt;
 }
 
+// Whether the three letters from position take in the first letter of a marker that is kept
+// whole: filling such a code would swallow the marker.
+bool OverlapsKeptMarker(const TemplateScan& scan, std::int64_t position) {
+    for (std::int64_t marker : {scan.startMarkerPos, scan.endMarkerPos}) {
+        if (marker > position && marker < position + 3)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 TemplateScan ScanTemplate(std::string_view templateBytes, int maxCode) {
@@ -68,7 +78,8 @@ MergedPart MergeTemplate(std::string_view templateBytes, int maxCode,
             position += 3;
             continue;
         }
-        if (int n = codeAt[static_cast<size_t>(position)]; n != 0) {
+        if (int n = codeAt[static_cast<size_t>(position)];
+            n != 0 && !OverlapsKeptMarker(scan, position)) {
             if (std::optional<std::string> value = values(n)) {
                 part.bytes += EncodeWpdText(*value);
                 position += 3;
@@ -88,22 +99,31 @@ MergedPart MergeTemplate(std::string_view templateBytes, int maxCode,
     return part;
 }
 
+namespace {
+
+PartFileResult TemplateFault(const std::string& templatePath, const std::string& fault) {
+    PartFileResult result;
+    result.templateAtFault = true;
+    result.error = "The report template " + sys::NativePath(templatePath) + " " + fault +
+                   ", so no report part is made from it.";
+    return result;
+}
+
+}  // namespace
+
 PartFileResult MergeTemplateFile(const std::string& templatePath, const std::string& partPath,
                                  int maxCode, const PlaceholderValues& values) {
-    PartFileResult result;
     std::optional<std::string> bytes = sys::ReadWholeFile(templatePath);
-    if (!bytes) {
-        result.error = "The report template " + sys::NativePath(templatePath) +
-                       " could not be read, so the report part " + sys::NativePath(partPath) +
-                       " was not written.";
-        return result;
-    }
-    if (ScanTemplate(*bytes, 0).startMarkerPos < 1) {
-        result.error = "The report template " + sys::NativePath(templatePath) +
-                       " has no start marker, so the report part " + sys::NativePath(partPath) +
-                       " was not written.";
-        return result;
-    }
+    if (!bytes)
+        return TemplateFault(templatePath, "could not be read");
+    const TemplateScan markers = ScanTemplate(*bytes, 0);
+    if (markers.startMarkerPos < 1)
+        return TemplateFault(templatePath, "has no start marker");
+    // The assembly takes a part's body from its start marker to its end marker: a part that
+    // could not be joined is refused now, not when the report is assembled.
+    if (markers.endMarkerPos < markers.startMarkerPos + 3)
+        return TemplateFault(templatePath, "has no end marker after its start marker");
+    PartFileResult result;
     MergedPart part = MergeTemplate(*bytes, maxCode, values);
     if (!sys::WriteWholeFile(partPath, part.bytes)) {
         result.error = "The report part " + sys::NativePath(partPath) + " could not be written.";

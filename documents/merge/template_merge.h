@@ -35,20 +35,21 @@ TemplateScan ScanTemplate(std::string_view templateBytes, int maxCode);
 
 // Both passes. The start marker and the last end marker are kept whole; at a placeholder's place
 // its value, as body text (EncodeWpdText), replaces the three letters. A code overlapping an
-// earlier replaced code or a kept marker is not filled.
+// earlier replaced code or a kept marker (the "XXX" of "XXXYZ") is not filled.
 MergedPart MergeTemplate(std::string_view templateBytes, int maxCode,
                          const PlaceholderValues& values);
 
 // The outcome of merging a template file into a part file.
 struct PartFileResult {
     bool ok = false;
-    std::string error;  // the message for the user when not ok
+    std::string error;             // the message for the user when not ok
+    bool templateAtFault = false;  // the error is the template's, and names only the template
     std::int64_t startMarkerOffset = -1;
     std::int64_t endMarkerOffset = -1;
 };
 
 // Reads the template, merges it and writes the part whole (the part is replaced only by a
-// complete file). A template that cannot be read or has no start marker, or a part that cannot
-// be written, gives a message naming the file, and no part is written.
+// complete file). A template that cannot be read, has no start marker or no end marker after it,
+// or a part that cannot be written, gives a message naming that file, and no part is written.
 PartFileResult MergeTemplateFile(const std::string& templatePath, const std::string& partPath,
                                  int maxCode, const PlaceholderValues& values);

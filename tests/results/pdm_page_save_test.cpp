@@ -246,6 +246,20 @@ TEST_F(PdmPageReportTest, AFailedCopyIsReportedAndNeverCalledSaved) {
     }
 }
 
+// Each save is a report of its own: a missing template is named at every save.
+TEST_F(PdmPageReportTest, AMissingTemplateIsNamedAtEverySave) {
+    for (int rows = 1; rows <= PdmResultGridRows; ++rows)
+        std::filesystem::remove(program / ("pdmste" + std::to_string(rows) + ".wpd"));
+    for (int save = 0; save < 2; ++save) {
+        ui.ClearShown();
+        SaveAs(kPages[0], out + "/report.wpd");
+        ASSERT_EQ(ui.Boxes().size(), 1u) << "save " << save;
+        EXPECT_EQ(ui.Boxes()[0].caption, "Error");
+        EXPECT_NE(ui.Boxes()[0].text.find(".wpd could not be read"), std::string::npos)
+            << ui.Boxes()[0].text;
+    }
+}
+
 // Choosing the name the assembly stored the report under keeps the report, in any spelling.
 TEST_F(PdmPageReportTest, SavingOntoTheAssembledReportKeepsIt) {
     const std::string folder = sys::NativePath(DataFolder);

@@ -95,7 +95,7 @@ TEST_F(WordDilutionTest, SitePartFillsEveryBookmarkFromTheCaseAndTheRows) {
                                  {"Period", "01/01/1950 - 12/31/1999"},
                                  {"NumObs", "1.83E+04"},
                                  {"NumStations", "2"},
-                                 {"Middy", "50 %ile "},
+                                 {"Middy", "50 %ile"},
                                  {"Lowy", "10 %ile"},
                                  {"FiftyFlow", "123.46"},
                                  {"TenFlow", "5.00E-02"},
@@ -103,7 +103,7 @@ TEST_F(WordDilutionTest, SitePartFillsEveryBookmarkFromTheCaseAndTheRows) {
                                  {"COC1", "10.00"},
                                  {"Percent1", "12"},
                                  {"NumDays1", "44"},
-                                 {"RelDays1", "250.00"},
+                                 {"RelDays1", "250"},
                                  {"Load1", "1.50"},
                                  {"WWT1", "85.00"},
                                  {"COC2", "N/A"},
@@ -158,7 +158,7 @@ TEST_F(WordDilutionTest, IndustryCategoryPartShowsTheAnalysisAndBlanksForNone) {
                                 {"COC1", "10.00"},
                                 {"Percent1", "12"},
                                 {"NumDays1", "44"},
-                                {"RelDays1", "250.00"},
+                                {"RelDays1", "250"},
                                 {"Load1", "1.50"},
                                 {"WWT1", "90.00"},
                                 {"Anal1", "High"},
@@ -252,7 +252,9 @@ TEST_F(WordDilutionTest, AMissingTemplateListsNothingAndLeavesNoFile) {
     RowFile({}, kSiteNoResult);
     EXPECT_FALSE(WritePdmSiteDoc(form));
     ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, "Unable to access Word file.");
+    EXPECT_EQ(ui.Boxes()[0].text, "The report template " +
+                                      sys::NativePath(scratch.Path("empty") + "/pdmste2.doc") +
+                                      " could not be read, so no report part is made from it.");
     EXPECT_EQ(ui.Boxes()[0].caption, "Error");
     EXPECT_TRUE(report.FilesList.empty());
     EXPECT_FALSE(sys::FileExists(SitePart()));

@@ -1,9 +1,13 @@
 // The Word-format part writers: each fills its template's bookmarks from the chemical case.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <sstream>
 
 #include "dilution/industry_categories.h"
+#include "documents/word_assembly.h"
 #include "documents/word_release_parts.h"
 #include "documents/word_surface_water.h"
 #include "platform/sys/paths.h"
@@ -44,9 +48,10 @@ TEST_F(WordWriterTest, RiverSiteFillsEveryBookmarkFromTheCase) {
                            {"NPDES", "ST0012345"},
                            {"DataSource", "DurIviz"},
                            {"Population", "Adult"},
-                           {"WWT", "90.-95.     "},
-                           {"RelDays", "200.-250.   "},
-                           {"PreTreatRel", "1.-1.5      "},
+                           // The removal, days and release the calculation uses.
+                           {"WWT", "90.00"},
+                           {"RelDays", "250.00"},
+                           {"PreTreatRel", "1.50"},
                            {"PostTreatRel", "0.15"},
                            {"Dwt", "12.00"},
                            {"BCF", "35.50"},
@@ -115,7 +120,9 @@ TEST_F(WordWriterTest, LakeFillsItsBookmarks) {
     WriteLakeDoc(form, Species(0));
     ExpectBookmarks(PartOf(LakePart), {{"RelDesc", "Manufacture of resin"},
                                        {"Population", "Adult"},
-                                       {"WWT", "90.-95.     "},
+                                       {"WWT", "90.00"},
+                                       {"RelDays", "250.00"},
+                                       {"PreTreatRel", "1.50"},
                                        {"EffFlow", "3.20"},
                                        {"AcuteDil", "5.00"},
                                        {"AcuteConc", "30.00"},
@@ -124,9 +131,8 @@ TEST_F(WordWriterTest, LakeFillsItsBookmarks) {
                                        {"Ladd", "1.20E-05"},
                                        {"Adr", "5.60E-05"},
                                        {"EdLadd", "33.00"},
-                                       {"EdLadc", "33.00"},
-                                       {"AtLadc", "78.00"},
-                                       {"BwAdr", "80.00"},
+                                       {"AtLadd", "78.00"},
+                                       {"BwLadd", "80.00"},
                                        {"IrLadd", "22.00"},
                                        {"IrAdr", "142.40"}});
     // The lake leaves the scenario type as it is.
@@ -140,7 +146,8 @@ TEST_F(WordWriterTest, IndustryCodeFillsFlowsConcentrationsAndDoses) {
                                                {"ExpPop", "Adult"},
                                                {"WWT", "90.00"},
                                                {"NumSites", "4"},
-                                               {"RelDays", "200.-250.   "},
+                                               {"RelDays", "250"},
+                                               {"PreTreatRel", "1.50"},
                                                {"HarMnFl50", "100.00"},
                                                {"HarConc50", "1.50"},
                                                {"Cnc7q10_50", "6.00"},
@@ -158,10 +165,10 @@ TEST_F(WordWriterTest, EnvironmentalReleasesMarkMediaNotAssessed) {
     WriteEnvReleaseDoc(form, false);
     ExpectBookmarks(PartOf(EnvironmentalReleasesPart),
                     {{"AssessFlg", ""},
-                     {"NumSites", "3.-4.       "},
+                     {"NumSites", "3"},
                      {"TotRelWater", "1500.00"},
                      {"TotRelLandfill", "120.00"},
-                     {"RelDaysWater", "200.00"},
+                     {"RelDaysWater", "250.00"},
                      {"PerSiteWater", "1.50"},
                      {"TotRelStack", "N/A"},
                      {"RelDaysStack", "N/A"},
@@ -209,7 +216,7 @@ TEST_F(WordWriterTest, LongRemarksAreCutInTheRecord) {
 TEST_F(WordWriterTest, LandfillFillsItsBookmarks) {
     WriteLandfillDoc(form);
     ExpectBookmarks(PartOf(LandfillPart), {{"RelDesc", ""},
-                                           {"NumSites", "3.-4.       "},
+                                           {"NumSites", "3"},
                                            {"LandfillRel", "0.40"},
                                            {"SlDays", "12.00"},
                                            {"LfRelDays", "88.00"},
@@ -230,7 +237,7 @@ TEST_F(WordWriterTest, InhalationFillsDispersionInputsAndConcentrations) {
                      {"TotFugRel", "280.00"},    {"PerSiteStack", "2.00"},
                      {"DaysStackRel", "100.00"}, {"TotStackRel", "600.00"},
                      {"RemoveFug", "50.00"},     {"RemoveStack", "99.00"},
-                     {"InhAdr", "0.83"},         {"StackHt", "12.00"},
+                     {"InhLadd", "0.83"},        {"StackHt", "12.00"},
                      {"ReleaseHtUnits", "ft"},   {"RelWidthUnits", "yds"},
                      {"StabClass", "D"},         {"WindSpeed", "4.50"},
                      {"FacHeight", "15.00"},     {"MaxAnn", "2.00"},
@@ -275,18 +282,58 @@ TEST_F(WordWriterTest, AListedPartIsNotWrittenAgain) {
     EXPECT_EQ(CurrentPmn.ScenarioTypeText, "High end/bounding");
 }
 
-TEST_F(WordWriterTest, AMissingTemplateIsToldAndTheNextPartIsStillWritten) {
+TEST_F(WordWriterTest, AMissingTemplateIsToldOnceARunAndTheOtherPartsAreStillWritten) {
     ProgramFolder = scratch.Path("empty");
+    const std::string missing = "The report template " +
+                                sys::NativePath(scratch.Path("empty") + "/landfill.doc") +
+                                " could not be read, so no report part is made from it.";
+    WriteLandfillDoc(form);
+    CurrentPmn.ScenNum = "3";  // the next release meets the same template
     WriteLandfillDoc(form);
     ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, "Unable to access Word file.");
+    EXPECT_EQ(ui.Boxes()[0].text, missing);
     EXPECT_EQ(ui.Boxes()[0].caption, "Error");
-    // The part stays listed, as the assembly expects, but holds nothing.
-    EXPECT_EQ(report.FileCount(), 1);
+    // Nothing is listed that the assembly would meet as an empty part.
+    EXPECT_EQ(report.FileCount(), 0);
     EXPECT_FALSE(sys::FileExists(PartOf(LandfillPart)));
     ProgramFolder = OMBRIX_PROGRAM_DIR;
     WriteInhalationDoc(form);
     ExpectBookmarks(PartOf(InhalationPart), {{"CaseNum", "P-01-0123"}});
+    // The next run tells it again.
+    report.NewRun();
+    ProgramFolder = scratch.Path("empty");
+    WriteLandfillDoc(form);
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_EQ(ui.Boxes()[1].text, missing);
+}
+
+TEST_F(WordWriterTest, AWordProcessorErrorNamesThePartAndGivesUpTheReport) {
+    WriteEnvReleaseDoc(form, false);
+    const std::string part = WordPartPath("blocked.lnw");
+    // The save goes through a file beside the part; a folder of that name makes it fail.
+    const std::string blocker = sys::NativePath(part) + ".part" + std::to_string(::getpid());
+    EXPECT_FALSE(WriteWordPart(form, {"landfill.doc", part}, [&] {
+        std::filesystem::create_directory(blocker);
+        return BookmarkValues{{"CaseNum", "P-01-0123"}};
+    }));
+    std::filesystem::remove(blocker);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, "The report part " + sys::NativePath(part) +
+                                      " could not be written (The document " +
+                                      sys::NativePath(part) +
+                                      " cannot be saved.), so no final report is stored for "
+                                      "this run.");
+    // The failed part is neither listed nor left in the work folder; the parts written before
+    // it stay for the run to deal with as with any report that was not stored.
+    EXPECT_EQ(ListedParts(),
+              std::vector<std::string>{WordPartPath(ReportFileName(EnvironmentalReleasesPart))});
+    EXPECT_FALSE(sys::FileExists(sys::NativePath(part)));
+    EXPECT_TRUE(sys::FileExists(PartOf(EnvironmentalReleasesPart)));
+    // No later part is written, and no report is assembled without the failed one.
+    WriteInhalationDoc(form);
+    EXPECT_FALSE(sys::FileExists(PartOf(InhalationPart)));
+    EXPECT_EQ(AssembleWordReport(form), std::nullopt);
+    EXPECT_EQ(ui.Boxes().size(), 1u);
 }
 
 TEST_F(WordWriterTest, AnEarlierFileOfThePartsNameIsNotFilledWhenTheTemplateIsMissing) {
@@ -327,7 +374,8 @@ TEST_F(WordWriterTest, EveryTemplateHoldsTheBookmarksItsWriterSets) {
 namespace {
 
 // Every bookmark a writer sets, by template: a name the template lacks would leave its value out
-// of the report without a word.
+// of the report without a word. The exposure factors a writer sets twice under two names (for
+// LADD and LADC, or LADD and ADR) are shown once, under the first name.
 TEST(WordTemplateTest, EveryTemplateHasEveryBookmarkItsWriterSets) {
     const std::string head = "CaseNum ScenNum ";
     const std::string facility =
@@ -352,8 +400,8 @@ TEST(WordTemplateTest, EveryTemplateHasEveryBookmarkItsWriterSets) {
              "DwAdd DwAdc DwAdr FishLadd FishLadc FishAdd FishAdc FishAdr Comments"},
         {"lakes.doc", head + "RelDesc " + facility +
                           "Population WWT RelDays EffFlow PreTreatRel PostTreatRel BCF AcuteDil "
-                          "AcuteConc ChronicDilution ChronicConc Ladd Ladc Adr EdLadd EdLadc "
-                          "AtLadd AtLadc BwLadd BwAdr IrLadd IrAdr Comments"},
+                          "AcuteConc ChronicDilution ChronicConc Ladd Ladc Adr EdLadd AtLadd "
+                          "BwLadd IrLadd IrAdr Comments"},
         {"sic-code.doc",
          head + "RelActivity SicDesc SicCodes ExpPop WWT Dwt NumSites RelDays PreTreatRel "
                 "PostTreatRel BCF HarMnFl50 Fl30q5_50 Fl7q10_50 Fl1q10_50 HarConc50 Cnc30q5_50 "
@@ -361,12 +409,12 @@ TEST(WordTemplateTest, EveryTemplateHasEveryBookmarkItsWriterSets) {
                 "Cnc30q5_10 Cnc7q10_10 Cnc1q10_10 DwLADD50 DwLADC50 DwADR50 FiLADD50 FiLADC50 "
                 "FiADR50 DwLADD10 DwLADC10 DwADR10 FiLADD10 FiLADC10 FiADR10 Comments"},
         {"landfill.doc", head + "RelActivity RelDesc ExpPop NumSites LandfillRel SlDays "
-                                "SludgeRel LfRelDays Migration Ladd Ladc EdLadd EdLadc AtLadd "
-                                "AtLadc BwLadd IrLadd DWT Comments Adsorption"},
+                                "SludgeRel LfRelDays Migration Ladd Ladc EdLadd AtLadd BwLadd "
+                                "IrLadd DWT Comments Adsorption"},
         {"fugitive.doc",
          head + "RelActivity RelDesc ExpPop NumSites PerSiteFug DaysFugRel LADDStack LADCStack "
-                "ADRStack ADRCStack TotFugRel LADDFug LADCFug ADRFug ADRCFug EdLadd EdLadc "
-                "AtLadd AtLadc BwLadd BWAdr InhLadd InhAdr RemoveFug RemoveStack PerSiteStack "
+                "ADRStack ADRCStack TotFugRel LADDFug LADCFug ADRFug ADRCFug EdLadd AtLadd "
+                "BwLadd InhLadd RemoveFug RemoveStack PerSiteStack "
                 "DaysStackRel Comments TotStackRel StackHt StackHtUnits ReleaseHt ReleaseHtUnits "
                 "InStkDia StkDiaUnits RelLength RelLengthUnits GasVelocity GasVelUnits RelWidth "
                 "RelWidthUnits GasTemp GasTmpUnits LandUse TerrainHt TerrainHtUnits Distance "

@@ -7,6 +7,7 @@
 #include "documents/wpd_special_evaluation.h"
 #include "documents/wpd_surface_water.h"
 #include "platform/sys/files.h"
+#include "platform/sys/paths.h"
 #include "writer_fixture.h"
 
 using ::testing::HasSubstr;
@@ -77,7 +78,7 @@ TEST_F(WpdWriterTest, TheReportOfARunReadsBackWhole) {
     EXPECT_EQ(end + std::string("End of report.\n").size(), text.size());
     EXPECT_THAT(text, Not(HasSubstr("HOW")));
     EXPECT_THAT(text, Not(HasSubstr("XYZ")));
-    EXPECT_THAT(text, HasSubstr("Harmonic mean flow 12.30*; concentration 12.20\n"));
+    EXPECT_THAT(text, HasSubstr("Harmonic mean flow: 12.30* MLD\n"));
     EXPECT_THAT(text, HasSubstr("Migration to groundwater: Moderate\n"));
     EXPECT_TRUE(Errors().empty());
 }
@@ -100,12 +101,15 @@ TEST_F(WpdWriterTest, MarkersInTheUsersValuesDoNotCutTheReport) {
     EXPECT_EQ(text.rfind("End of report.\n"), text.size() - 15);
 }
 
-TEST_F(WpdWriterTest, AMissingTemplateIsNamedAndNothingIsAnnounced) {
+TEST_F(WpdWriterTest, AMissingTemplateIsNamedOnceARunAndNothingIsAnnounced) {
     ProgramFolder = scratch_.Path();
+    const std::string missing = "The report template " +
+                                sys::NativePath(scratch_.Path() + "\\sitenoe.wpd") +
+                                " could not be read, so no report part is made from it.";
     EXPECT_FALSE(WriteRiverSiteWpd(form_, SpeciesRows{}));
-    ASSERT_EQ(Errors().size(), 1u);
-    EXPECT_THAT(Errors()[0], HasSubstr("sitenoe.wpd"));
-    EXPECT_THAT(Errors()[0], HasSubstr(ReportFileName("P-01-0123", "2", RiverSitePart)));
+    CurrentPmn.ScenNum = "3";  // the next release of the run meets the same template
+    EXPECT_FALSE(WriteRiverSiteWpd(form_, SpeciesRows{}));
+    EXPECT_EQ(Errors(), std::vector<std::string>{missing});
     EXPECT_EQ(form_.FileCount(), 0);
     EXPECT_FALSE(sys::FileExists(PartPathOf(RiverSitePart)));
 
@@ -113,6 +117,12 @@ TEST_F(WpdWriterTest, AMissingTemplateIsNamedAndNothingIsAnnounced) {
     ASSERT_EQ(Errors().size(), 2u);
     EXPECT_THAT(Errors()[1], HasSubstr("No report part was written"));
     EXPECT_FALSE(sys::FileExists(DataFolder + "P-01-0123.wpd"));
+
+    // A new run names it again.
+    form_.NewRun();
+    EXPECT_FALSE(WriteRiverSiteWpd(form_, SpeciesRows{}));
+    ASSERT_EQ(Errors().size(), 3u);
+    EXPECT_EQ(Errors()[2], missing);
 }
 
 TEST_F(WpdWriterTest, AMissingSeparatorStopsTheAssemblyAndKeepsTheParts) {

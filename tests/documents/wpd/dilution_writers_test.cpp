@@ -121,9 +121,10 @@ TEST_F(WpdWriterTest, DilutionSitePartTakesItsRowsFromTheRowFile) {
     std::string text = PartText(DilutionSitePart);
     for (const char* line :
          {"Facility: Riverside Plant, Millbrook, ST\n",
-          "Gaging station: N/A; period N/A; N/A flow values; stations on the "
-          "reach: N/A\n",
-          "Stream flows (MLD): 50 %ile 55.50; 10 %ile 4.25\n", "Plant effluent flow: 2.50 MLD\n",
+          "Gaging station: N/A\nPeriod of record: N/A\nDaily flows observed: N/A\nStations on "
+          "the reach: N/A\n",
+          "Stream flow, 50 %ile: 55.50 MLD\nStream flow, 10 %ile: 4.25 MLD\n",
+          "Plant effluent flow: 2.50 MLD\n",
           "10.00; 5; 18; 250; 1.50; 90.00\n100.00; 1; 3; 250; 1.25; 90.00\n\n"})
         EXPECT_THAT(text, HasSubstr(line));
     EXPECT_EQ(PdmPreTreatRelease, 1.25);  // the last row taken
@@ -145,10 +146,10 @@ TEST_F(WpdWriterTest, DilutionSitePartShowsTheGageAndNoResultRows) {
     CurrentPmn.COC2 = 5;  // the third COC alone: three rows
     ASSERT_TRUE(WritePdmSiteWpd(form_, {{10.0, 5, 18, 250, 1.5, 90.0, ""}}));
     std::string text = PartText(DilutionSitePart);
-    EXPECT_THAT(text, HasSubstr("Gaging station: 01234567; period 1980-10-01 - 1999-09-30; "
-                                "100.00 flow values; stations on the reach: 0\n"));
-    EXPECT_THAT(text, HasSubstr("Stream flows (MLD): MEAN"));
-    EXPECT_THAT(text, HasSubstr("; 7q10 "));
+    EXPECT_THAT(text, HasSubstr("Gaging station: 01234567\nPeriod of record: 1980-10-01 - "
+                                "1999-09-30\nDaily flows observed: 100.00\nStations on the reach: "
+                                "0\n"));
+    EXPECT_THAT(text, HasSubstr("Stream flow, MEAN: 0.00 MLD\nStream flow, 7q10: 0.00 MLD\n"));
     EXPECT_THAT(text, HasSubstr("10.00; 5; 18; 250; 1.50; 90.00\nN/A; N/A; N/A; N/A; N/A; N/A\n"
                                 "N/A; N/A; N/A; N/A; N/A; N/A\n\n"));
 }

@@ -39,31 +39,28 @@ TEST_F(WpdWriterTest, RiverSitePartHoldsEveryValue) {
           "Release after treatment: 0.15 kg/site/day\n",
           "Drinking water treatment removal: 12.00 %\n",
           "Bioconcentration factor: 35.50 L/kg\n",
-          "Harmonic mean flow 12.30*; concentration 12.20\n",
-          "30Q5 flow 0.00; concentration N/A\n",
-          "7Q10 flow 4.50; concentration 33.33\n",
-          "1Q10 flow 3.75; concentration 40.00\n",
-          "Stream flows from the reach file\n",
-          "Low flows reported: 30Q5          7Q10          1Q10         \n",
-          "LADD 1.11E-03   LADC 2.22E-03   ADD 3.33E-03   ADC 4.44E-03   ADR 5.55E-03\n",
-          "LADD: scenario Hi-End/Bound; exposure duration 33.00 years; exposure frequency 1.00; "
-          "averaging time 78.00 years; body weight 80.00 kg; intake rate 2.10.\n",
-          "LADC: scenario Hi-End/Bound; exposure duration 33.00 years; exposure frequency 1.00; "
-          "averaging time 78.00 years; body weight 80.00 kg; intake rate          NA.\n",
-          "ADD: scenario Hi-End/Bound; exposure duration 30.00 years; exposure frequency 1.00; "
-          "averaging time 31.00 years; body weight 80.00 kg; intake rate 2.10.\n",
-          "ADR: scenario Hi-End/Bound; exposure duration          NA; exposure frequency"
-          "          NA; body weight 80.00 kg; intake rate 2.40.\n",
-          "Exposure duration: cancer 33.00 years, non-cancer 30.00 years. Averaging time: "
-          "cancer 78.00 years, non-cancer 31.00 years.\n",
-          "Body weight 80.00 kg. Intake rate: lifetime and chronic 2.10, acute 2.40.\n",
-          "LADD 6.66E-03   LADC 7.77E-03   ADD 8.88E-03   ADC 9.99E-03   ADR 0.25\n",
-          "LADD: scenario Hi-End/Bound; exposure duration 33.00 years; exposure frequency 1.00; "
-          "averaging time 78.00 years; body weight 80.00 kg; fish intake 22.00 g/day.\n",
-          "ADR: scenario Hi-End/Bound; body weight 80.00 kg; fish intake 142.40 g/day.\n",
+          "Harmonic mean flow: 12.30* MLD\nConcentration at the harmonic mean flow: 12.20 ug/L\n",
+          "30Q5 flow: 0.00 MLD\nConcentration at the 30Q5 flow: N/A ug/L\n",
+          "7Q10 flow: 4.50 MLD\nConcentration at the 7Q10 flow: 33.33 ug/L\n",
+          "1Q10 flow: 3.75 MLD\nConcentration at the 1Q10 flow: 40.00 ug/L\n",
+          "Drinking water\nLADD: 1.11E-03 mg/kg-day\nLADC: 2.22E-03 mg/L\nADD: 3.33E-03 "
+          "mg/kg-day\nADC: 4.44E-03 mg/L\nADR: 5.55E-03 mg/kg-day\n"
+          "Exposure duration for LADD and LADC: 33.00 years\n"
+          "Exposure duration for ADD and ADC: 30.00 years\n"
+          "Averaging time for LADD and LADC: 78.00 years\n"
+          "Averaging time for ADD and ADC: 31.00 years\n"
+          "Body weight: 80.00 kg\n"
+          "Drinking water intake for LADD and ADD: 2.10 L/day\n"
+          "Drinking water intake for ADR: 2.40 L/day\n",
+          "Fish ingestion\nLADD: 6.66E-03 mg/kg-day\nLADC: 7.77E-03 mg/kg\nADD: 8.88E-03 "
+          "mg/kg-day\nADC: 9.99E-03 mg/kg\nADR: 0.25 mg/kg-day\n",
+          "Fish intake for LADD and ADD: 22.00 g/day\nFish intake for ADR: 142.40 g/day\n",
           "Comments\nDischarge to a small stream.\n",
           "Endangered species were not assessed for this release.\n"})
         EXPECT_THAT(text, HasSubstr(line));
+    // Nothing in the program sets the scenario text or the river text: no label for them.
+    EXPECT_THAT(text, Not(HasSubstr("Hi-End/Bound")));
+    EXPECT_THAT(text, Not(HasSubstr("Stream flows from the reach file")));
     EXPECT_EQ(CurrentPmn.ScenarioTypeText, "Hi-End/Bound");
     ASSERT_EQ(form_.FileCount(), 1);
     EXPECT_EQ(form_.FilesList[0].path, PartPathOf(RiverSitePart));
@@ -104,23 +101,24 @@ TEST_F(WpdWriterTest, APartAlreadyListedIsNotWrittenAgain) {
     EXPECT_EQ(form_.FileCount(), 1);
 }
 
-TEST_F(WpdWriterTest, LakePartWritesRangesAndSpeciesRows) {
+TEST_F(WpdWriterTest, LakePartWritesTheCalculationsValuesAndSpeciesRows) {
     CurrentPmn.CRITTERS = true;
     ASSERT_TRUE(WriteLakeWpd(form_, Species(2)));
     std::string text = PartText(LakePart);
     const std::string blanks(10, ' ');
+    // The removal, release days and release the calculation uses, not the ranges of the record.
     for (const std::string& line :
          {std::string("Receiving water: Clear Creek (reach 01020304005)"),
           std::string("Population assessed: Adult\n"),
-          "Wastewater treatment removal: 90.-95." + std::string(6, ' ') + "%\n",
-          "Release days per year: 200.-250." + std::string(3, ' ') + "\n",
+          std::string("Wastewater treatment removal: 90.00 %\n"),
+          std::string("Release days per year: 250.00\n"),
           std::string("Plant effluent flow: 3.20 MLD\n"),
-          "Release before treatment: 1.-1.5" + std::string(7, ' ') + "kg/site/day\n",
+          std::string("Release before treatment: 1.50 kg/site/day\n"),
           std::string("Release after treatment: 0.15 kg/site/day\n"),
-          std::string("Acute dilution factor 5.00; acute concentration 30.00 ug/L\n"),
-          std::string("Chronic dilution factor 20.00; chronic concentration 7.50 ug/L\n"),
-          std::string("LADD 1.20E-05   LADC 2.30E-05   ADD 3.40E-05   ADC 4.50E-05   ADR "
-                      "5.60E-05\n"),
+          std::string("Acute dilution factor: 5.00\nAcute concentration: 30.00 ug/L\n"),
+          std::string("Chronic dilution factor: 20.00\nChronic concentration: 7.50 ug/L\n"),
+          std::string("LADD: 1.20E-05 mg/kg-day\nLADC: 2.30E-05 mg/kg\nADD: 3.40E-05 "
+                      "mg/kg-day\nADC: 4.50E-05 mg/kg\nADR: 5.60E-05 mg/kg-day\n"),
           "Common Name  County  State  Taxonomic Group  Action  Known Occurrence?\n"
           "Species 1  Hill  ST  Fishes  Listing  True\n"
           "Species 2  Hill  ST  Fishes  Listing  True\n" +
@@ -128,17 +126,6 @@ TEST_F(WpdWriterTest, LakePartWritesRangesAndSpeciesRows) {
           std::string("Comments\nDischarge to a small stream.\n")})
         EXPECT_THAT(text, HasSubstr(line));
     EXPECT_TRUE(sys::FileExists(PartPathOf(EndangeredSpeciesPart, "0")));
-}
-
-TEST_F(WpdWriterTest, LakeRangesCollapseToOneValue) {
-    CurrentPmn.WWT_HI = 90;   // equal: one value
-    CurrentPmn.H2ODAYLO = 0;  // mode 2 with low 0: the high value
-    CurrentPmn.H2O_LO = 1.5;
-    ASSERT_TRUE(WriteLakeWpd(form_, SpeciesRows{}));
-    std::string text = PartText(LakePart);
-    EXPECT_THAT(text, HasSubstr("Wastewater treatment removal: 90." + std::string(10, ' ') + "%"));
-    EXPECT_THAT(text, HasSubstr("Release days per year: 250." + std::string(8, ' ') + "\n"));
-    EXPECT_THAT(text, HasSubstr("Release before treatment: 1.5" + std::string(10, ' ') + "kg"));
 }
 
 TEST_F(WpdWriterTest, ValuesWithoutANumberAndForeignLettersReadBack) {
@@ -150,8 +137,8 @@ TEST_F(WpdWriterTest, ValuesWithoutANumberAndForeignLettersReadBack) {
     SurfaceWaterComments = "First line\r\nsecond line";
     ASSERT_TRUE(WriteRiverSiteWpd(form_, SpeciesRows{}));
     std::string text = PartText(RiverSitePart);
-    EXPECT_THAT(text, HasSubstr("LADD N/A   LADC 2.22E-03"));
-    EXPECT_THAT(text, HasSubstr("ADR N/A\n"));
+    EXPECT_THAT(text, HasSubstr("LADD: N/A mg/kg-day\nLADC: 2.22E-03 mg/L\n"));
+    EXPECT_THAT(text, HasSubstr("ADR: N/A mg/kg-day\n"));
     EXPECT_THAT(text, HasSubstr("Facility: Usine Br\xC3\xBBl\xC3\xA9"
                                 "e, Millbrook"));
     EXPECT_THAT(text, HasSubstr("Comments\nFirst line\nsecond line\n"));

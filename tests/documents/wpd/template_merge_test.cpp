@@ -56,6 +56,16 @@ TEST(TemplateMerge, HandWorkedSequences) {
          "HOW a HOW b"},
         {"no start marker: nothing replaced", "AAA BBB", 2, {{1, "a"}}, "AAA BBB"},
         {"the end marker is kept whole", "HOW XYZZZ", 26, {{26, "v"}}, "HOW XYZZZ"},
+        {"a code over the end marker's first letter is not filled",
+         "HOW XXXYZ",
+         24,
+         {{24, "v"}},
+         "HOW XXXYZ"},
+        {"a code over a later start marker is not filled",
+         "HOW HHHOW AAA",
+         8,
+         {{1, "a"}, {8, "v"}},
+         "HOW HHHOW a"},
         {"multi-byte value of many lines", "HOW AAA!", 1, {{1, "l1\nl2"}}, "HOW l1\nl2!"},
     };
     for (const Case& c : cases)
@@ -78,6 +88,12 @@ TEST(TemplateMerge, MarkerOffsetsArePlacesInThePartNotInValues) {
     EXPECT_EQ(part.bytes, "pre HOW a HOW b XYZ c XYZ post");
     EXPECT_EQ(part.startMarkerOffset, 4);
     EXPECT_EQ(part.endMarkerOffset, 22);
+}
+
+TEST(TemplateMerge, TheEndMarkerUnderACodeIsWhereTheAssemblyFindsIt) {
+    MergedPart part = MergeTemplate("HOW AAA XXXYZ", 24, ValuesOf({{1, "a"}, {24, "v"}}));
+    EXPECT_EQ(part.bytes, "HOW a XXXYZ");
+    EXPECT_EQ(part.endMarkerOffset, 8);
 }
 
 TEST(TemplateMerge, ValuesAreWrittenAsBodyText) {
@@ -113,8 +129,20 @@ TEST(TemplateMerge, FailuresNameTheFileAndWriteNoPart) {
     EXPECT_NE(unmarked.error.find("start marker"), std::string::npos) << unmarked.error;
     EXPECT_FALSE(sys::FileExists(partPath));
 
+    // A part without an end marker could not be joined into a report: refused when written.
+    for (const char* body : {"HOW AAA\n", "XYZ HOW AAA\n"}) {
+        std::string noEnd = folder.File("noend.wpd");
+        ASSERT_TRUE(sys::WriteWholeFile(noEnd, WpdFilePrefix() + body));
+        PartFileResult unended = MergeTemplateFile(noEnd, partPath, 1, ValuesOf({{1, "x"}}));
+        EXPECT_FALSE(unended.ok) << body;
+        EXPECT_NE(unended.error.find("The report template " + noEnd + " has no end marker"),
+                  std::string::npos)
+            << unended.error;
+        EXPECT_FALSE(sys::FileExists(partPath));
+    }
+
     std::string good = folder.File("good.wpd");
-    ASSERT_TRUE(sys::WriteWholeFile(good, WpdFilePrefix() + "HOW AAA\n"));
+    ASSERT_TRUE(sys::WriteWholeFile(good, WpdFilePrefix() + "HOW AAA XYZ\n"));
     PartFileResult unwritable =
         MergeTemplateFile(good, folder.File("no/such/folder/p.wpd"), 1, ValuesOf({}));
     EXPECT_FALSE(unwritable.ok);

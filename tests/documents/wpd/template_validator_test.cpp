@@ -1,5 +1,8 @@
-// Each template of the program folder holds exactly the placeholder codes its writer fills.
-// What a writer fills is found by letting it merge a probe template that holds every code.
+// Each template of the program folder holds the placeholder codes its writer fills, but for those
+// it leaves out on purpose: places that repeat a value shown once already, and values nothing in
+// the program sets (the scenario text, the report marks, the release over all sites) or that
+// are a constant with no meaning to the reader. What a writer fills is found by letting it merge
+// a probe template that holds every code.
 #include <functional>
 #include <set>
 #include <sstream>
@@ -65,7 +68,10 @@ class TemplateValidatorTest : public WpdWriterTest {
         return filled;
     }
 
-    void ExpectSameCodes(const std::string& name, const std::set<int>& filled) {
+    void ExpectSameCodes(const std::string& name, std::set<int> filled,
+                         const std::set<int>& leftOut = {}) {
+        for (int n : leftOut)
+            EXPECT_EQ(filled.erase(n), 1u) << name << ": " << n << " is not filled anyway";
         std::set<int> held = TemplateCodes(name);
         for (int n : filled)
             EXPECT_TRUE(held.count(n)) << name << " lacks " << n << " (" << MarkerCode(n) << ")";
@@ -89,33 +95,83 @@ class TemplateValidatorTest : public WpdWriterTest {
     ScratchFolder probeFolder_{"wpd_probe"};
 };
 
+// The places of a field group from base that a template leaves out: every place but the kept
+// offsets and those the group does not fill.
+std::set<int> GroupLeftOut(int base, int size, const std::set<int>& notLeftOut) {
+    std::set<int> left;
+    for (int offset = 0; offset < size; ++offset) {
+        if (!notLeftOut.count(offset))
+            left.insert(base + offset);
+    }
+    return left;
+}
+
+// Of the drinking-water group: the five doses, each exposure duration and averaging time, the
+// body weight and the two intake rates are shown once each (1, 4, 7 and 41 are not filled).
+std::set<int> WaterLeftOut(int base) {
+    return GroupLeftOut(base, 48, {0, 1, 2, 3, 4, 5, 6, 7, 16, 19, 24, 27, 32, 40, 41, 46});
+}
+// Of the fish group: the same, with the fish intakes (5 is not filled).
+std::set<int> FishLeftOut(int base) {
+    return GroupLeftOut(base, 36, {0, 1, 2, 3, 4, 5, 12, 14, 18, 20, 24, 30, 34});
+}
+std::set<int> Joined(std::initializer_list<std::set<int>> sets) {
+    std::set<int> all;
+    for (const std::set<int>& s : sets)
+        all.insert(s.begin(), s.end());
+    return all;
+}
+
 }  // namespace
 
 TEST_F(TemplateValidatorTest, ReleaseAndSurfaceWaterTemplates) {
     auto releases = [](WpdReportState& f) { WriteEnvReleaseWpd(f, false); };
+    // The release over all sites per site and the report marks: nothing in the program sets them.
+    const std::set<int> envLeftOut = {16, 20, 21, 22, 23};
     ExpectSameCodes("envrel.wpd",
-                    FilledCodes("envrel.wpd", EnvironmentalReleasesPart, "", releases));
+                    FilledCodes("envrel.wpd", EnvironmentalReleasesPart, "", releases), envLeftOut);
     CurrentPmn.ScenNum = "1";
     auto special = [](WpdReportState& f) { WriteEnvReleaseWpd(f, true); };
     ExpectSameCodes("envrelmn.wpd",
-                    FilledCodes("envrelmn.wpd", EnvironmentalReleasesPart, "", special));
+                    FilledCodes("envrelmn.wpd", EnvironmentalReleasesPart, "", special),
+                    envLeftOut);
     CurrentPmn.ScenNum = "2";
     auto site = [](WpdReportState& f) { WriteRiverSiteWpd(f, SpeciesRows{}); };
     auto lake = [](WpdReportState& f) { WriteLakeWpd(f, SpeciesRows{}); };
-    ExpectSameCodes("sitenoe.wpd", FilledCodes("sitenoe.wpd", RiverSitePart, "", site));
-    ExpectSameCodes("lakesnoe.wpd", FilledCodes("lakesnoe.wpd", LakePart, "", lake));
+    // The river text nothing sets, and three fixed flow names.
+    const std::set<int> siteLeftOut = Joined({WaterLeftOut(30), FishLeftOut(82), {78, 79, 80, 81}});
+    const std::set<int> lakeLeftOut = FishLeftOut(23);
+    ExpectSameCodes("sitenoe.wpd", FilledCodes("sitenoe.wpd", RiverSitePart, "", site),
+                    siteLeftOut);
+    ExpectSameCodes("lakesnoe.wpd", FilledCodes("lakesnoe.wpd", LakePart, "", lake), lakeLeftOut);
     CurrentPmn.CRITTERS = true;
-    ExpectSameCodes("site.wpd", FilledCodes("site.wpd", RiverSitePart, "", site));
-    ExpectSameCodes("lakes.wpd", FilledCodes("lakes.wpd", LakePart, "", lake));
+    ExpectSameCodes("site.wpd", FilledCodes("site.wpd", RiverSitePart, "", site), siteLeftOut);
+    ExpectSameCodes("lakes.wpd", FilledCodes("lakes.wpd", LakePart, "", lake), lakeLeftOut);
     auto species = [](WpdReportState& f) { WriteEndangeredSpeciesWpd(f, 0, SpeciesRows{}); };
     ExpectSameCodes("endanger.wpd",
                     FilledCodes("endanger.wpd", EndangeredSpeciesPart, "0", species));
-    ExpectSameCodes("sic-code.wpd", FilledCodes("sic-code.wpd", IndustryCodePart, "",
-                                                [](WpdReportState& f) { WriteSicCodeWpd(f); }));
-    ExpectSameCodes("fugitive.wpd", FilledCodes("fugitive.wpd", InhalationPart, "",
-                                                [](WpdReportState& f) { WriteInhalationWpd(f); }));
-    ExpectSameCodes("landfill.wpd", FilledCodes("landfill.wpd", LandfillPart, "",
-                                                [](WpdReportState& f) { WriteLandfillWpd(f); }));
+    // The case id repeated at the 10th percentile doses.
+    ExpectSameCodes(
+        "sic-code.wpd",
+        FilledCodes("sic-code.wpd", IndustryCodePart, "",
+                    [](WpdReportState& f) { WriteSicCodeWpd(f); }),
+        Joined({WaterLeftOut(30), FishLeftOut(78), WaterLeftOut(115), FishLeftOut(163), {114}}));
+    // The group from 12 shows the fugitive and stack doses (12-19) and one place of each
+    // factor (41 is not filled); the stack removal and the fugitive doses are not shown twice.
+    std::set<int> inhalationLeftOut =
+        GroupLeftOut(12, 48, {0, 1, 2, 3, 4, 5, 6, 7, 16, 24, 32, 40, 41});
+    inhalationLeftOut.insert({96, 99, 100, 101, 102});
+    ExpectSameCodes("fugitive.wpd",
+                    FilledCodes("fugitive.wpd", InhalationPart, "",
+                                [](WpdReportState& f) { WriteInhalationWpd(f); }),
+                    inhalationLeftOut);
+    // The landfill shows its lifetime doses only: ADD, ADC and the constant 1 are left out
+    // (1, 4, 7 and 41 of its group are not filled).
+    const std::set<int> landfillLeftOut = GroupLeftOut(10, 48, {0, 1, 2, 4, 7, 16, 24, 32, 40, 41});
+    ExpectSameCodes("landfill.wpd",
+                    FilledCodes("landfill.wpd", LandfillPart, "",
+                                [](WpdReportState& f) { WriteLandfillWpd(f); }),
+                    landfillLeftOut);
     ExpectSameCodes("specev.wpd",
                     FilledCodes("specev.wpd", SpecialEvaluationPart, "", [](WpdReportState& f) {
                         WriteSpecialEvaluationWpd(f, SpecialEvaluationGrid{});
