@@ -150,14 +150,8 @@ void TMainForm::OpenForm() {
     ShowScreens();
     UpdateScreens();
     PageControl1->setCurrentWidget(FacData);
-    Results->SetText("0");
-    ResultsAcute->SetText("0");
-    // The fugitive results show what the row holds until a run replaces them.
-    if (GoToRelease(table_, release_.key)) {
-        AirConcentrations stored = ReadConcentrations(table_);
-        ResultsFug->SetText(ShowNumberText(stored.fugitiveAnnual));
-        ResultsAcuteFug->SetText(ShowNumberText(stored.fugitive24Hour));
-    }
+    // The results show what the row holds until a run replaces them.
+    ShowStored();
     if (forms::Visible(FugRelHt) && FugRelHt->Text() == "-9") {
         FugRelHt->SetText("3");
         FieldLen->SetText("10");

@@ -131,7 +131,8 @@ class TMainForm : public forms::Form {
     bool ShowMessages(const std::vector<std::string>& messages);
     void RunModel(ReleaseInputs inputs);
     void ShowResults(const AirConcentrations& c);
-    void ShowZeros();
+    // The results the release row holds.
+    void ShowStored();
     ChimraAnswer CurrentAnswer(const AirConcentrations& c);
     void WriteAnswer(const ChimraAnswer& answer);
     void Refuse(const std::string& message);

@@ -56,8 +56,10 @@ void TMainForm::RunModel(ReleaseInputs inputs) {
     if (!PostInputs(inputs))
         return;
     if (!outcome.ok) {
-        forms::Ui().MessageBox(kRunFailed, "Error", forms::Buttons::Ok, forms::Icon::Error);
-        ShowZeros();
+        forms::Ui().MessageBox(std::string(kRunFailed) + "\n\n" + outcome.failure, "Error",
+                               forms::Buttons::Ok, forms::Icon::Error);
+        // The row and chimra.out keep the last good results; the form shows them too.
+        ShowStored();
         return;
     }
     // The caller is handed the results exactly as the row now holds them, so storing them
@@ -84,8 +86,14 @@ void TMainForm::ShowResults(const AirConcentrations& c) {
     ResultsAcuteFug->SetText(ShowNumberText(c.fugitive24Hour));
 }
 
-void TMainForm::ShowZeros() {
-    ShowResults(AirConcentrations{});
+void TMainForm::ShowStored() {
+    try {
+        if (GoToRelease(table_, release_.key))
+            ShowResults(ReadConcentrations(table_));
+    } catch (const tables::TableError& e) {
+        forms::Ui().MessageBox(std::string("The stored results could not be read: ") + e.what(),
+                               "Error", forms::Buttons::Ok, forms::Icon::Error);
+    }
 }
 
 ChimraAnswer TMainForm::CurrentAnswer(const AirConcentrations& c) {

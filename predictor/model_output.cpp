@@ -62,3 +62,17 @@ std::optional<ModelOutput> ParseModelOutput(const std::string& listing, std::str
     out.concentration = micrograms * 0.001;
     return out;
 }
+
+std::string ModelComplaint(const std::string& listing) {
+    std::istringstream in(listing);
+    std::string line;
+    std::string complaint;
+    while (std::getline(in, line)) {
+        if (sys::UpperCase(line).find("ERROR") == std::string::npos)
+            continue;
+        if (!complaint.empty())
+            complaint += "\n";
+        complaint += sys::Trim(line);
+    }
+    return complaint;
+}

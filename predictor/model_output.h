@@ -14,3 +14,7 @@ struct ModelOutput {
 // result line (".5" reads as 0.5). Nothing when there is no line of dashes, no line after it,
 // or no finite number of zero or more in the place described; why is put in `why`.
 std::optional<ModelOutput> ParseModelOutput(const std::string& listing, std::string* why = nullptr);
+
+// What the model says went wrong: the lines of its listing that report an error ("ERROR" in
+// any case), trimmed and joined by "\n"; empty when there is none.
+std::string ModelComplaint(const std::string& listing);

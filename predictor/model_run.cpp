@@ -54,14 +54,25 @@ bool RunOnce(const ModelRunSettings& settings, std::FILE* log, double& value, st
         return false;
     }
     std::optional<ModelOutput> output = ParseModelOutput(*listing, &reason);
-    LogLine(log, output ? output->resultLine : reason);
     if (!output) {
+        // The model's own word on a deck it refused says more than a missing result line.
+        std::string complaint = ModelComplaint(*listing);
+        if (!complaint.empty())
+            reason = complaint;
+        LogLine(log, reason);
         LogLine(log, "failed");
         return false;
     }
+    LogLine(log, output->resultLine);
     value = output->concentration;
     LogLine(log, sys::Format("%.5f", value));
     return true;
+}
+
+std::string RunName(Source source, Averaging averaging) {
+    return std::string(source == Source::Stack ? "Stack" : "Fugitive") +
+           (averaging == Averaging::Annual ? " source, annual average"
+                                           : " source, maximum 24-hour average");
 }
 
 }  // namespace
@@ -92,7 +103,7 @@ ModelSetOutcome RunModelSet(const ReleaseInputs& release, const ModelRunSettings
                         RunCopyName("badoutput", source, averaging));
             if (!reason.empty() && outcome.ok) {
                 outcome.ok = false;
-                outcome.failure = reason;
+                outcome.failure = RunName(source, averaging) + ": " + reason;
             }
         }
     }
@@ -112,13 +123,17 @@ SubmitOutcome RunSubmit(const ReleaseInputs& release, const ModelRunSettings& se
     SubmitOutcome outcome;
     for (int pair = 0; pair < 2 && !outcome.ok; ++pair) {
         bool ok = true;
+        std::string failure;
         ModelSetOutcome set;
         for (int i = 0; i < 2; ++i) {
             set = RunModelSet(release, settings);
+            if (!set.ok && ok)
+                failure = set.failure;
             ok = ok && set.ok;
             ++outcome.setsRun;
         }
         outcome.ok = ok;
+        outcome.failure = failure;
         outcome.concentrations = ApplyAveragingFactors(set.concentrations);
     }
     return outcome;

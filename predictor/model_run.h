@@ -17,7 +17,7 @@ struct ModelRunSettings {
 struct ModelSetOutcome {
     bool ok = true;
     AirConcentrations concentrations;
-    std::string failure;  // the first failed run, for the log
+    std::string failure;  // the first failed run and why it failed, for the person running it
 };
 
 // `release` must have its deck defaults applied for the sources that run.
@@ -33,10 +33,12 @@ bool RunsStack(const ReleaseInputs& r);
 bool RunsFugitive(const ReleaseInputs& r);
 
 // A submit: two sets; when one failed, two sets more; ok when the last pair succeeded. The
-// concentrations are the last set's, with the averaging factors applied.
+// concentrations are the last set's, with the averaging factors applied; failure is the first
+// failed run of the last pair.
 struct SubmitOutcome {
     bool ok = false;
     AirConcentrations concentrations;
     int setsRun = 0;
+    std::string failure;
 };
 SubmitOutcome RunSubmit(const ReleaseInputs& release, const ModelRunSettings& settings);

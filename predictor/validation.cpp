@@ -5,6 +5,16 @@
 
 namespace {
 
+// The model divides by the distance and by the wind speed, so neither may be 0; the wind speed
+// only counts when the model is given one.
+bool RefuseZeroDistanceOrWind(const ReleaseInputs& r, std::vector<std::string>& messages) {
+    if (r.nearRes == 0)
+        messages.push_back(PositiveMessage("Distance to the Residence of Concern"));
+    else if (r.metClass == kMetClassAndWind && r.wndSpd <= 0)
+        messages.push_back(PositiveMessage("Wind Speed"));
+    return !messages.empty();
+}
+
 double OpeningSide(double value, const std::string& unit) {
     return ConvertToSI(value == 0 ? 10 : value, unit);
 }
@@ -30,6 +40,10 @@ bool FirstNegative(const ReleaseInputs& r, std::initializer_list<SignCheck> chec
 
 std::string NegativeMessage(const std::string& name) {
     return "The " + name + " must be greater than or equal to zero.";
+}
+
+std::string PositiveMessage(const std::string& name) {
+    return "The " + name + " must be greater than zero.";
 }
 
 std::string Above100Message(const std::string& name) {
@@ -67,7 +81,8 @@ std::vector<std::string> ValidationMessages(const ReleaseInputs& r) {
     if (FirstNegative(
             r,
             {{&R::terHt, "Terrain Height"}, {&R::nearRes, "Distance to the Residence of Concern"}},
-            messages))
+            messages) ||
+        RefuseZeroDistanceOrWind(r, messages))
         return messages;
     if (HasStack(r) && FirstNegative(r,
                                      {{&R::stkHt, "Stack Height"},

@@ -215,12 +215,42 @@ TEST_F(PredictorFormTest, RefusalsShowOnceAndRunNothing) {
     EXPECT_FALSE(sys::FileExists(folder / "badmessages"));
     EXPECT_EQ(sys::ReadWholeFile(folder / "chimra.out"), before);
     EXPECT_EQ(Field("A,1", "AMB_TMP"), "-1") << "the inputs are kept in the row";
-    // The result boxes appear with what they showed: "0" for the stack, the row's fugitive
-    // results.
+    // The result boxes appear with the results the row holds.
     EXPECT_TRUE(forms::Visible(f.Results));
-    EXPECT_EQ(f.Results->Text(), "0");
+    EXPECT_EQ(f.Results->Text(), "1.23E-03");
+    EXPECT_EQ(f.ResultsAcute->Text(), "4.50E-03");
     EXPECT_EQ(f.ResultsFug->Text(), "6.70E-03");
     EXPECT_EQ(f.ResultsAcuteFug->Text(), "8.90E-03");
+}
+
+TEST_F(PredictorFormTest, ZeroDistanceOrWindSpeedIsRefusedByNameBeforeAnyRun) {
+    Prepare({ReleaseRow("A,1", kStored)}, "A,1\n");
+    TMainForm& f = Open();
+    f.MetClass->SetText("Stability and Wind Speed");
+    f.ShowMetParams();
+    const std::string wind = "The Wind Speed must be greater than zero.";
+    const std::string distance =
+        "The Distance to the Residence of Concern must be greater than zero.";
+    const struct {
+        const char* windSpeed;
+        const char* distance;
+        const std::string& message;
+    } cases[] = {{"0", "100", wind}, {"-2", "100", wind}, {"", "100", wind}, {"3", "0", distance}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.windSpeed) + " / " + c.distance);
+        ui.ClearShown();
+        f.WindSpeed->SetText(c.windSpeed);
+        f.Distance->SetText(c.distance);
+        ClickSubmit();
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{c.message});
+        EXPECT_FALSE(sys::FileExists(folder / "plumo3.dat")) << "no model run";
+    }
+    ui.ClearShown();
+    f.Distance->SetText("250");
+    ClickSubmit();
+    EXPECT_TRUE(ui.Boxes().empty());
+    EXPECT_EQ(Field("A,1", "WNDSPD"), "3");
+    EXPECT_EQ(Field("A,1", "NEAR_RES"), "250");
 }
 
 TEST_F(PredictorFormTest, AspectRatioAndNonNumbersRefuseBeforeAnythingIsStored) {
@@ -240,17 +270,41 @@ TEST_F(PredictorFormTest, AspectRatioAndNonNumbersRefuseBeforeAnythingIsStored) 
     EXPECT_EQ(Field("A,1", "STK_HT"), "");
 }
 
-TEST_F(PredictorFormTest, AFailedRunHandsBackNothingNew) {
+const std::string kRunFailed =
+    "An error has occurred running PLUMO3. Please check your inputs and rerun the model.\n\n";
+
+TEST_F(PredictorFormTest, AFailedRunSaysWhyAndShowsWhatIsStored) {
     Prepare({ReleaseRow("A,1", kStored)}, "A,1\n", kSilentModel);
     TMainForm& f = Open();
     std::string before = sys::ReadWholeFile(folder / "chimra.out").value();
+    f.StkHt->SetText("20");
     ClickSubmit();
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"An error has occurred running PLUMO3. Please "
-                                                   "check your inputs and rerun the model."});
-    EXPECT_EQ(f.Results->Text(), "0.00");
-    EXPECT_EQ(f.ResultsAcuteFug->Text(), "0.00");
+    EXPECT_EQ(BoxTexts(),
+              std::vector<std::string>{
+                  kRunFailed + "Stack source, annual average: the model wrote no plumo.out"});
+    // The row and chimra.out keep the last good results, and so does the form.
+    EXPECT_EQ(f.Results->Text(), "1.23E-03");
+    EXPECT_EQ(f.ResultsAcute->Text(), "4.50E-03");
+    EXPECT_EQ(f.ResultsFug->Text(), "6.70E-03");
+    EXPECT_EQ(f.ResultsAcuteFug->Text(), "8.90E-03");
     EXPECT_EQ(Field("A,1", "IREL_DOWN"), "0.00123");
+    EXPECT_EQ(Field("A,1", "ACUTECONCF"), "0.0089");
+    EXPECT_EQ(Field("A,1", "STK_HT"), "20") << "the inputs are kept";
     EXPECT_EQ(sys::ReadWholeFile(folder / "chimra.out"), before);
+}
+
+TEST_F(PredictorFormTest, TheModelsReasonForRefusingAnInputIsShown) {
+    Prepare({ReleaseRow("A,1", kStored)}, "A,1\n");
+    ASSERT_TRUE(InstallStandInModel(folder.path()));
+    TMainForm& f = Open();
+    f.StkExitTemp->SetText("0");
+    f.StkExitTempUnits->SetText("K");
+    ClickSubmit();
+    EXPECT_EQ(BoxTexts(),
+              std::vector<std::string>{
+                  kRunFailed + "Stack source, annual average: ERROR IN INPUT: line 7: the stack "
+                               "gas temperature must be above 0"});
+    EXPECT_EQ(f.Results->Text(), "1.23E-03");
 }
 
 TEST_F(PredictorFormTest, DownwashTickShowsItsPageWithUnits) {

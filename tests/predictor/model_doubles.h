@@ -1,5 +1,12 @@
-// Test doubles of the dispersion model, written as plumo3/plumos.bat.
+// Test doubles of the dispersion model, written as plumo3/plumos.bat, and the stand-in model
+// itself copied from the program folder.
 #pragma once
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "platform/sys/files.h"
 
 // Answers with 1000 times the deck's emission line in ug/m3, that is the emission in mg/m3, so
 // each result shows which deck it came from.
@@ -18,3 +25,14 @@ inline const char* const kSlowModel =
 
 // Finishes without writing anything.
 inline const char* const kSilentModel = "#!/bin/sh\nexit 0\n";
+
+// Copies the stand-in model and its plumos.bat into folder/plumo3; false when it cannot.
+inline bool InstallStandInModel(const std::string& folder) {
+    sys::MakeFolder(folder + "/plumo3");
+    for (const char* name : {"plumo3", "plumos.bat"}) {
+        if (!sys::CopyBytes(std::string(OMBRIX_PROGRAM_DIR) + "/plumo3/" + name,
+                            folder + "/plumo3/" + name))
+            return false;
+    }
+    return ::chmod((folder + "/plumo3/plumo3").c_str(), 0755) == 0;
+}

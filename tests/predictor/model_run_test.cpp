@@ -2,7 +2,6 @@
 // stand-in model itself; the run log and the kept copies.
 #include "predictor/model_run.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -133,7 +132,7 @@ TEST_F(ModelRunTest, AModelThatWritesNothingHasFailedEvenWithAStaleListing) {
     ASSERT_TRUE(sys::WriteWholeFile(folder / "plumo3/plumo.out", "-----\n 100.0 55.0\n"));
     ModelSetOutcome set = RunModelSet(Release(), Settings());
     EXPECT_FALSE(set.ok);
-    EXPECT_EQ(set.failure, "the model wrote no plumo.out");
+    EXPECT_EQ(set.failure, "Stack source, annual average: the model wrote no plumo.out");
     EXPECT_EQ(set.concentrations.stackAnnual, 0);
     EXPECT_FALSE(sys::FileExists(folder / "badoutput11")) << "no copy passes for this run's";
     EXPECT_FALSE(RunSubmit(Release(), Settings()).ok);
@@ -146,11 +145,7 @@ TEST_F(ModelRunTest, MissingModelHasFailed) {
 }
 
 TEST_F(ModelRunTest, StandInModelGivesItsOwnConcentrations) {
-    sys::MakeFolder(folder / "plumo3");
-    for (const char* name : {"plumo3", "plumos.bat"})
-        ASSERT_TRUE(sys::CopyBytes(std::string(OMBRIX_PROGRAM_DIR) + "/plumo3/" + name,
-                                   folder / (std::string("plumo3/") + name)));
-    ::chmod((folder / "plumo3/plumo3").c_str(), 0755);
+    ASSERT_TRUE(InstallStandInModel(folder.path()));
     ReleaseInputs r = Release();
     r.landUse = "Rural";
     r.metClass = kMetClassAndWind;
@@ -174,6 +169,24 @@ TEST_F(ModelRunTest, StandInModelGivesItsOwnConcentrations) {
     EXPECT_DOUBLE_EQ(out.concentrations.fugitive24Hour,
                      model(Source::Fugitive, Averaging::Max24Hour));
     EXPECT_GT(out.concentrations.fugitive24Hour, 0);
+}
+
+// A deck the stand-in refuses: its own reason, not a missing result line, is what the
+// submit reports, and it names the run.
+TEST_F(ModelRunTest, ARefusedDeckReportsTheModelsOwnReason) {
+    ASSERT_TRUE(InstallStandInModel(folder.path()));
+    ReleaseInputs r = Release();
+    r.fugRel = 0;
+    r.stkTemp = 0;  // 0 K
+    r.stkTmpU = "K";
+    SubmitOutcome out = RunSubmit(r, Settings());
+    EXPECT_FALSE(out.ok);
+    EXPECT_EQ(out.failure,
+              "Stack source, annual average: ERROR IN INPUT: line 7: the stack gas temperature "
+              "must be above 0");
+    std::vector<std::string> log;
+    ASSERT_TRUE(sys::ReadTextLines(folder / "badmessages", log));
+    EXPECT_EQ(log[1], "ERROR IN INPUT: line 7: the stack gas temperature must be above 0");
 }
 
 }  // namespace

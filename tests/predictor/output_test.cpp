@@ -46,4 +46,11 @@ TEST(PredictorModelOutput, UnusableListingsAreRefusedWithAReason) {
     }
 }
 
+TEST(PredictorModelOutput, TheModelsComplaintIsItsErrorLines) {
+    EXPECT_EQ(ModelComplaint(" PLUMO3\r\n  Error in input: line 4: bad height \r\n more\n"
+                             " *** ERROR: NO RESULT ***\n"),
+              "Error in input: line 4: bad height\n*** ERROR: NO RESULT ***");
+    EXPECT_EQ(ModelComplaint("-----\n 100. 12.34\n"), "");
+}
+
 }  // namespace

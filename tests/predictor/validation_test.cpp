@@ -16,6 +16,7 @@ ReleaseInputs Both() {
     r.fieldWidth = 10;
     r.fieldLenU = "m";
     r.fWidthU = "m";
+    r.nearRes = 100;
     return r;
 }
 
@@ -70,6 +71,28 @@ TEST(PredictorValidation, LaterChecksStopAtTheFirstFailure) {
         c.change(r);
         EXPECT_EQ(ValidationMessages(r), Messages{c.message});
     }
+}
+
+TEST(PredictorValidation, DistanceAndAGivenWindSpeedMustBeAboveZero) {
+    const Messages distance{"The Distance to the Residence of Concern must be greater than zero."};
+    const Messages wind{"The Wind Speed must be greater than zero."};
+    ReleaseInputs r = Both();
+    r.metClass = "Stability and Wind Speed";
+    r.wndSpd = 0.5;
+    EXPECT_TRUE(ValidationMessages(r).empty());
+    for (double speed : {0.0, -3.0}) {
+        r.wndSpd = speed;
+        EXPECT_EQ(ValidationMessages(r), wind) << speed;
+    }
+    r.metClass = "Stability Class Only";  // no wind speed goes to the model
+    EXPECT_TRUE(ValidationMessages(r).empty());
+    r.metClass = "Stability and Wind Speed";
+    r.nearRes = 0;
+    r.stkHt = -1;
+    EXPECT_EQ(ValidationMessages(r), distance) << "one message, and the later checks stop";
+    r.terHt = -1;
+    EXPECT_EQ(ValidationMessages(r),
+              Messages{"The Terrain Height must be greater than or equal to zero."});
 }
 
 TEST(PredictorValidation, SourceChecksOnlyForTheirSource) {

@@ -10,6 +10,7 @@
 #include "scenario/scenario_table.h"
 #include "shell/startup_flags.h"
 #include "tests/releases/release_form_fixture.h"
+#include "tests/support/radio_groups.h"
 
 namespace {
 
@@ -194,6 +195,38 @@ TEST_F(ReleaseFormTest, StoredHighEndAnalysisIsShownAtActivation) {
     Open();
     EXPECT_TRUE(form->HiEndPdm->Checked());
     EXPECT_EQ(PdmScenarioText, "High");
+}
+
+// The age group, facility or industry code, the analysis and the search area are four choices:
+// a press in one leaves exactly one radio checked in each.
+TEST_F(ReleaseFormTest, EachChoiceIsOneGroupOfRadios) {
+    Open();
+    form->SurfWaterCheck->SetChecked(true);
+    auto choose = [](QRadioButton* radio) {
+        if (!radio->isChecked())
+            PressButton(radio);
+    };
+    std::vector<QRadioButton*> fromCode = ExpectExclusiveRadioGroups(
+        form, {{{form->Adult, form->Youth, form->YouthNew, form->Child, form->Toddler,
+                 form->Infant1_2, form->Infant1}},
+               {{form->FacilityRadio, form->SicRadio}},
+               // Shown for an industry code with its dilution run.
+               {{form->AvePdm, form->HiEndPdm},
+                [&] {
+                    choose(form->SicRadio);
+                    if (!form->DoPdm->Checked())
+                        PressButton(form->DoPdm);
+                }},
+               // Shown on the facility page for a search by name or industry code.
+               {{form->ByState, form->ByRegion}, [&] {
+                    choose(form->FacilityRadio);
+                    form->SearchField->setCurrentIndex(1);
+                }}});
+    // The general-population page is hidden once the form is active: the age group is chosen
+    // on the main page and set here from code.
+    EXPECT_EQ(fromCode,
+              (std::vector<QRadioButton*>{form->Adult, form->Youth, form->YouthNew, form->Child,
+                                          form->Toddler, form->Infant1_2, form->Infant1}));
 }
 
 // The analysis choice belongs to an industry-category release with its dilution run.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -25,6 +26,7 @@
 #include "shell/startup.h"
 #include "shell/startup_flags.h"
 #include "tests/shell/forms/program_folder.h"
+#include "tests/support/radio_groups.h"
 
 namespace {
 
@@ -167,6 +169,26 @@ TEST_F(ResultsFormTest, FullRunListsEveryReleaseOnItsPageAndStoresTheReport) {
     EXPECT_DOUBLE_EQ(rows[2].coc, 2);
     EXPECT_EQ(rows[3].coc, NoDilutionResult);
     EXPECT_EQ(form->Coc[1]->itemText(0).toStdString(), "0.00");
+}
+
+// The facility's position on each page and the scenario of the industry-code dilution page are
+// separate choices; the positions are shown, not chosen, so the form sets them from code.
+TEST_F(ResultsFormTest, EachChoiceIsOneGroupOfRadios) {
+    WriteFiveReleases();
+    Run();
+    form->show();
+    const std::vector<QRadioButton*> positions = {
+        form->YesSite, form->NoSite,     form->UnkSite,   form->YesLake,   form->NoLake,
+        form->UnkLake, form->YesPdmSite, form->NoPdmSite, form->UnkPdmSite};
+    std::vector<QRadioButton*> fromCode = ExpectExclusiveRadioGroups(
+        form.get(), {{{form->YesSite, form->NoSite, form->UnkSite}},
+                     {{form->YesLake, form->NoLake, form->UnkLake}},
+                     {{form->YesPdmSite, form->NoPdmSite, form->UnkPdmSite}},
+                     {{form->HiEndPdmSic, form->AvePdmSic}}});
+    for (QRadioButton* radio : positions)
+        EXPECT_NE(std::find(fromCode.begin(), fromCode.end(), radio), fromCode.end());
+    for (QRadioButton* radio : fromCode)
+        EXPECT_FALSE(radio->isEnabled()) << radio->text().toStdString() << " could be pressed";
 }
 
 TEST_F(ResultsFormTest, FirstRowsAreShownOnEveryPage) {

@@ -7,6 +7,7 @@
 #include "consumer/model/case_state.h"
 #include "consumer/pages/scenario_dialogs.h"
 #include "tests/consumer/pages/kiv_fixture.h"
+#include "tests/support/radio_groups.h"
 
 namespace {
 
@@ -139,6 +140,22 @@ TEST(UserDefinedScenario, KowEstimateAndRefusedValues) {
     EXPECT_EQ(CaseInputs->ScenarioKeyword, "addedwater");
     EXPECT_EQ(CaseInputs->ScenarioClass, 2);
     EXPECT_EQ(CaseInputs->DoseType, "Absorbed");
+}
+
+// The category and the dose are two choices: a press in one leaves the other as it was.
+TEST(UserDefinedScenario, CategoryAndDoseAreTwoGroupsOfRadios) {
+    KivFolder folder;
+    CaseInputs->VAPORPRESS = 1;
+    forms::ScriptedUi ui;
+    TUserDef dialog;
+    dialog.show();
+    dialog.SetupWindow();
+    std::vector<QRadioButton*> categories;
+    for (int id : {303, 301, 302, 304, 305, 306})  // a sprayed product allows no absorbed dose
+        categories.push_back(dialog.Category(id));
+    EXPECT_TRUE(ExpectExclusiveRadioGroups(
+                    &dialog, {{categories}, {{dialog.Potential(), dialog.Absorbed()}}})
+                    .empty());
 }
 
 TEST(UserDefinedScenario, SprayedCategoryHasNoAbsorbedDoseAndAbsorbedNeedsAValue) {

@@ -6,6 +6,7 @@
 #include "consumer/pages/kiv_state.h"
 #include "consumer/pages/scenario_page.h"
 #include "tests/consumer/pages/kiv_fixture.h"
+#include "tests/support/radio_groups.h"
 
 namespace {
 
@@ -107,6 +108,21 @@ TEST(ScenarioPage, ChoicesByAgeGroupAndVapourPressure) {
         }
         EXPECT_EQ(page.Radio(115)->isEnabled(), c.ageGroup == 1);
     }
+}
+
+// The products and the user-defined scenario are one choice, across the page's product headings.
+TEST(ScenarioPage, TheScenarioIsOneGroupOfRadios) {
+    KivFolder folder;
+    CaseInputs->AgeGroup = 1;
+    CaseInputs->VAPORPRESS = 1;
+    forms::ScriptedUi ui;
+    TScenario page;
+    page.show();
+    page.SetupWindow();
+    std::vector<QRadioButton*> scenarios;
+    for (int id : {118, 119, 111, 112, 113, 117, 114, 115, 116})
+        scenarios.push_back(page.Radio(id));
+    EXPECT_TRUE(ExpectExclusiveRadioGroups(&page, {{scenarios}}).empty());
 }
 
 TEST(ScenarioPage, BarSoapLeavesOnlyTheDermalPathway) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -43,6 +44,97 @@ TEST(PlumeKernel, CentrelineConcentrationMatchesHandWorkedCases) {
         EXPECT_NEAR(s.z, c.sigmaZ, 1e-9 * c.sigmaZ);
         double conc = plumo::CentrelineConcentration(c.emission, c.wind, s, c.height, 0);
         EXPECT_NEAR(conc, c.concentration, 1e-9 * c.concentration);
+    }
+}
+
+// Sigma-y and sigma-z of every class, rural and urban, at 0.1, 1 and 10 km, worked with
+// /usr/bin/python3 from the published coefficients:
+//   rural sy = 465.11628 x tan(0.017453293 (c - d ln x)), x in km, c and d by class:
+//     A 24.1670 2.5334, B 18.3330 1.8096, C 12.5000 1.0857, D 8.3330 0.72382,
+//     E 6.2500 0.54287, F 4.1667 0.36191;
+//   rural sz = a x^b (at most 5000 m), a and b of the segment the distance falls in, a segment
+//     taking its upper end (the table prints "<.20" and then ".21-.40"):
+//     A 0.1 km 122.800 0.94470, 1 and 10 km 453.850 2.11660; B 0.1 km 90.673 0.93198,
+//     1 and 10 km 109.300 1.09710; C 61.141 0.91465; D 0.1 km 34.459 0.86974, 1 km 32.093
+//     0.81066, 10 km 33.504 0.60486; E 0.1 km 24.260 0.83660, 1 km 21.628 0.75660, 10 km
+//     24.703 0.50527; F 0.1 km 15.209 0.81558, 1 km 13.953 0.68465, 10 km 17.836 0.41507;
+//   urban, x in m: A-B sy 0.32x(1+0.0004x)^-1/2, sz 0.24x(1+0.001x)^1/2; C sy 0.22x(...)^-1/2,
+//     sz 0.20x; D sy 0.16x(...)^-1/2, sz 0.14x(1+0.0003x)^-1/2; E-F sy 0.11x(...)^-1/2,
+//     sz 0.08x(1+0.0015x)^-1/2.
+struct SigmaCase {
+    const char* name;
+    LandUse landUse;
+    int stabilityClass;
+    double distance;  // m
+    double sigmaY, sigmaZ;
+};
+
+const SigmaCase kSigmaCases[] = {
+    {"rural A 0.1 km", LandUse::Rural, 1, 100, 26.853901317891495, 13.947564125508443},
+    {"rural A 1 km", LandUse::Rural, 1, 1000, 208.70963945731478, 453.85},
+    {"rural A 10 km", LandUse::Rural, 1, 10000, 1541.2543584539999, 5000.0},
+    {"rural B 0.1 km", LandUse::Rural, 2, 100, 19.265517542999152, 10.604690180980183},
+    {"rural B 1 km", LandUse::Rural, 2, 1000, 154.1197517367488, 109.3},
+    {"rural B 10 km", LandUse::Rural, 2, 10000, 1174.0097170774995, 1366.8478121359715},
+    {"rural C 0.1 km", LandUse::Rural, 3, 100, 12.462680987745008, 7.44187785547111},
+    {"rural C 1 km", LandUse::Rural, 3, 1000, 103.11379971254142, 61.141},
+    {"rural C 10 km", LandUse::Rural, 3, 10000, 820.1324941128723, 502.32239141787835},
+    {"rural D 0.1 km", LandUse::Rural, 4, 100, 8.200968184497388, 4.651174892531855},
+    {"rural D 1 km", LandUse::Rural, 4, 1000, 68.1267410799233, 32.093},
+    {"rural D 10 km", LandUse::Rural, 4, 10000, 543.6163325704003, 134.882827085153},
+    {"rural E 0.1 km", LandUse::Rural, 5, 100, 6.123375771921956, 3.534197346966356},
+    {"rural E 1 km", LandUse::Rural, 5, 1000, 50.93851857610149, 21.628},
+    {"rural E 10 km", LandUse::Rural, 5, 10000, 406.9236710457179, 79.07144917682636},
+    {"rural F 0.1 km", LandUse::Rural, 6, 100, 4.069263655561505, 2.3255231110829815},
+    {"rural F 1 km", LandUse::Rural, 6, 1000, 33.884236157157396, 13.953},
+    {"rural F 10 km", LandUse::Rural, 6, 10000, 270.90249461566157, 46.38392157098271},
+    {"urban A 0.1 km", LandUse::Urban, 1, 100, 31.378581622109444, 25.17141235608364},
+    {"urban A 1 km", LandUse::Urban, 1, 1000, 270.4493615131253, 339.4112549695428},
+    {"urban A 10 km", LandUse::Urban, 1, 10000, 1431.0835055998655, 7959.89949685296},
+    {"urban B 0.1 km", LandUse::Urban, 2, 100, 31.378581622109444, 25.17141235608364},
+    {"urban B 1 km", LandUse::Urban, 2, 1000, 270.4493615131253, 339.4112549695428},
+    {"urban B 10 km", LandUse::Urban, 2, 10000, 1431.0835055998655, 7959.89949685296},
+    {"urban C 0.1 km", LandUse::Urban, 3, 100, 21.57277486520024, 20.0},
+    {"urban C 1 km", LandUse::Urban, 3, 1000, 185.93393604027364, 200.0},
+    {"urban C 10 km", LandUse::Urban, 3, 10000, 983.8699100999074, 2000.0},
+    {"urban D 0.1 km", LandUse::Urban, 4, 100, 15.689290811054722, 13.794609894300105},
+    {"urban D 1 km", LandUse::Urban, 4, 1000, 135.22468075656266, 122.78812270298408},
+    {"urban D 10 km", LandUse::Urban, 4, 10000, 715.5417527999327, 700.0000000000001},
+    {"urban E 0.1 km", LandUse::Urban, 5, 100, 10.78638743260012, 7.46003846592251},
+    {"urban E 1 km", LandUse::Urban, 5, 1000, 92.96696802013682, 50.59644256269407},
+    {"urban E 10 km", LandUse::Urban, 5, 10000, 491.9349550499537, 200.0},
+    {"urban F 0.1 km", LandUse::Urban, 6, 100, 10.78638743260012, 7.46003846592251},
+    {"urban F 1 km", LandUse::Urban, 6, 1000, 92.96696802013682, 50.59644256269407},
+    {"urban F 10 km", LandUse::Urban, 6, 10000, 491.9349550499537, 200.0},
+};
+
+TEST(PlumeSigmas, EveryClassRuralAndUrbanMatchesThePublishedCoefficients) {
+    for (const SigmaCase& c : kSigmaCases) {
+        SCOPED_TRACE(c.name);
+        plumo::Sigmas s = plumo::DispersionSigmas(c.landUse, c.stabilityClass, c.distance);
+        EXPECT_NEAR(s.y, c.sigmaY, 1e-12 * c.sigmaY);
+        EXPECT_NEAR(s.z, c.sigmaZ, 1e-12 * c.sigmaZ);
+    }
+}
+
+// The published rural sigma-z segments meet to within 0.05 % at every boundary, so a misprinted
+// a or b in any segment shows as a step where two segments meet.
+TEST(PlumeSigmas, RuralSigmaZSegmentsMeetAtTheirPublishedBoundaries) {
+    const std::vector<double> boundariesKm[6] = {
+        {0.10, 0.15, 0.20, 0.25, 0.30, 0.40, 0.50},
+        {0.20, 0.40},
+        {},
+        {0.30, 1.00, 3.00, 10.00, 30.00},
+        {0.10, 0.30, 1.00, 2.00, 4.00, 10.00, 20.00, 40.00},
+        {0.20, 0.70, 1.00, 2.00, 3.00, 7.00, 15.00, 30.00, 60.00},
+    };
+    for (int c = plumo::kClassA; c <= plumo::kClassF; ++c) {
+        for (double km : boundariesKm[c - 1]) {
+            SCOPED_TRACE(testing::Message() << "class " << c << " at " << km << " km");
+            double below = plumo::RuralSigmas(c, km * 1000 * (1 - 1e-9)).z;
+            double above = plumo::RuralSigmas(c, km * 1000 * (1 + 1e-9)).z;
+            EXPECT_NEAR(above / below, 1.0, 5e-4);
+        }
     }
 }
 

@@ -14,6 +14,7 @@
 #include "shell/startup.h"
 #include "shell/startup_flags.h"
 #include "tests/shell/forms/program_folder.h"
+#include "tests/support/radio_groups.h"
 
 namespace {
 
@@ -231,6 +232,18 @@ TEST_F(ScrMainTest, ModulesOpenOnlyWhenSelected) {
     EXPECT_EQ(ui.Shown()[0].caption, "Screening Level Inputs");
     EXPECT_EQ(ui.Shown()[1].kind, "modal");
     EXPECT_EQ(ui.Shown()[1].caption, "Disposal Model");
+}
+
+// The age group and the ADD/ADC answer are two choices: a press in one leaves the other alone.
+TEST_F(ScrMainTest, EachChoiceIsOneGroupOfRadios) {
+    page.show();
+    Show(page);
+    std::vector<QRadioButton*> fromCode =
+        ExpectExclusiveRadioGroups(&page, {{{page.Adult, page.Youth, page.YouthNew, page.Child,
+                                             page.Toddler, page.Infant1_2, page.Infant1}},
+                                           {{page.YesAdd, page.NoAdd}}});
+    EXPECT_EQ(fromCode, (std::vector<QRadioButton*>{page.YesAdd, page.NoAdd}))
+        << "only the panel that is never shown is set from code";
 }
 
 TEST_F(ScrMainTest, HelpAndReturn) {
