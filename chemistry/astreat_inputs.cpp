@@ -246,9 +246,17 @@ void TAsTreatInputs::FormActivate() {
     }
     activated_ = true;
     const pmn_record& r = CurrentPmn;
+    recordKow_ = r.KOW;
+    recordVp_ = r.VP;
     VpUnits->SetItemIndex(VpTorr);
     AsTreatPages->setCurrentWidget(WasteWaterLoading);
     AsTreatLogKow = r.KOW;
+    // The chemical's own properties are the held values of this visit, so that a field passed
+    // through without typing keeps the chemical's value, not one of an earlier run.
+    AsTreatHenry = r.HENRY;
+    AsTreatSolubility = r.WSOLUBLE;
+    AsTreatMw = r.MW;
+    AsTreatVp = r.VP;
     ShowField(*Loading, AsTreatLoading);
     ShowGeneral(*NumDays, AsTreatDays, 4);
     ShowGeneral(*NumSites, AsTreatNumSites, 2);
@@ -270,6 +278,14 @@ void TAsTreatInputs::FormActivate() {
     ShowField(*CarbonSe, AsTreatCarbonSe);
     ShowField(*CarbonSr, AsTreatCarbonSr);
     FillHalfLifeGrid(*HalfLifeGrid, TreatmentHalfLifeCells());
+}
+
+void TAsTreatInputs::FormClose() {
+    if (activated_ && !runSucceeded_) {
+        CurrentPmn.KOW = recordKow_;
+        CurrentPmn.VP = recordVp_;
+    }
+    activated_ = false;
 }
 
 // Leaving a field: an empty field shows its held value again; a text that is no number is named

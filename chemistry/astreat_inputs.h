@@ -41,8 +41,10 @@ class TAsTreatInputs : public forms::Form {
     forms::TButton *CalculateLoad, *Calculate, *CalculateKd, *BitBtn2, *BitBtn3, *BitBtn4;
     forms::TButton *RunAsTreat, *BitBtn1, *FateHelp;
 
-    // Set up once per visit: a window restored or activated again keeps what was entered.
-    void FormClose() override { activated_ = false; }
+    // Set up once per visit: a window restored or activated again keeps what was entered. A visit
+    // without a run that succeeded gives the current record back its log Kow and vapour pressure,
+    // which the calculations and the vapour-pressure field work on.
+    void FormClose() override;
     // Fills the dialog once per showing from the held values and the current record.
     void FormActivate() override;
     void CalculateLoadClick();
@@ -75,6 +77,8 @@ class TAsTreatInputs : public forms::Form {
 
     bool activated_ = false;
     bool runSucceeded_ = false;
+    double recordKow_ = 0;  // the record's values when the visit began
+    double recordVp_ = 0;
 };
 
 // Keeps only digits, "E", "e", ".", "+" and "-" (commas and blanks go too); "N/A" stays.

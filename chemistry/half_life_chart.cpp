@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "chemistry/pchem_fate.h"
 #include "platform/forms/ui_service.h"
@@ -12,6 +14,9 @@
 THalfLifeForm* HalfLifeForm = nullptr;
 
 namespace {
+
+// The chart's columns are at least as wide as the chart was drawn.
+const HalfLifeColumnWidths kChartColumnWidths = {199, 166, 114, 64};
 
 const std::array<std::string, 4> kHeader = {"Ready Test Result", "Inherent Test Result",
                                             "Half Life (hrs)", "1st Order Decay Rate"};
@@ -84,9 +89,32 @@ forms::TStringGrid* MakeHalfLifeGrid(QWidget* parent) {
     return grid;
 }
 
+namespace {
+
+// Makes every column as wide as its widest text, header included, as the view measures them, and
+// at least its given width; the grid stays wide enough to show all columns, so no text is cut.
+void FitColumnsToTexts(forms::TStringGrid& grid, const HalfLifeColumnWidths& least) {
+    QHeaderView& header = *grid.horizontalHeader();
+    const bool stretch = header.stretchLastSection();
+    header.setStretchLastSection(false);
+    int total = 0;
+    for (int col = 0; col < grid.columnCount(); ++col) {
+        grid.resizeColumnToContents(col);
+        const int width = std::max(least[size_t(col)], grid.columnWidth(col));
+        grid.setColumnWidth(col, width);
+        total += width;
+    }
+    header.setStretchLastSection(stretch);
+    const int scrollBar = grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &grid);
+    grid.setMinimumWidth(total + 2 * grid.frameWidth() + scrollBar);
+}
+
+}  // namespace
+
 // The header row is the grid's column header, so it cannot be chosen; grid row r is chart row
 // r + 1.
-void FillHalfLifeGrid(forms::TStringGrid& grid, const HalfLifeCells& cells) {
+void FillHalfLifeGrid(forms::TStringGrid& grid, const HalfLifeCells& cells,
+                      const HalfLifeColumnWidths& least) {
     QStringList header;
     for (const std::string& text : cells[0]) {
         header << QString::fromStdString(text);
@@ -100,6 +128,7 @@ void FillHalfLifeGrid(forms::TStringGrid& grid, const HalfLifeCells& cells) {
     if (grid.currentRow() < 0) {
         grid.setCurrentCell(0, 0);
     }
+    FitColumnsToTexts(grid, least);
 }
 
 THalfLifeForm::THalfLifeForm() {
@@ -108,10 +137,6 @@ THalfLifeForm::THalfLifeForm() {
     auto* layout = new QVBoxLayout(this);
     Label12 = new forms::TLabel("", this);
     HalfLifeGrid = MakeHalfLifeGrid(this);
-    const int widths[] = {199, 166, 114, 64};
-    for (int col = 0; col < 4; ++col) {
-        HalfLifeGrid->setColumnWidth(col, widths[col]);
-    }
     Label1 = new forms::TLabel("Double click the desired half life", this);
     Label2 = new forms::TLabel("In cases of apparent conflict in test results: ", this);
     Label3 = new forms::TLabel(
@@ -150,7 +175,7 @@ void THalfLifeForm::FormActivate() {
         return;
     }
     Label12->SetText("Select from this list for biodegradability of " + HalfLifeMedium(target));
-    FillHalfLifeGrid(*HalfLifeGrid, *cells);
+    FillHalfLifeGrid(*HalfLifeGrid, *cells, kChartColumnWidths);
 }
 
 void THalfLifeForm::HalfLifeGridDblClick() {

@@ -21,8 +21,11 @@ HalfLifeCells TreatmentHalfLifeCells();
 // A grid of the chart: 4 columns, 5 choosable rows under a header, whole rows chosen, fixed
 // pitch so the leading blanks align the numbers, the first row chosen.
 forms::TStringGrid* MakeHalfLifeGrid(QWidget* parent);
-// Writes the header and the five rows into the grid.
-void FillHalfLifeGrid(forms::TStringGrid& grid, const HalfLifeCells& cells);
+// Writes the header and the five rows into the grid, and makes each column wide enough for its
+// texts and at least as wide as given.
+using HalfLifeColumnWidths = std::array<int, 4>;
+void FillHalfLifeGrid(forms::TStringGrid& grid, const HalfLifeCells& cells,
+                      const HalfLifeColumnWidths& least = {});
 
 class THalfLifeForm : public forms::Form {
     Q_OBJECT

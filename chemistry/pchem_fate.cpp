@@ -9,6 +9,7 @@
 #include "chemistry/astreat_values.h"
 #include "chemistry/fate_units.h"
 #include "platform/forms/ui_service.h"
+#include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
@@ -305,6 +306,7 @@ void TPchemFate::FormActivate() {
     committed_ = false;
     caseBefore_ = CurrentPmn;
     healthBefore_ = HealthFlags;
+    choiceBefore_ = ChemicalChoice::Published();
     ShownChemIndex = -2;
     for (forms::TCheckBox* b : {SurfaceWater, Landfill, AmbientAir, Flush, Kiv, Pdm}) {
         b->SetChecked(true);
@@ -355,8 +357,16 @@ void TPchemFate::FormActivate() {
 
 void TPchemFate::FormClose() {
     if (activated_ && !committed_) {
+        // A commit refused by the closing checks has already published its chemical: the choice
+        // goes back with the case, so that the chosen chemical, its modules and the current record
+        // are one chemical's.
         CurrentPmn = caseBefore_;
         HealthFlags = healthBefore_;
+        choiceBefore_.Publish();
+    }
+    if (activated_) {
+        // A treatment-model run reaches a release only through the commit of its chemical.
+        DropTreatmentRunUnlessFor(committed_ ? SelectedChemId : "");
     }
     activated_ = false;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chemistry/chemical_choice.h"
 #include "chemistry/combo_box.h"
 #include "chemistry/field_values.h"
 #include "platform/forms/components.h"
@@ -117,9 +118,10 @@ class TPchemFate : public forms::Form {
     std::string ModuleFlags = "000000000";
     int HalfLifeTarget = 0;
 
-    // Leaving without a commit gives back the case that was current before the visit, so that
-    // no other screen works on a chemical that was only looked at. The next showing is set up
-    // anew (a window restored or activated again within a visit keeps what was entered).
+    // Leaving without a commit gives back the case, the chosen chemical and its module flags as
+    // they were before the visit, so that no other screen works on a chemical that was only looked
+    // at. The next showing is set up anew (a window restored or activated again within a visit
+    // keeps what was entered).
     void FormClose() override;
     // Sets the screen up once per showing (returning from a chart or dialog keeps the edits).
     void FormActivate() override;
@@ -172,6 +174,7 @@ class TPchemFate : public forms::Form {
     bool committed_ = false;
     pmn_record caseBefore_;
     std::string healthBefore_;
+    ChemicalChoice choiceBefore_;
 };
 
 extern TPchemFate* PchemFate;

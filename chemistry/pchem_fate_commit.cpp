@@ -2,6 +2,7 @@
 // chemical block written into every release row, the closing checks and the model databases.
 #include <cmath>
 
+#include "chemistry/chemical_choice.h"
 #include "chemistry/fate_units.h"
 #include "chemistry/pchem_fate.h"
 #include "platform/forms/ui_service.h"
@@ -10,7 +11,6 @@
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "shell/startup_flags.h"
 
 namespace {
 
@@ -131,24 +131,18 @@ void TPchemFate::CloseFateScreenClick() {
         return;
     }
     std::string modules = "000000000";
+    ChemicalChoice choice;
     std::vector<forms::TCheckBox*> boxes = ModuleBoxes();
     for (size_t k = 0; k < boxes.size(); ++k) {
         if (boxes[k]->Checked()) {
             modules[k] = '1';
+            choice.modules[k] = 1;
         }
     }
     CurrentPmn.MODGUYS = modules;
-    SurfaceWaterSelected = SurfaceWater->Checked();
-    LandfillSelected = Landfill->Checked();
-    FlushSelected = Flush->Checked();
-    KivSelected = Kiv->Checked();
-    EqcSelected = Eqc->Checked();
-    Level3Selected = Level3->Checked();
-    AsTreatSelected = AsTreat->Checked();
-    PdmSelected = Pdm->Checked();
-    AmbientAirSelected = AmbientAir->Checked();
     SelectedChemIndex = ChemId->ItemIndex();
-    SelectedChemId = ChemId->Text();
+    choice.chemId = ChemId->Text();
+    choice.Publish();
     if (CurrentPmn.WHICHANAL < 0 || CurrentPmn.WHICHANAL > 2) {
         CurrentPmn.WHICHANAL = 0;
     }

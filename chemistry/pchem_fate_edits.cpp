@@ -257,6 +257,7 @@ void TPchemFate::CalcLowWwtClick() {
         return;
     }
     pmn_record& r = CurrentPmn;
+    ClaimTreatmentRunFor(r.CaseNum, r.CaseNum + "," + r.ScenNum);
     r.WWT_LOW = AsTreatWwtRemoval;
     ShowInEdit(*Wwt, r.WWT_LOW);
     ShowInEdit(*LogKow, r.KOW, true);

@@ -186,8 +186,9 @@ void TScrLevelForm::SurfWaterCheckClick() {
             Shown.Text(*coc, "0", 0);
         ShowTab(ReleasePages, SWTab, false);
     } else {
-        if (AsTreatRunDone == 1) {
-            // The treatment model's sludge release per day, as every release here is held.
+        if (TreatmentRunWaitsFor(ChemList->Cells(0, CurrentReleaseRow))) {
+            // The sludge release per day of the run computed for this release, as every release
+            // here is held; another release never shows it.
             Shown.Number(*SludgeRel, TreatmentSludgePerDay());
             LandfillCheck->SetChecked(true);
         }

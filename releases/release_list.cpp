@@ -43,13 +43,13 @@ int TScrLevelForm::FindReleaseRow() const {
     return found;
 }
 
-// A finished treatment-model run belongs to the release whose values were handed to it: its
-// loading, water days and sites go into that release once, and never into the fugitive days.
-void TScrLevelForm::ApplyTreatmentResultOnce() {
+// A finished treatment-model run belongs to the release it was computed for: its loading, water
+// days and sites are shown with that release (never in the fugitive days) until the store of that
+// release takes them and ends the wait.
+void TScrLevelForm::ApplyWaitingTreatmentRun() {
     pmn_record& r = CurrentPmn;
-    if (AsTreatRunDone != 1 || AsTreatReleaseKey != r.CaseNum + "," + r.ScenNum)
+    if (!TreatmentRunWaitsFor(r.CaseNum + "," + r.ScenNum))
         return;
-    AsTreatRunDone = 0;
     landfillPending_ = true;
     r.H2O_HI = AsTreatLoading;
     r.H2O_LO = r.H2O_HI;
@@ -83,7 +83,7 @@ void TScrLevelForm::ShowReleaseInputs() {
     SetQuietly(NoWater, r.NOWATER);
     SetQuietly(NoLand, r.NOLAND);
     SetQuietly(NoAir, r.NOAIR);
-    ApplyTreatmentResultOnce();
+    ApplyWaitingTreatmentRun();
     Shown.Number(*Coc0, r.COC0);
     Shown.Number(*Coc1, r.COC1);
     Shown.Number(*Coc2, r.COC2);
@@ -159,8 +159,11 @@ void TScrLevelForm::ShowSurfaceWaterChoice() {
     SicDescGri->SetText("");
     NpdesGri->SetText("");
     FacName->SetText("");
-    Shown.Text(*FacilityRel, "0", 0);
-    Shown.Text(*SurfDays, "0", 0);
+    // A treatment-model run waiting for this release keeps its loading and days in view.
+    if (!TreatmentRunWaitsFor(r.CaseNum + "," + r.ScenNum)) {
+        Shown.Text(*FacilityRel, "0", 0);
+        Shown.Text(*SurfDays, "0", 0);
+    }
     if (water) {
         Shown.Text(*SludgeDays, "0", 0);
         Shown.Text(*NonSludgeDays, "0", 0);
@@ -180,10 +183,16 @@ void TScrLevelForm::ChemListSelectCell(int /*col*/, int row) {
     // A click on the list stored the release as the list took the focus: once is enough.
     const int stored = enteredStore_ >= 0 ? enteredStore_ : (SkipReleaseStore ? 1 : -1);
     enteredStore_ = -1;
-    if (stored == 1 || (stored < 0 && StoreReleaseInputs(true) == 1))
+    if (stored == 1 || (stored < 0 && StoreReleaseInputs(true) == 1)) {
         CurrentReleaseRow = row;
-    else
+    } else {
         SelectListRow(CurrentReleaseRow);
+        if (LastStoreRefused) {
+            // Nothing was stored: the page keeps every edit until the refused text is corrected.
+            ReleaseInfoPages->setCurrentWidget(GenReleaseInfo);
+            return;
+        }
+    }
     ShowReleaseActivity();
     ShowReleaseInputs();
     ReleaseInfoPages->setCurrentWidget(GenReleaseInfo);

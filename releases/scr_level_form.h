@@ -323,7 +323,7 @@ class TScrLevelForm : public forms::Form {
     bool LandfillDaysRule(forms::TEdit& edit, double& member, const std::string& message);
     void ShowAirConcentrations();
     void ClearReleaseDisplay();
-    void ApplyTreatmentResultOnce();
+    void ApplyWaitingTreatmentRun();
     void RefreshBadPdmsGrid();
     void StoreSiteChoice();
     void ListGagingStations();

@@ -4,6 +4,7 @@
 
 #include "dilution/industry_categories.h"
 #include "platform/forms/ui_service.h"
+#include "platform/sys/text.h"
 #include "releases/release_numbers.h"
 #include "releases/release_rules.h"
 #include "releases/scr_level_form.h"
@@ -17,6 +18,27 @@
 namespace {
 
 constexpr size_t kRemarksLength = 249;
+// The release activity's text field in the scenario table holds this many characters.
+constexpr size_t kActivityLength = 254;
+
+// Why a text cannot go into a table text field of the given width (Windows-1252, one byte a
+// character); empty when it can.
+std::string TextFieldProblem(const std::string& text, size_t width) {
+    const std::string stored = sys::Utf8ToCp1252(text);
+    if (sys::Cp1252ToUtf8(stored) != text) {
+        for (size_t at = 0; at < text.size();) {
+            const size_t length = sys::Utf8SequenceLength(text, at);
+            const std::string one = text.substr(at, length);
+            if (sys::Cp1252ToUtf8(sys::Utf8ToCp1252(one)) != one)
+                return "the character '" + one + "' cannot be stored. Please replace it.";
+            at += length;
+        }
+    }
+    if (stored.size() > width)
+        return sys::Format("the text is %zu characters long; it can hold %zu. Please shorten it.",
+                           stored.size(), width);
+    return "";
+}
 
 // Every number of the release pages, read before anything is stored.
 struct PageNumbers {
@@ -37,6 +59,10 @@ class FieldReader {
             target = *value;
         else
             failures_.push_back(NotANumberMessage(label, edit.Text()));
+    }
+    void Text(const forms::TextControl& edit, size_t width, const std::string& label) {
+        if (std::string problem = TextFieldProblem(edit.Text(), width); !problem.empty())
+            failures_.push_back(label + ": " + problem);
     }
     void Days(const forms::TextControl& edit, double& target, const std::string& label) {
         if (std::optional<double> value = shown_.ReadDays(edit))
@@ -91,9 +117,11 @@ int TScrLevelForm::StoreReleaseInputs(bool showMessages) {
     read.Days(*IncinDays, n.StackDays, "Stack release days");
     read.Number(*FugitiveRel, n.Fugitive, "Fugitive release");
     read.Days(*FugDays, n.FugitiveDays, "Fugitive release days");
+    read.Text(*IndustryType, kActivityLength, "Release activity");
     LastStoreRefused = !read.Failures().empty();
     if (LastStoreRefused) {
-        // Nothing is stored from a page that holds a text that is no number.
+        // Nothing is stored from a page that holds a text that is no number or that its field
+        // cannot hold: the page keeps every edit until the text is corrected.
         for (const std::string& failure : read.Failures()) {
             forms::Ui().MessageBox(failure, "Error", forms::Buttons::Ok, forms::Icon::Error);
         }
@@ -156,6 +184,8 @@ int TScrLevelForm::StoreReleaseInputs(bool showMessages) {
     }
     RestoreAllExposureFactors();
     SaveScenarioRecord();
+    if (TreatmentRunWaitsFor(key))
+        AsTreatRunDone = 0;  // the run's values are stored with the release it was computed for
     if (DoPdm->Checked())
         PdmExclusions.erase(key);
     else

@@ -17,5 +17,13 @@ extern double AsTreatSludgeAmount;
 // result belongs to that release.
 extern std::string AsTreatReleaseKey;
 
+// True when a finished run waits to go into the release of this key.
+bool TreatmentRunWaitsFor(const std::string& releaseKey);
+// A run of the properties screen is for the release of the chemical whose values were handed to
+// the model, or, when none of its releases was, for the release on the screen (its key given).
+void ClaimTreatmentRunFor(const std::string& chemId, const std::string& shownKey);
+// A run waiting for a release of another chemical than this one goes nowhere: its flag is cleared.
+void DropTreatmentRunUnlessFor(const std::string& chemId);
+
 // The run's release to sludge per day (kg/site/day), as the release pages hold every release.
 double TreatmentSludgePerDay();

@@ -116,8 +116,10 @@ void CopyCoreFactors(const From& from, To& to) {
     to.INHALE = from.INHALE;
 }
 
-// The part of the chemical block that goes both ways alike; MIGRATE and the treatment removals
-// are handled by each way itself.
+// The part of the chemical block that goes both ways alike; MIGRATE, an integer in the record and
+// a double in the snapshot, is handled by each way itself. The sludge adsorption and the stack and
+// fugitive removals belong to the chemical, not to one release: a release without them would be
+// assessed with no treatment at all.
 template <typename From, typename To>
 void CopyChemicalBlock(const From& from, To& to) {
     to.ED_KIV = from.ED_KIV;
@@ -139,6 +141,9 @@ void CopyChemicalBlock(const From& from, To& to) {
     to.MIGFACT = from.MIGFACT;
     to.MigrateText = from.MigrateText;
     to.LOSS2SLUDG = from.LOSS2SLUDG;
+    to.SLUDGEAB = from.SLUDGEAB;
+    to.INCIN_HI = from.INCIN_HI;
+    to.INCIN_LO = from.INCIN_LO;
 }
 
 }  // namespace
@@ -151,9 +156,6 @@ void SaveAllExposureFactors() {
     SaveExposureFactors();
     CopyChemicalBlock(CurrentPmn, SavedFactors);
     SavedFactors.MIGRATE = CurrentPmn.MIGRATE;
-    SavedFactors.SLUDGEAB = CurrentPmn.SLUDGEAB;
-    SavedFactors.INCIN_HI = CurrentPmn.INCIN_HI;
-    SavedFactors.INCIN_LO = CurrentPmn.INCIN_LO;
 }
 
 void RestoreExposureFactors() {

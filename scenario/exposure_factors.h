@@ -28,6 +28,6 @@ void SaveExposureFactors();
 void SaveAllExposureFactors();
 // The ten core exposure factors of CurrentPmn := SavedFactors.
 void RestoreExposureFactors();
-// Every member of the snapshot back into CurrentPmn except SLUDGEAB, INCIN_HI and INCIN_LO;
-// WWT_HI follows the restored WWT_LOW and MIGRATE is the saved value cut toward zero.
+// Every member of the snapshot back into CurrentPmn; WWT_HI follows the restored WWT_LOW and
+// MIGRATE is the saved value cut toward zero.
 void RestoreAllExposureFactors();

@@ -14,26 +14,13 @@
 #include "platform/sys/files.h"
 #include "platform/sys/text.h"
 #include "tests/chemistry/chemistry_fixture.h"
+#include "tests/chemistry/treatment_dialog.h"
 
 namespace {
 
 class AsTreatRunTest : public ChemistryTest {
   protected:
-    // A dialog filled as a person would for a chemical sorbing at log Kow 3.7, half-life class
-    // of 30 hours: 2 kg/site/day at 3 sites for 250 days.
-    void FillDialog(TAsTreatInputs& dialog) {
-        dialog.FormActivate();
-        dialog.Loading->SetText("2");
-        dialog.NumDays->SetText("250");
-        dialog.NumSites->SetText("3");
-        QTest::mouseClick(dialog.CalculateLoad, Qt::LeftButton);
-        dialog.HalfLifeGrid->setCurrentCell(3, 0);
-        dialog.HenryUnitless->SetText("0.05");
-        dialog.Mw->SetText("78.11");
-        dialog.Density->SetText("0.88");
-        dialog.Kow->SetText("3.7");
-        QTest::mouseClick(dialog.CalculateKd, Qt::LeftButton);
-    }
+    void FillDialog(TAsTreatInputs& dialog) { FillTreatmentDialog(dialog); }
     std::vector<std::string> ParameterLines() {
         std::vector<std::string> lines;
         sys::ReadTextLines(ModelFolder() + "/asparms.db", lines);
@@ -282,6 +269,83 @@ TEST_F(AsTreatRunTest, NextButtonsWalkThePagesAndHelpOpensItsTopic) {
     EXPECT_EQ(ui.Shown().back().caption, "AsTreat_Inputs");
     EXPECT_EQ(dialog.HalfLifeGrid->Cells(2, 4), "     10000");
     EXPECT_EQ(dialog.HalfLifeGrid->Row(), 0) << "a new dialog has the first class chosen";
+}
+
+}  // namespace
+
+namespace {
+
+// A visit without a run that succeeded leaves the record as it was, although the calculations
+// and the vapour-pressure field work on its log Kow and vapour pressure meanwhile.
+TEST_F(AsTreatRunTest, ADialogClosedWithoutARunLeavesTheRecordAsItWas) {
+    AddRelease("abc", "1", [](pmn_record& r) {
+        r.MODGUYS = "101000100";
+        r.CHEMNAME = "kept";
+        r.BCF = 5;
+        r.KOW = 3.7;
+        r.VP = 2;
+        r.MW = 50;
+        r.WSOLUBLE = 100;
+    });
+    TPchemFate screen;
+    screen.FormActivate();
+    ui.OnNextModal([](forms::Form& form) {
+        auto& dialog = dynamic_cast<TAsTreatInputs&>(form);
+        dialog.Kow->SetText("5.2");
+        QTest::mouseClick(dialog.Calculate, Qt::LeftButton);
+        dialog.VpUnits->ChooseItem(1);  // atm
+        dialog.Vp->OnEnter();
+        dialog.Vp->SetText("1");
+        dialog.Vp->OnExit();
+        // The dialog works on the record while it is open.
+        EXPECT_EQ(CurrentPmn.KOW, 5.2);
+        EXPECT_EQ(CurrentPmn.VP, 760);
+        QTest::mouseClick(dialog.BitBtn1, Qt::LeftButton);
+        return dialog.ModalResult();
+    });
+    QTest::mouseClick(screen.CalcLowWwt, Qt::LeftButton);
+    EXPECT_EQ(CurrentPmn.KOW, 3.7);
+    EXPECT_EQ(CurrentPmn.VP, 2);
+    EXPECT_EQ(screen.LogKow->Text(), "3.70");
+
+    screen.CloseFateScreenClick();
+    ASSERT_EQ(screen.ModalResult(), forms::mrOk) << testing::PrintToString(BoxTexts());
+    EXPECT_EQ(Row("abc,1").KOW, 3.7);
+    EXPECT_EQ(Row("abc,1").VP, 2);
+}
+
+// Held values of an earlier run (another chemical's) never replace the chemical's own when a
+// field is passed through without typing.
+TEST_F(AsTreatRunTest, FieldsPassedThroughKeepTheChemicalsValues) {
+    AsTreatSolubility = 999;
+    AsTreatHenry = 9;
+    AsTreatMw = 99;
+    AsTreatVp = 9999;
+    CurrentPmn.WSOLUBLE = 100;
+    CurrentPmn.HENRY = 0.002;
+    CurrentPmn.MW = 50;
+    CurrentPmn.VP = 3;
+    TAsTreatInputs dialog;
+    dialog.FormActivate();
+    struct Case {
+        forms::TEdit* field;
+        const char* shown;
+    };
+    const Case cases[] = {{dialog.Solubility, "100.00"},
+                          {dialog.HenryUnits, "2.00E-03"},
+                          {dialog.Mw, "50.00"},
+                          {dialog.Vp, "3.00"}};
+    for (const Case& c : cases) {
+        c.field->OnEnter();
+        EXPECT_EQ(c.field->Text(), "");
+        c.field->OnExit();
+        EXPECT_EQ(c.field->Text(), c.shown);
+    }
+    ASSERT_TRUE(dialog.CollectAsTreatInputs());
+    EXPECT_EQ(AsTreatSolubility, 100);
+    EXPECT_EQ(AsTreatHenry, 0.002);
+    EXPECT_EQ(AsTreatMw, 50);
+    EXPECT_EQ(CurrentPmn.VP, 3);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <QStyleOptionButton>
 #include <QTest>
-#include <filesystem>
 
 #include "chemistry/astreat_values.h"
 #include "chemistry/fate_databases.h"
@@ -11,8 +10,6 @@
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "shell/startup_flags.h"
-
-namespace fs = std::filesystem;
 
 void ResetAsTreatValues() {
     for (double* v :
@@ -59,14 +56,6 @@ pmn_record ChemistryTest::Row(const std::string& key) {
     pmn_record row = CurrentPmn;
     CurrentPmn = kept;
     return row;
-}
-
-void ChemistryTest::InstallTreatModel() {
-    const fs::path shipped = fs::path(OMBRIX_PROGRAM_DIR) / "drive_c" / "astreat";
-    fs::create_directories(ModelFolder());
-    fs::copy_file(shipped / "asparms.inp", fs::path(ModelFolder()) / "asparms.inp",
-                  fs::copy_options::overwrite_existing);
-    fs::create_symlink(shipped / "treat", fs::path(ModelFolder()) / "treat");
 }
 
 std::vector<std::string> ChemistryTest::BoxTexts() const {

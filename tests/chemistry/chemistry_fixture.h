@@ -24,9 +24,9 @@ class ChemistryTest : public ::testing::Test {
     // The row of a key as a record (CurrentPmn is left as it was).
     pmn_record Row(const std::string& key);
     // Puts the shipped treatment-model template and the stand-in into drive_c/astreat/.
-    void InstallTreatModel();
+    void InstallTreatModel() { program.InstallTreatModel(); }
     // The model folder of this program copy.
-    std::string ModelFolder() const { return program / "drive_c/astreat"; }
+    std::string ModelFolder() const { return program.TreatModelFolder(); }
     // Texts of the message boxes shown so far.
     std::vector<std::string> BoxTexts() const;
 

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QTest>
 
+#include "chemistry/astreat_inputs.h"
 #include "chemistry/half_life_chart.h"
 #include "chemistry/pchem_fate.h"
 #include "tests/chemistry/chemistry_fixture.h"
@@ -67,6 +69,49 @@ TEST_F(HalfLifeChartTest, DoubleClickCopiesTheRowsHalfLifeIntoTheChosenField) {
     screen.WaterHalfButton->Click();
     EXPECT_EQ(screen.WaterHalfLife->Text(), "10");
     EXPECT_EQ(screen.SedimentHalfLife->Text(), "40000");
+}
+
+}  // namespace
+
+namespace {
+
+// Every text of the biodegradation grids, the headings included, fits its column, and the grid
+// is wide enough to show every column.
+// The widths are compared with those the view itself finds for the texts.
+void ExpectEveryTextShown(forms::TStringGrid& grid, const std::string& which) {
+    grid.window()->show();
+    QApplication::processEvents();
+    grid.horizontalHeader()->setStretchLastSection(false);
+    std::vector<int> widths;
+    int total = 0;
+    for (int col = 0; col < grid.ColCount(); ++col) {
+        widths.push_back(grid.columnWidth(col));
+        total += widths.back();
+    }
+    EXPECT_LE(total, grid.viewport()->width()) << which << ": every column in view";
+    for (int col = 0; col < grid.ColCount(); ++col) {
+        grid.resizeColumnToContents(col);
+        EXPECT_GE(widths[size_t(col)], grid.columnWidth(col)) << which << " " << col;
+        grid.setColumnWidth(col, widths[size_t(col)]);
+    }
+    grid.horizontalHeader()->setStretchLastSection(true);
+    grid.window()->hide();
+}
+
+TEST_F(HalfLifeChartTest, EveryTextFitsItsColumn) {
+    TAsTreatInputs dialog;
+    dialog.FormActivate();
+    dialog.AsTreatPages->setCurrentWidget(dialog.Biodeg);
+    ExpectEveryTextShown(*dialog.HalfLifeGrid, "treatment model");
+
+    TPchemFate screen;
+    THalfLifeForm& chart = TheHalfLifeForm();
+    for (int target = 1; target <= 5; ++target) {
+        screen.HalfLifeTarget = target;
+        chart.FormClose();
+        chart.FormActivate();
+        ExpectEveryTextShown(*chart.HalfLifeGrid, HalfLifeMedium(target));
+    }
 }
 
 }  // namespace

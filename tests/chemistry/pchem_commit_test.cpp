@@ -6,6 +6,7 @@
 
 #include "chemistry/pchem_fate.h"
 #include "scenario/globals.h"
+#include "scenario/scenario_table.h"
 #include "shell/startup_flags.h"
 #include "tests/chemistry/chemistry_fixture.h"
 
@@ -36,6 +37,10 @@ TEST_F(CommitTest, CommitWritesTheChemicalBlockIntoEveryReleaseAndPublishesTheCh
     screen.ChemName->SetText("Benzene");
     screen.Bcf->SetText("10");
     screen.Mw->SetText("78.11");
+    screen.Wwt->SetText("95");
+    screen.SludgeAbsorption->SetText("30");
+    screen.FugitiveRemoval->SetText("90");
+    screen.StackRemoval->SetText("80");
     screen.Migration->ChooseItem(3);
     screen.Pdm->SetChecked(true);
     CurrentPmn.WHICHANAL = 3;
@@ -60,6 +65,10 @@ TEST_F(CommitTest, CommitWritesTheChemicalBlockIntoEveryReleaseAndPublishesTheCh
         EXPECT_EQ(row.MIGRATE, 3) << key;
         EXPECT_EQ(row.MigrateText, "Moderate") << key;
         EXPECT_EQ(row.MIGFACT, 5.95e-05) << key;
+        EXPECT_EQ(row.WWT_LOW, 95) << key;
+        EXPECT_EQ(row.SLUDGEAB, 30) << key;
+        EXPECT_EQ(row.INCIN_HI, 90) << key;
+        EXPECT_EQ(row.INCIN_LO, 80) << key;
         EXPECT_EQ(row.RELEASE, std::string("release ") + key[4]) << "the release's own values stay";
     }
     EXPECT_EQ(Row("abc,1").WHICHANAL, 0);
@@ -225,6 +234,45 @@ TEST_F(CommitTest, LeavingWithoutACommitGivesBackTheCaseOfBefore) {
     EXPECT_EQ(screen.ShowModal(), forms::mrOk);
     EXPECT_EQ(CurrentPmn.CaseNum, "abc");
     EXPECT_EQ(CurrentPmn.CHEMNAME, "chosen");
+}
+
+}  // namespace
+
+namespace {
+
+// A commit that stored the new chemical's rows but was refused by the closing checks, then the
+// window closed: the chosen chemical, its modules and the current record are the old chemical's.
+TEST_F(CommitTest, ARefusedCommitThenClosedWindowKeepsOneChemicalChosen) {
+    AddRelease("new", "1", [](pmn_record& r) {
+        r.MODGUYS = "000100000";  // the consumer model: the weight fractions must be given
+        r.CHEMNAME = "new chemical";
+        r.MW = 10;
+        r.VP = 1;
+    });
+    AddRelease("old", "1", [](pmn_record& r) {
+        r.MODGUYS = "100000000";
+        r.CHEMNAME = "old chemical";
+        r.BCF = 5;
+    });
+    LoadScenarioRecord("old,1");
+    SelectedChemId = "old";
+    SurfaceWaterSelected = 1;
+    ui.OnNextModal([this](forms::Form& form) {
+        auto& screen = dynamic_cast<TPchemFate&>(form);
+        screen.ChemId->ChooseItem(0);
+        QTest::mouseClick(screen.CloseFateScreen, Qt::LeftButton);
+        EXPECT_EQ(BoxTexts().back(),
+                  "90th %ile weight fraction must be greater than 0 and less than or equal to 1");
+        EXPECT_NE(screen.ModalResult(), forms::mrOk);
+        return int(forms::mrCancel);  // the window closed
+    });
+    intro.CasSelectClick();
+    EXPECT_EQ(SelectedChemId, "old");
+    EXPECT_EQ(CurrentPmn.CaseNum, "old");
+    EXPECT_EQ(CurrentPmn.CHEMNAME, "old chemical");
+    EXPECT_EQ(SurfaceWaterSelected, 1);
+    EXPECT_EQ(KivSelected, 0);
+    EXPECT_EQ(Row("new,1").MODGUYS, "000100000") << "the refused commit stored its rows";
 }
 
 }  // namespace

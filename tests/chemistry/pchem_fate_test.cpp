@@ -8,6 +8,8 @@
 #include "chemistry/import_run.h"
 #include "chemistry/pchem_fate.h"
 #include "scenario/number_text.h"
+#include "scenario/scenario_table.h"
+#include "scenario/table_set.h"
 #include "tests/chemistry/chemistry_fixture.h"
 
 namespace {
@@ -357,19 +359,72 @@ TEST_F(PchemFateTest, HelpAndHiddenCommands) {
               "manually enter the data.");
 }
 
-TEST(ImportRecord, CopyMakesEveryMemberEqualAndKeysLoseTheirMediumLetter) {
-    ImportPmn = pmn_record();
-    ImportPmn.CaseNum = "abc";
-    ImportPmn.CHEMNAME = "imported";
-    ImportPmn.ResAdrStk = 1.25;
-    ImportPmn.PdmSiteDays = {1, 2, 3};
-    ImportPmn.HIT = 'Y';
+// Writes a scenario row in which every field holds a value that no reset record holds.
+void WriteRowWithEveryFieldSet(const std::string& key) {
+    tables::Table& table = Tables().PmnTable;
+    table.Append();
+    const std::vector<tables::FieldDef>& fields = table.Fields();
+    for (size_t k = 0; k < fields.size(); ++k) {
+        const tables::FieldDef& field = fields[k];
+        const int index = static_cast<int>(k);
+        const double number = 2 + static_cast<double>(k % 7) + (field.decimals > 0 ? 0.5 : 0);
+        if (field.name == "PMN_ID") {
+            table.SetString(index, key);
+            continue;
+        }
+        switch (field.type) {
+            case tables::FieldType::Numeric:
+            case tables::FieldType::Float:
+                table.SetFloat(index, number);
+                break;
+            case tables::FieldType::Logical:
+                table.SetBoolean(index, true);
+                break;
+            case tables::FieldType::Date:
+                table.SetString(index, "20240102");
+                break;
+            default:
+                table.SetString(index, ("v" + std::to_string(k)).substr(0, size_t(field.width)));
+        }
+    }
+    table.Post();
+}
+
+// Every field of a stored row as text, the key left out.
+std::map<std::string, std::string> StoredFields(const std::string& key) {
+    tables::Table& table = Tables().PmnTable;
+    table.FindNearest(key);
+    EXPECT_EQ(PmnFieldAsString("PMN_ID"), key);
+    std::map<std::string, std::string> fields;
+    for (const tables::FieldDef& field : table.Fields()) {
+        if (field.name != "PMN_ID") {
+            fields[field.name] = table.AsString(field.name);
+        }
+    }
+    return fields;
+}
+
+class ImportRecordTest : public ChemistryTest {};
+
+// The staging record of an export row reaches the current record whole: a field that the copy
+// left out would be stored as the reset record holds it.
+TEST_F(ImportRecordTest, CopyCarriesEveryFieldAndKeysLoseTheirMediumLetter) {
+    WriteRowWithEveryFieldSet("imp,1");
+    LoadScenarioRecord("imp,1");
+    ImportPmn = CurrentPmn;
+    CurrentPmn.ScenNum = "2";
+    SaveScenarioRecord();  // the row as loaded and stored, for comparison
+
     CurrentPmn = pmn_record();
     CopyChemicalRecord();
-    EXPECT_EQ(CurrentPmn.CHEMNAME, "imported");
-    EXPECT_EQ(CurrentPmn.ResAdrStk, 1.25);
-    EXPECT_EQ(CurrentPmn.PdmSiteDays, ImportPmn.PdmSiteDays);
-    EXPECT_EQ(CurrentPmn.HIT, 'Y');
+    CurrentPmn.ScenNum = "3";
+    SaveScenarioRecord();
+    const std::map<std::string, std::string> expected = StoredFields("imp,2");
+    const std::map<std::string, std::string> copied = StoredFields("imp,3");
+    ASSERT_EQ(copied.size(), expected.size());
+    for (const auto& [name, text] : expected) {
+        EXPECT_EQ(copied.at(name), text) << name;
+    }
 
     EXPECT_EQ(NormaliseImportKey("abc,2c"), "abc,2");
     EXPECT_EQ(NormaliseImportKey("abc,2"), "abc,2");

@@ -141,50 +141,6 @@ TEST_F(ReleaseEditsTest, SludgeFromTheTreatmentLossIsPerDay) {
     EXPECT_EQ(form->SludgeRel->Text(), "2.00");
 }
 
-// A treatment-model run's result goes once into the release whose values it ran on: its water
-// release, water days and sites, never the fugitive days.
-TEST_F(ReleaseEditsTest, TreatmentResultGoesOnceIntoItsOwnRelease) {
-    WriteRelease(1, "0000", 0, 0);
-    WriteRelease(2, "X000", 1, 100);
-    LoadScenarioRecord(ReleaseKey(kChem, 2));
-    CurrentPmn.FUGDAYLO = 30;
-    SaveScenarioRecord();
-    form->FormShow();
-    form->FormActivate();
-    AsTreatRunDone = 1;
-    AsTreatReleaseKey = ReleaseKey(kChem, 2);
-    AsTreatLoading = 6;
-    AsTreatDays = 200;
-    AsTreatNumSites = 3;
-    form->ShowReleaseInputs();  // release 1 is not the run's
-    EXPECT_EQ(AsTreatRunDone, 1);
-    EXPECT_EQ(form->FacilityRel->Text(), "0");
-    SelectRelease(2);
-    EXPECT_EQ(AsTreatRunDone, 0);
-    EXPECT_EQ(form->FacilityRel->Text(), "6.00");
-    EXPECT_EQ(form->NumSites->value(), 3);
-    EXPECT_EQ(form->SurfDays->Text(), "200");
-    EXPECT_EQ(form->FugDays->Text(), "30") << "the fugitive days are the release's own";
-    EXPECT_TRUE(form->LandfillCheck->Checked());
-    SelectRelease(1);
-    SelectRelease(2);
-    EXPECT_EQ(form->NumSites->value(), 3) << "stored with the release";
-    EXPECT_EQ(form->FacilityRel->Text(), "6.00");
-    EXPECT_EQ(form->FugDays->Text(), "30");
-    ASSERT_TRUE(LoadRow(ReleaseKey(kChem, 2)));
-    EXPECT_DOUBLE_EQ(CurrentPmn.H2ODAYLO, 200);
-    EXPECT_DOUBLE_EQ(CurrentPmn.FUGDAYLO, 30);
-}
-
-TEST_F(ReleaseEditsTest, TreatmentSludgeIsShownPerDay) {
-    AsTreatRunDone = 1;
-    AsTreatSludgeAmount = 500;  // over the year
-    AsTreatDays = 250;
-    form->SurfWaterCheck->SetChecked(true);
-    EXPECT_EQ(form->SludgeRel->Text(), "2.00");
-    EXPECT_TRUE(form->LandfillCheck->Checked());
-}
-
 TEST_F(ReleaseEditsTest, CheckBoxesOpenAndCloseTheirTabs) {
     Click(form->SurfWaterCheck);
     EXPECT_TRUE(form->TabShown(form->ReleasePages, form->SWTab));

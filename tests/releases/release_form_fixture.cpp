@@ -27,6 +27,8 @@ void ReleaseFormTest::SetUp() {
     // Surface water, landfill, dilution model and ambient air chosen.
     CurrentPmn.MODGUYS = "110000011";
     CurrentPmn.SLUDGEAB = 20;
+    CurrentPmn.INCIN_HI = 90;
+    CurrentPmn.INCIN_LO = 80;
     CurrentPmn.CHEMNAME = "Test chemical";
     SaveScenarioRecord();
     SaveAllExposureFactors();

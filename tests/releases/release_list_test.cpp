@@ -268,3 +268,70 @@ TEST_F(ReleaseListTest, AClickOnTheListStoresTheShownReleaseOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+// The sludge adsorption and the stack and fugitive removals are the chemical's: every stored
+// release and every release added later carries them.
+TEST_F(ReleaseListTest, EveryReleaseCarriesTheChemicalsTreatmentRemovals) {
+    OpenWithReleases(2);
+    ASSERT_TRUE(LoadRow(Key(2)));
+    ASSERT_EQ(CurrentPmn.INCIN_HI, 0) << "written before the chemical block reached it";
+    ClickRow(2);
+    ClickRow(1);  // stores release 2
+    ClickRow(2);
+    Click(form->NextReleaseActivity);
+    ASSERT_EQ(ChemicalRows(), 3);
+    for (int n : {2, 3}) {
+        ASSERT_TRUE(LoadRow(Key(n)));
+        EXPECT_EQ(CurrentPmn.SLUDGEAB, 20) << n;
+        EXPECT_EQ(CurrentPmn.INCIN_HI, 90) << n;
+        EXPECT_EQ(CurrentPmn.INCIN_LO, 80) << n;
+    }
+}
+
+// An activity text its table field cannot hold is refused with one message naming the field; the
+// release stays shown and highlighted with every edit of the page, and is stored once corrected.
+TEST_F(ReleaseListTest, AnActivityTextTheFieldCannotHoldIsRefusedAndNothingIsLost) {
+    OpenWithReleases(2);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    form->ReleaseInfoPages->setCurrentWidget(form->GenReleaseInfo);
+    form->RemarksInp->SetText("remarks kept");
+    struct Case {
+        std::string activity;
+        std::string message;
+    };
+    const Case cases[] = {
+        {std::string(300, 'a'),
+         "Release activity: the text is 300 characters long; it can hold 254. Please shorten "
+         "it."},
+        {"purity \u2265 99 %",
+         "Release activity: the character '\u2265' cannot be stored. Please replace it."},
+    };
+    for (const Case& c : cases) {
+        form->IndustryType->SetText(c.activity);
+        form->NextReleaseActivity->setFocus();
+        ui.ClearShown();
+        ClickRow(2);
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(CurrentReleaseRow, 1);
+        EXPECT_EQ(form->ChemList->Row(), 1);
+        EXPECT_EQ(form->IndustryType->Text(), c.activity);
+        EXPECT_EQ(form->RemarksInp->Text(), "remarks kept");
+        EXPECT_EQ(Stored(1), "Release 1 / comment 1") << "nothing stored";
+    }
+
+    const std::string longest = std::string(253, 'a') + "\u00e9";  // 254 in the table
+    form->IndustryType->SetText(longest);
+    form->NextReleaseActivity->setFocus();
+    ui.ClearShown();
+    ClickRow(2);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{});
+    EXPECT_EQ(CurrentReleaseRow, 2);
+    ASSERT_TRUE(LoadRow(Key(1)));
+    EXPECT_EQ(CurrentPmn.RELEASE, longest);
+    EXPECT_EQ(CurrentPmn.REMARKS, "remarks kept");
+}
+
+}  // namespace

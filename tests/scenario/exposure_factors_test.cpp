@@ -96,7 +96,7 @@ class SnapshotTest : public ::testing::Test {
     }
 };
 
-TEST_F(SnapshotTest, RestoreAllBringsBackTheChemicalBlockButNotTheTreatmentRemovals) {
+TEST_F(SnapshotTest, RestoreAllBringsBackTheWholeChemicalBlock) {
     pmn_record& r = CurrentPmn;
     r.BW = 70;
     r.EXPDURCAN = 30;
@@ -129,9 +129,10 @@ TEST_F(SnapshotTest, RestoreAllBringsBackTheChemicalBlockButNotTheTreatmentRemov
     EXPECT_EQ(r.WWT_HI, 80);
     EXPECT_EQ(r.MIGRATE, 2);
     EXPECT_EQ(r.MigrateText, "Moderate");
-    EXPECT_EQ(r.SLUDGEAB, 1);
-    EXPECT_EQ(r.INCIN_HI, 2);
-    EXPECT_EQ(r.INCIN_LO, 3);
+    // The treatment removals are the chemical's: every release is assessed with them.
+    EXPECT_EQ(r.SLUDGEAB, 5);
+    EXPECT_EQ(r.INCIN_HI, 90);
+    EXPECT_EQ(r.INCIN_LO, 95);
 }
 
 TEST_F(SnapshotTest, CoreFactorsOnlyTouchTheTenFactors) {

@@ -50,6 +50,16 @@ ProgramFolderCopy::ProgramFolderCopy(bool tables) : previousWorkingFolder_(sys::
     ResetShellState();
 }
 
+void ProgramFolderCopy::InstallTreatModel() const {
+    const std::filesystem::path shipped =
+        std::filesystem::path(OMBRIX_PROGRAM_DIR) / "drive_c" / "astreat";
+    const std::filesystem::path folder = TreatModelFolder();
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(shipped / "asparms.inp", folder / "asparms.inp",
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::create_symlink(shipped / "treat", folder / "treat");
+}
+
 ProgramFolderCopy::~ProgramFolderCopy() {
     ResetShellState();
     sys::SetWorkingFolder(previousWorkingFolder_);

@@ -16,6 +16,10 @@ class ProgramFolderCopy {
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
     // The stand-in for the running program file, dated 1 May 2014.
     std::string ProgramFile() const { return path_ + "/ombrix2014"; }
+    // The treatment model's folder, drive_c/astreat/ of this copy.
+    std::string TreatModelFolder() const { return path_ + "/drive_c/astreat"; }
+    // Puts the shipped treatment-model template and the stand-in model into that folder.
+    void InstallTreatModel() const;
 
   private:
     std::string path_;
