@@ -3,7 +3,6 @@
 
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
-#include "scenario/text_helpers.h"
 
 std::string WordPartPath(const std::string& fileName) {
     return WordWorkFolder() + fileName;
@@ -25,6 +24,25 @@ void FillBookmarks(WordCarrier& form, const BookmarkValues& values) {
         throw;
     }
     CloseWordDocument(form);
+}
+
+// The template copied into the part. A template that cannot be read is named once a run; a part
+// that cannot be written is named, and left out of the report like a WordPerfect-format part.
+bool CopyTemplate(WpdReportState& report, const std::string& templatePath,
+                  const std::string& partPath) {
+    const std::optional<std::string> bytes = sys::ReadWholeFile(templatePath);
+    if (!bytes) {
+        report.TellTemplateFault(templatePath, "The report template " +
+                                                   sys::NativePath(templatePath) +
+                                                   " could not be read, so no report part is "
+                                                   "made from it.");
+        return false;
+    }
+    if (!sys::WriteWholeFile(partPath, *bytes)) {
+        ShowReportError("The report part " + sys::NativePath(partPath) + " could not be written.");
+        return false;
+    }
+    return true;
 }
 
 // A part the word processor failed on: it leaves the list and the work folder, the user is
@@ -53,14 +71,8 @@ bool WriteWordPart(const WordPartTarget& target, const WordPartRequest& request,
     target.in_file_name = request.templateName;
     // An earlier file of the part's name must not pass for a copy of the template.
     sys::DeleteFile(target.PartFileName);
-    const std::string templatePath = TemplatePath(request.templateName);
-    if (!CopyFileBytes(templatePath, target.PartFileName)) {
-        target.report.TellTemplateFault(templatePath,
-                                        "The report template " + sys::NativePath(templatePath) +
-                                            " could not be read, so no report part is made "
-                                            "from it.");
+    if (!CopyTemplate(target.report, TemplatePath(request.templateName), request.partPath))
         return false;
-    }
     target.report.Record({request.partPath, -1, -1});
     target.in_file_name = target.PartFileName;
     if (!OpenWordDocument(target.words, request.showFailure))

@@ -3,6 +3,8 @@
 // formats show the same line for every value they both have.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -14,6 +16,7 @@
 #include "documents/dilution_rows.h"
 #include "documents/merge/report_numbers.h"
 #include "documents/word_report_install.h"
+#include "documents/word_report_state.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
@@ -467,6 +470,24 @@ TEST_F(ReportReadBackTest, AMissingTemplateIsToldOnceARunWhateverTheReleasesThat
         EXPECT_EQ(text.find("Surface water release to a river site"), std::string::npos);
         EXPECT_NE(text.find("Case RB-0042, release 4: River release"), std::string::npos);
     }
+}
+
+TEST_F(ReportReadBackTest, AWordPartThatCannotBeWrittenIsNamedAndTheReportHoldsTheOthers) {
+    // The part is written through a file beside it; a folder of that name stands in the way.
+    const std::string part = sys::NativePath(WordPartPath(std::string(kChem) + "1.stw"));
+    const std::string blocker = part + ".part" + std::to_string(::getpid());
+    std::filesystem::create_directories(blocker);
+    const std::string text = RunAndRead(true);
+    std::filesystem::remove(blocker);
+    std::vector<std::string> errors;
+    for (const forms::ShownItem& box : ui.Boxes()) {
+        if (box.caption == "Error")
+            errors.push_back(box.text);
+    }
+    EXPECT_EQ(errors,
+              std::vector<std::string>{"The report part " + part + " could not be written."});
+    EXPECT_EQ(text.find("Surface water release to a river site"), std::string::npos);
+    EXPECT_NE(text.find("Air releases: fugitive and stack inhalation"), std::string::npos);
 }
 
 }  // namespace
