@@ -8,13 +8,17 @@
 #include <string>
 
 #include "dilution/pdm_results.h"
+#include "documents/word_report_install.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
+#include "platform/wordproc/processor.h"
 #include "results/dilution_row_file.h"
+#include "results/report_parts.h"
 #include "results_run_fixture.h"
 #include "scenario/globals.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
+#include "shell/scr_main.h"
 
 namespace {
 
@@ -86,6 +90,34 @@ TEST_F(ResultsFormTest, ADilutionRowFileThatCannotBeWrittenIsToldOnceAndItsParts
     EXPECT_EQ(ui.Boxes().back().text,
               "Final report stored as " + sys::NativePath(DataFolder + kChem + ".wpd"));
     std::filesystem::remove_all(rowFile);
+}
+
+// The Word-format report of a chemical id with a path in it stays in the data folder, as the
+// WordPerfect-format one does.
+TEST_F(ResultsFormTest, AChemicalIdWithAPathInItKeepsTheWordReportInTheDataFolder) {
+    for (const auto& entry : std::filesystem::directory_iterator(OMBRIX_PROGRAM_DIR)) {
+        if (entry.path().extension() == ".doc")
+            std::filesystem::copy_file(entry.path(), program / entry.path().filename().string(),
+                                       std::filesystem::copy_options::overwrite_existing);
+    }
+    TScrMain mainPage;
+    mainPage.NoWord->setVisible(false);
+    mainPage.NoWp->setVisible(true);
+    InstallWordReportWriters();
+    ResetScenarioRecord();
+    SplitReleaseKey("../evil,1");
+    CurrentPmn.RELEASES = "0X00";
+    CurrentPmn.LANDREL = 2;
+    CurrentPmn.DAYSNSLUDG = 100;
+    SaveScenarioRecord();
+    inputs.ReleaseKeys = {"../evil,1"};
+    Run();
+    WordWriters() = WordReportWriters{};
+    wordproc::Processor::Shared().Quit();
+    const std::string report = sys::NativePath(DataFolder + ".._evil.doc");
+    EXPECT_TRUE(sys::FileExists(report));
+    EXPECT_FALSE(sys::FileExists(sys::NativePath(DataFolder + "../evil.doc")));
+    EXPECT_EQ(ui.Boxes().back().text, "Final report stored as " + report);
 }
 
 TEST_F(ResultsFormTest, PartsOfAReportThatCannotBeStoredAreKept) {
