@@ -161,7 +161,10 @@ void CheckPotentialDermalInputs(const ExposureInputs& in, bool& errorFlag) {
 void CheckAbsorbedDermalInputs(const ExposureInputs& in, bool& errorFlag) {
     CheckRun run(errorFlag);
     const char* const kDilution = "The Dilution must be between 0 and 1";
-    if (run.Require(Positive(in.DermalEventDuration),
+    // Without a permeability every absorbed dose would be 0.
+    if (run.Require(Positive(in.PermeabilityCoefficient),
+                    "The Permeability Coefficient must be greater than zero") &&
+        run.Require(Positive(in.DermalEventDuration),
                     "The Exposure Duration must be greater than zero") &&
         run.Require(in.Dilution > 0, kDilution) && run.Require(in.Dilution <= 1, kDilution) &&
         run.Require(Positive(in.FormulationDensity), "The Density must be greater than zero") &&

@@ -76,6 +76,12 @@ bool RunExposureModel(const ExposureInputs& inputs, ExposureResults& results,
     return true;
 }
 
+void MarkInhalationNotAssessed(ExposureResults& results) {
+    for (int i = kInhalationLadd; i <= 11; ++i)
+        results[i] = kNotApplicable;
+    results[kMassInhaledPerEvent] = kNotApplicable;
+}
+
 bool RunExposureModel() {
     return RunExposureModel(*CaseInputs, *CaseResults, WorkingFolder);
 }

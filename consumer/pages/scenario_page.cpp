@@ -67,8 +67,16 @@ const GroupSpec kGroups[] = {
     {"Product Directly Contacting Skin (Dermal)", {114, 115}},
 };
 
+// The permeability is part of the scenario choice (the user-defined dialog has just set it), not
+// an exposure default: the defaults of the new scenario leave it as chosen.
 void LoadNewScenarioDefaults(ExposureInputs& in) {
+    const double permeability = in.PermeabilityCoefficient;
+    const double kow = in.KowValue;
+    const std::int32_t source = in.PermeabilitySource;
     ResetExposureInputs(in, *CaseResults);
+    in.PermeabilityCoefficient = permeability;
+    in.KowValue = kow;
+    in.PermeabilitySource = source;
     LoadProductDefaults(in);
     LoadHouseVolume(in);
 }

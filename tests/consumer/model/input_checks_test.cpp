@@ -43,6 +43,7 @@ ExposureInputs GoodCase() {
     in.DermalEventDuration = 0.5;
     in.Dilution = 0.5;
     in.FormulationDensity = 1;
+    in.PermeabilityCoefficient = 0.05;
     in.MOLECWEIGHT = 100;
     in.VAPORPRESS = 1;
     in.WeightFractionMedian = 0.1;
@@ -252,6 +253,11 @@ TEST(InputChecks, DermalMessages) {
              barSoap(in);
              in.FrequencyHands = 0;
          })},
+        {"The Permeability Coefficient must be greater than zero",
+         absorbed([](ExposureInputs& in) { in.PermeabilityCoefficient = 0; })},
+        {"The Permeability Coefficient must be greater than zero",
+         absorbed([](ExposureInputs& in) { in.PermeabilityCoefficient = -0.01; })},
+        {"", potential([](ExposureInputs& in) { in.PermeabilityCoefficient = 0; })},
         {"The Exposure Duration must be greater than zero",
          absorbed([](ExposureInputs& in) { in.DermalEventDuration = 0; })},
         {"The Dilution must be between 0 and 1",

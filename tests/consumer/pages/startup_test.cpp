@@ -95,26 +95,29 @@ TEST(LinkedStart, RequestRoundTripsThroughTheWindowToTheMainProgram) {
     EXPECT_TRUE(folder.Exists("data/kiv.dbf"));
 }
 
+// Visits the Scenario page, goes back to the Introduction, submits the data and closes.
+void VisitScenarioAndRun() {
+    KIVFrame frame;
+    frame.show();
+    Settle();
+    Click(frame.Client()->OpenPage()->PageButton(102));
+    Settle();
+    ASSERT_EQ(frame.Client()->OpenPage()->Title(), "Scenario Data");
+    Click(frame.Client()->OpenPage()->PageButton(101));
+    Settle();
+    frame.Command(34)->trigger();
+    Settle();
+    EXPECT_TRUE(ResultsReady);
+    frame.close();
+}
+
 // The user visits the Scenario page, submits the data and closes: the new case gets its
 // defaults at that first commit, runs, and the answer file carries its results.
 TEST(LinkedStart, AScenarioVisitAndARunReturnTheResults) {
     KivFolder folder;
     WriteRequest(folder, MainProgramCase());
     forms::ScriptedUi ui;
-    StartLinked({"nyr"}, [&] {
-        KIVFrame frame;
-        frame.show();
-        Settle();
-        Click(frame.Client()->OpenPage()->PageButton(102));
-        Settle();
-        ASSERT_EQ(frame.Client()->OpenPage()->Title(), "Scenario Data");
-        Click(frame.Client()->OpenPage()->PageButton(101));
-        Settle();
-        frame.Command(34)->trigger();
-        Settle();
-        EXPECT_TRUE(ResultsReady);
-        frame.close();
-    });
+    StartLinked({"nyr"}, VisitScenarioAndRun);
     EXPECT_TRUE(ui.Boxes().empty()) << ui.Boxes()[0].text;
     std::vector<std::string> lines = Lines(folder.Read("kiv/nyrout.txt"));
     ASSERT_EQ(lines.size(), 16u);
@@ -126,6 +129,35 @@ TEST(LinkedStart, AScenarioVisitAndARunReturnTheResults) {
         EXPECT_GT((*CaseResults)[entries[i]], 0) << entries[i];
         EXPECT_EQ(lines[11 + i] + "\n", NyrResultText((*CaseResults)[entries[i]]));
     }
+}
+
+// A stored case with dermal results, run again as an inhalation-only product: the answer file and
+// the saved case mark the dermal results not assessed instead of carrying the earlier ones.
+TEST(LinkedStart, AnInhalationOnlyRunReturnsNoEarlierDermalResults) {
+    KivFolder folder;
+    WriteRequest(folder, MainProgramCase());
+    forms::ScriptedUi ui;
+    StartLinked({"nyr"}, VisitScenarioAndRun);
+    ASSERT_GT((*CaseResults)[kDermalLadd], 0);
+    ConsumerCaseInput request = MainProgramCase();
+    request.kivScen = 3;  // Fabric Protector: inhalation only
+    WriteRequest(folder, request);
+    ResetProgramState();
+    WorkingFolder = folder.Kiv();
+    StartLinked({"nyr"}, VisitScenarioAndRun);
+    EXPECT_TRUE(ui.Boxes().empty()) << ui.Boxes()[0].text;
+    std::vector<std::string> lines = Lines(folder.Read("kiv/nyrout.txt"));
+    ASSERT_EQ(lines.size(), 16u);
+    EXPECT_EQ(lines[0], "3");
+    EXPECT_GT(std::stod(lines[11]), 0);
+    EXPECT_EQ(lines[14], "-9.90e+01");
+    EXPECT_EQ(lines[15], "-9.90e+01");
+    ExposureInputs saved;
+    ExposureResults results;
+    LoadCase("kiv", folder.Data(), 1, "P-99-0042,1", saved, results);
+    EXPECT_EQ(saved.ScenarioName, "Fabric Protector");
+    for (int i = kDermalLadd; i <= 22; ++i)
+        EXPECT_EQ(results[i], -99.0) << i;
 }
 
 TEST(LinkedStart, YoungerPersonWithMotorOilGetsNoScenario) {

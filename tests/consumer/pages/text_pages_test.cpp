@@ -82,7 +82,9 @@ TEST(InhalationPage, IntroductionButtonChecksTheInputs) {
     EXPECT_EQ(PageCode, '0');
 }
 
-TEST(DermalPage, HandsRowsOnlyForBarSoapAndZeroedOtherwise) {
+// Outside bar soap the hands rows are hidden and their values are left alone (they may be the
+// main program's); the doses leave them out.
+TEST(DermalPage, HandsRowsOnlyForBarSoap) {
     KivFolder folder;
     MakeLatexPaintCase(*CaseInputs);
     CaseInputs->SurfaceAreaHands = 30;
@@ -95,8 +97,8 @@ TEST(DermalPage, HandsRowsOnlyForBarSoapAndZeroedOtherwise) {
         EXPECT_EQ(page.BodyFrequencyLabel()->Text(), "Frequency of Use (chronic)");
         page.Number(201)->SetText("20");
         page.StoreStep();
-        EXPECT_EQ(CaseInputs->SurfaceAreaHands, 0);
-        EXPECT_EQ(CaseInputs->FrequencyHands, 0);
+        EXPECT_EQ(CaseInputs->SurfaceAreaHands, 30);
+        EXPECT_EQ(CaseInputs->FrequencyHands, 700);
         EXPECT_EQ(CaseInputs->EVENTSPERYEAR, 20);
     }
     CaseInputs->ScenarioName = "Bar Soap";
