@@ -9,6 +9,8 @@
 namespace consumer {
 namespace {
 
+constexpr double kHoursPerDay = 24;
+
 // Runs tests in order and reports the first that fails.
 class CheckRun {
   public:
@@ -115,6 +117,9 @@ void CheckInhalationInputs(const ExposureInputs& in, bool& errorFlag) {
         run.Require(!(in.DurationHighEnd < in.DurationCentral),
                     "The Duration of Event - High-End must be greater than the Central "
                     "Tendency value") &&
+        // The use takes place within the 24 hours of the day-of-use pattern.
+        run.Require(in.DurationHighEnd <= kHoursPerDay,
+                    "The Duration of Event - High-End cannot exceed 24 hours") &&
         run.Require(Positive(in.AIREXRATE), "The Air Exchange Rate must be greater than zero") &&
         run.Require(Positive(in.INHALRATEAFTERUSE),
                     "The Inhalation Rate After Use must be greater than zero") &&

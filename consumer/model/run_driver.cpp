@@ -27,8 +27,9 @@ bool RunPass(const ExposureInputs& inputs, int pass, ExposureResults& results,
     }
     zonaromain model;
     if (model.Parse(*trnPath) != 1) {
-        forms::ShowMessage("An error has occurred in the file transfer for Zonaro", "Warning",
-                           forms::Icon::Warning);
+        forms::ShowMessage(
+            "An error has occurred in the file transfer for Zonaro\n" + model.ParseError(),
+            "Warning", forms::Icon::Warning);
         return false;
     }
     model.Run();
