@@ -267,7 +267,7 @@ void KIVWindow::CmOutputPrinter() {
     RefreshDisplayTexts();
     OutputMode = 2;
     if (forms::Ui().PrintDialog()) {
-        std::unique_ptr<print::PrintJob> job = print::PrintJob::ToDefaultPrinter("Results");
+        std::unique_ptr<print::PrintJob> job = print::PrintJob::ToChosenOutput("Results");
         if (!job) {
             // Without a printer the printout goes to a PDF file the user names.
             forms::FileDialogRequest request;

@@ -114,6 +114,28 @@ TEST(MainWindow, SubmitDataRunsShowsResultsAndSaves) {
     EXPECT_EQ(PageTitle(frame), "Introduction");
 }
 
+// "Print to File (PDF)" in the print dialog: the results go into the file named there, and no
+// second dialog asks for a name.
+TEST(MainWindow, PrinterOutputGoesIntoTheFileNamedInThePrintDialog) {
+    KivFolder folder;
+    MakeLatexPaintCase(*CaseInputs);
+    PageCode = '0';
+    forms::ScriptedUi ui;
+    ui.AnswerNextDialog(folder.Root() + "cases");
+    KIVFrame frame;
+    frame.show();
+    Settle();
+    frame.Command(34)->trigger();
+    Settle();
+    ASSERT_TRUE(ResultsReady);
+    ui.ClearShown();
+    ui.AnswerNextPrintDialogToFile(folder.Root() + "chosen.pdf");
+    frame.Command(23)->trigger();
+    EXPECT_TRUE(folder.Exists("chosen.pdf"));
+    ASSERT_EQ(ui.Shown().size(), 1u);
+    EXPECT_EQ(ui.Shown()[0].kind, "print");
+}
+
 TEST(MainWindow, RunWithoutAScenarioOpensTheScenarioPage) {
     KivFolder folder;
     PageCode = '0';
