@@ -27,7 +27,9 @@ void RunAndSave(WordFileCarrier& form, const std::string& macro) {
 // stops the assembly, since the macro would append an older assembly document.
 bool StageForAppend(const std::string& document) {
     sys::DeleteFile(ZodirezozPath());
-    if (CopyFileBytes(document, ZodirezozPath()))
+    // The assembly document only carries the part into the report.
+    const std::optional<std::string> bytes = sys::ReadWholeFile(document);
+    if (bytes && sys::WriteScratchFile(ZodirezozPath(), *bytes))
         return true;
     ShowReportError("The report document " + sys::NativePath(document) +
                     " cannot be read; the final report was not assembled.");

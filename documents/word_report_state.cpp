@@ -38,7 +38,7 @@ bool CopyTemplate(WpdReportState& report, const std::string& templatePath,
                                                    "made from it.");
         return false;
     }
-    if (!sys::WriteWholeFile(partPath, *bytes)) {
+    if (!sys::WriteScratchFile(partPath, *bytes)) {
         ShowReportError("The report part " + sys::NativePath(partPath) + " could not be written.");
         return false;
     }

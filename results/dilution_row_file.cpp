@@ -102,5 +102,6 @@ std::string DilutionRowFileText(DilutionRowKind kind, const std::array<double, 3
 }
 
 bool WriteDilutionRowFile(const std::string& path, const std::string& text) {
-    return sys::WriteWholeFile(path, text);
+    // Read back by the next report part and rewritten for every release.
+    return sys::WriteScratchFile(path, text);
 }

@@ -125,7 +125,8 @@ PartFileResult MergeTemplateFile(const std::string& templatePath, const std::str
         return TemplateFault(templatePath, "has no end marker after its start marker");
     PartFileResult result;
     MergedPart part = MergeTemplate(*bytes, maxCode, values);
-    if (!sys::WriteWholeFile(partPath, part.bytes)) {
+    // A part lives until the run assembles its report: it is not flushed to the disk.
+    if (!sys::WriteScratchFile(partPath, part.bytes)) {
         result.error = "The report part " + sys::NativePath(partPath) + " could not be written.";
         return result;
     }

@@ -49,7 +49,7 @@ struct PartFileResult {
 };
 
 // Reads the template, merges it and writes the part whole (the part is replaced only by a
-// complete file). A template that cannot be read, has no start marker or no end marker after it,
+// complete file; it is a scratch file, not flushed to the disk). A template that cannot be read, has no start marker or no end marker after it,
 // or a part that cannot be written, gives a message naming that file, and no part is written.
 PartFileResult MergeTemplateFile(const std::string& templatePath, const std::string& partPath,
                                  int maxCode, const PlaceholderValues& values);

@@ -136,19 +136,31 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+namespace {
+
+bool WriteThroughTemporary(const std::string& path, const std::string& bytes, bool flush) {
     std::string native = NativePath(path);
     std::string temporary = TemporaryBeside(native);
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
-    bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+    bool ok = WriteAll(fd, bytes.data(), bytes.size()) && (!flush || ::fsync(fd) == 0);
     ok = (::close(fd) == 0) && ok;
     if (ok)
         ok = ::rename(temporary.c_str(), native.c_str()) == 0;
     if (!ok)
         ::unlink(temporary.c_str());
     return ok;
+}
+
+}  // namespace
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+    return WriteThroughTemporary(path, bytes, true);
+}
+
+bool WriteScratchFile(const std::string& path, const std::string& bytes) {
+    return WriteThroughTemporary(path, bytes, false);
 }
 
 bool CopyBytes(const std::string& source, const std::string& target) {

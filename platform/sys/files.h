@@ -40,6 +40,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // Writes a whole file through a temporary beside it and a rename; false on any failure,
 // in which case the target is unchanged.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
+// The same for a scratch file that a run rebuilds and removes again (a report part, a hand-over
+// file between two steps): replaced whole through a rename as above, but not flushed to the disk
+// before the result is given, since a crash loses the run that would read it anyway.
+bool WriteScratchFile(const std::string& path, const std::string& bytes);
 
 // fopen through NativePath.
 std::FILE* OpenFile(const std::string& path, const char* mode);

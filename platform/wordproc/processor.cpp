@@ -9,6 +9,14 @@
 #include "platform/wordproc/macros.h"
 
 namespace wordproc {
+namespace {
+
+bool InWorkFolder(const std::string& canonicalPath) {
+    const std::string folder = sys::CanonicalPath(kWorkFolder) + "/";
+    return canonicalPath.compare(0, folder.size(), folder) == 0;
+}
+
+}  // namespace
 
 Processor& Processor::Shared() {
     static Processor processor;
@@ -136,7 +144,12 @@ void Processor::Close(DocumentId id, bool saveChanges) {
         active_ = documents_.empty() ? 0 : documents_.rbegin()->first;
     if (!saveChanges || !entry.changed)
         return;
-    if (!sys::WriteWholeFile(entry.path, entry.document.Serialize())) {
+    // The work folder holds the parts and the assembly document of a report being made: they
+    // are not flushed to the disk, the finished report in its own folder is.
+    const bool saved = InWorkFolder(entry.canonical)
+                           ? sys::WriteScratchFile(entry.path, entry.document.Serialize())
+                           : sys::WriteWholeFile(entry.path, entry.document.Serialize());
+    if (!saved) {
         throw WordError("The document " + sys::NativePath(entry.path) + " cannot be saved.");
     }
 }
