@@ -332,6 +332,9 @@ class TScrResForm : public forms::Form, public RunTotals {
     bool sicChainBusy_ = false;
     bool notRiverShown_ = false;
     bool rowFileFailureTold_ = false;
+    // While the run is busy, nothing but the run writes the files list: the part path of each
+    // row shown so far and its native path, so that a step looks up only the rows that changed.
+    std::vector<std::pair<std::string, std::string>> shownParts_;
 };
 
 // The form of the visit under way (nullptr outside it).

@@ -105,10 +105,18 @@ void TScrResForm::StepProgress() {
     const int parts = static_cast<int>(Report.FilesList.size());
     if (FilesList->RowCount() < parts)
         FilesList->SetRowCount(parts);
+    if (!ResultsRunBusy)
+        shownParts_.clear();
+    shownParts_.resize(std::max(shownParts_.size(), Report.FilesList.size()));
     for (int row = 0; row < parts; ++row) {
-        const std::string path = sys::NativePath(Report.FilesList[static_cast<size_t>(row)].path);
-        if (FilesList->Cells(0, row) != path)
-            FilesList->SetCells(0, row, path);
+        const std::string& part = Report.FilesList[static_cast<size_t>(row)].path;
+        auto& [shownPart, shownPath] = shownParts_[static_cast<size_t>(row)];
+        if (shownPart == part && !shownPart.empty())
+            continue;
+        shownPart = part;
+        shownPath = sys::NativePath(part);
+        if (FilesList->Cells(0, row) != shownPath)
+            FilesList->SetCells(0, row, shownPath);
     }
 }
 
@@ -126,6 +134,7 @@ bool TScrResForm::IsBadPdmRelease() const {
 
 void TScrResForm::ResetRun() {
     Report.FilesList.clear();
+    shownParts_.clear();
     Report.StepProgress = [this] { StepProgress(); };
     counters_.fill(0);
     for (QWidget* w : PdmHiddenByRun)
