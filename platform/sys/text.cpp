@@ -81,8 +81,25 @@ std::string Printed(bool exponent, int decimals, double value) {
     return exponent ? Format("%.*E", decimals, value) : Format("%.*f", decimals, value);
 }
 
+// Whether value can lie exactly half-way between two shown numbers. Such a value times
+// 2 x 10^shown decimals (counted from the units) is an odd whole number; as 5^n adds no factor
+// 2, value x 2^(shown decimals + 1) is then whole too. Most values are not, and need no exact
+// printing. In the exponent form the shown decimals are counted from the leading digit: one
+// more than the most they can be is taken, which can only let more values through.
+bool MayBeExactHalf(bool exponent, double value, int decimals) {
+    if (value == 0)
+        return false;
+    long long fromUnits = decimals;
+    if (exponent)
+        fromUnits -= static_cast<long long>(std::floor(std::log10(std::fabs(value)))) - 1;
+    if (fromUnits > 2000)
+        return true;
+    const double scaled = std::ldexp(value, static_cast<int>(fromUnits) + 1);
+    return !std::isfinite(scaled) || scaled == std::trunc(scaled);
+}
+
 std::string HalfAway(bool exponent, double value, int decimals) {
-    if (std::isfinite(value) && decimals >= 0 &&
+    if (std::isfinite(value) && decimals >= 0 && MayBeExactHalf(exponent, value, decimals) &&
         ExactHalf(Printed(exponent, ExactDecimals, value), decimals))
         // Just past the half, printf rounds away from zero.
         value = std::nextafter(value, value > 0 ? HUGE_VAL : -HUGE_VAL);

@@ -30,6 +30,9 @@ TEST(TextTest, ExactHalvesGoAwayFromZero) {
         {2.675, 2, "2.67"},  // below the half
         {-0.0, 2, "0.00"},  {-0.004, 2, "0.00"},
         {-0.4, 0, "0"},     {4503599627370495.5, 0, "4503599627370496"},
+        {0.285, 2, "0.28"},  // the double lies below the half
+        // 2^-16 = 0.0000152587890625: the half stands in the 16th decimal.
+        {0.0000152587890625, 15, "0.000015258789063"}, {0.0000152587890625, 16, "0.0000152587890625"},
     };
     for (const Case& c : fixed)
         EXPECT_EQ(sys::FixedHalfAway(c.value, c.decimals), c.text) << c.value;
@@ -37,6 +40,9 @@ TEST(TextTest, ExactHalvesGoAwayFromZero) {
         {12250, 2, "1.23E+04"},  {99950, 2, "1.00E+05"}, {0.03125, 2, "3.13E-02"},
         {2.5, 0, "3E+00"},       {-0.0, 2, "0.00E+00"},  {-0.004, 2, "-4.00E-03"},
         {1e300, 2, "1.00E+300"}, {12345, 2, "1.23E+04"},
+        // Halves far from the units: 2^-10 = 9.765625E-04, and 2.5E+20.
+        {0.0009765625, 5, "9.76563E-04"}, {-0.0009765625, 5, "-9.76563E-04"},
+        {2.5e20, 0, "3E+20"},    {2.4999999999999997e20, 0, "2E+20"},
     };
     for (const Case& c : exponent)
         EXPECT_EQ(sys::ExponentHalfAway(c.value, c.decimals), c.text) << c.value;
