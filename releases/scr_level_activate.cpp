@@ -11,9 +11,9 @@
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 #include "shell/scr_main.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 void TScrLevelForm::FormActivate() {
     if (activated_)

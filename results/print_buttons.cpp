@@ -5,7 +5,7 @@
 #include <QPointer>
 
 #include "platform/forms/ui_service.h"
-#include "results/print_frame.h"
+#include "platform/print/print_frame.h"
 #include "results/print_reports.h"
 #include "results/scr_res_form.h"
 

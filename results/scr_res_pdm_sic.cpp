@@ -20,7 +20,7 @@
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
 #include "shell/scr_main.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "scenario/table_set.h"
 #include "shell/consumer_exchange.h"
 #include "shell/intro.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 TScrMain* ScrMain = nullptr;
 

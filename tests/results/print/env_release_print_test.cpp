@@ -7,7 +7,7 @@
 
 #include "platform/print/print_job.h"
 #include "print_fixture.h"
-#include "results/print_frame.h"
+#include "platform/print/print_frame.h"
 #include "results/print_reports.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "results/print_frame.h"
+#include "platform/print/print_frame.h"
 
 class TScrResForm;
 class QTabWidget;

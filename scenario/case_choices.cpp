@@ -1,5 +1,5 @@
 // Module flags and run flags shared by the main program's forms, cleared by the start-up work.
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 unsigned char SurfaceWaterSelected = 0;
 unsigned char LandfillSelected = 0;

@@ -1,6 +1,6 @@
 // Pieces the printed reports share: label/value pairs, tables of framed cells, comments and the
 // endangered-species page.
-#include "results/print_frame_parts.h"
+#include "form_helpers/print_frame_parts.h"
 
 #include <QTabWidget>
 
