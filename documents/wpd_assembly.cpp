@@ -74,7 +74,7 @@ std::optional<std::string> PartBody(const std::string& bytes, std::int64_t start
 }
 
 std::optional<std::string> AssembleWpdReport(WpdReportState& form) {
-    return AssembleWpdReport(form, DataFolder + SafeFileNameComponent(CurrentPmn.CaseNum) + ".wpd");
+    return AssembleWpdReport(form, DataFolder + FinalReportFileName(CurrentPmn.CaseNum, ".wpd"));
 }
 
 std::optional<std::string> AssembleWpdReport(WpdReportState& form, const std::string& finalName) {

@@ -55,6 +55,14 @@ int CommentLines(ReportPage& page, int firstLine, const std::vector<std::string>
     return n;
 }
 
+bool ShownOnPage(const QWidget* control, const QWidget* page) {
+    for (const QWidget* w = control; w && w != page; w = w->parentWidget()) {
+        if (w->isHidden())
+            return false;
+    }
+    return control != nullptr;
+}
+
 bool TabShown(const QTabWidget& tabs, QWidget* tab) {
     const int index = tabs.indexOf(tab);
     return index >= 0 && tabs.isTabVisible(index);
