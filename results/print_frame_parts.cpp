@@ -2,6 +2,7 @@
 // endangered-species page.
 #include "results/print_frame_parts.h"
 
+#include <QStackedWidget>
 #include <QTabWidget>
 
 #include "platform/forms/components.h"
@@ -57,7 +58,9 @@ int CommentLines(ReportPage& page, int firstLine, const std::vector<std::string>
 
 bool ShownOnPage(const QWidget* control, const QWidget* page) {
     for (const QWidget* w = control; w && w != page; w = w->parentWidget()) {
-        if (w->isHidden())
+        // A tab that is not the current one is hidden by its tab set, not by the page.
+        const bool otherTab = qobject_cast<const QStackedWidget*>(w->parentWidget()) != nullptr;
+        if (w->isHidden() && !otherTab)
             return false;
     }
     return control != nullptr;

@@ -50,7 +50,8 @@ std::string SelectedKey(const forms::TStringGrid& list);
 int CommentLines(ReportPage& page, int firstLine, const std::vector<std::string>& lines);
 
 // Whether a control shows on its page: neither it nor a box it stands in up to the page is
-// hidden (a page hides a row of fields by hiding their box).
+// hidden (a page hides a row of fields by hiding their box); a tab that is not the current one
+// counts as shown.
 bool ShownOnPage(const QWidget* control, const QWidget* page);
 
 // Whether a tab of a page's tab set is shown.
