@@ -42,14 +42,7 @@ Case PaintCase() {
 }
 
 std::string PdfText(const std::string& pdf) {
-    std::string command = "pdftotext -layout '" + pdf + "' -";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    char buffer[4096];
-    size_t n;
-    while (pipe && (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0)
-        text.append(buffer, n);
-    return text;
+    return consumer_test::CommandOutput("pdftotext -layout '" + pdf + "' -");
 }
 
 TEST(DisplayTexts, FormsAndTheAgeRule) {
