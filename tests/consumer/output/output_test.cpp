@@ -119,6 +119,23 @@ TEST(ResultPages, DrawTheSamePageOnAnImage) {
     EXPECT_EQ(c.texts.DermLadd, "N/A");
 }
 
+// On paper the page is white inside its frame; the window keeps its grey.
+TEST(ResultPages, PrintedPagesAreWhiteInsideTheFrame) {
+    Case c = PaintCase();
+    RefreshDisplayTexts(c.in, c.er, c.texts);
+    ResultPageSource source{c.in, c.er, c.texts, 0, 2};
+    // A letter page at 100 dpi: the window's 800 units become 850 pixels.
+    QImage paper(850, 1100, QImage::Format_RGB32);
+    for (int page = 1; page <= 3; ++page) {
+        paper.fill(Qt::gray);
+        QPainter painter(&paper);
+        DrawPrintedPage(painter, page, QRectF(0, 0, 850, 1100), 100, source, "");
+        painter.end();
+        EXPECT_EQ(paper.pixelColor(112, 553), QColor(Qt::white)) << page;
+        EXPECT_EQ(paper.pixelColor(740, 40), QColor(Qt::white)) << page;
+    }
+}
+
 TEST(ResultPages, PrintoutHasFourPagesInPdf) {
     TestFolder folder("kivprint");
     for (int scenarioClass : {2, 0}) {

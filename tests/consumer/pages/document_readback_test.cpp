@@ -38,9 +38,8 @@ Expected DocumentNumbers(const ExposureInputs& in, const ExposureResults& er) {
     };
     auto plain = [](double value) { return ShownValue{value, false}; };
     std::string mark = in.DoseType == "Potential" ? "pot" : "abs";
-    const std::string inputs = "KIV Inputs", inh = "Inhalation Inputs",
-                      act = "Activity Patterns", derm = "Dermal Inputs",
-                      inhOut = "KIV Inhalation Exposure Estimates",
+    const std::string inputs = "KIV Inputs", inh = "Inhalation Inputs", act = "Activity Patterns",
+                      derm = "Dermal Inputs", inhOut = "KIV Inhalation Exposure Estimates",
                       dermOut = "KIV Dermal Exposure Estimates";
     put(inputs, "Molecular Weight (g/mole)", plain(in.MOLECWEIGHT));
     put(inputs, "Vapor Pressure (torr)", plain(in.VAPORPRESS));
@@ -135,8 +134,7 @@ std::vector<std::string> RequiredRows(const ExposureInputs& in) {
             std::string unit = std::string(dose).back() == 'C' || std::string(dose) == "Cp"
                                    ? " (mg/m3)"
                                    : " (mg/kg-day)";
-            rows.push_back("KIV Inhalation Exposure Estimates|" + std::string(dose) + "pot" +
-                           unit);
+            rows.push_back("KIV Inhalation Exposure Estimates|" + std::string(dose) + "pot" + unit);
             rows.push_back("KIV Inhalation Exposure Estimates|" + std::string(dose) +
                            " Averaging Time (days)");
         }
@@ -151,7 +149,8 @@ std::vector<std::string> RequiredRows(const ExposureInputs& in) {
     }
     if (in.ScenarioName == "Bar Soap") {
         rows.push_back("KIV Dermal Exposure Estimates|SA/BW Hands (cm2/kg)");
-        rows.push_back("KIV Dermal Exposure Estimates|Frequency of Use Hands (chronic) (events/year)");
+        rows.push_back(
+            "KIV Dermal Exposure Estimates|Frequency of Use Hands (chronic) (events/year)");
         rows.push_back("Dermal Inputs|Frequency of Use - Hands (acute) (events/day)");
     }
     return rows;
@@ -236,8 +235,8 @@ TEST_P(DocumentReadBack, EveryLabelledNumberIsTheComputedOne) {
         auto it = expected.find(key);
         if (it == expected.end()) {
             // Texts (identity, scenario, population, patterns) are not numbers of the case.
-            EXPECT_FALSE(ReadsAsNumber(shown)) << key << " shows the number " << shown
-                                               << " that no value of the case explains";
+            EXPECT_FALSE(ReadsAsNumber(shown))
+                << key << " shows the number " << shown << " that no value of the case explains";
             continue;
         }
         if (Squeezed(shown) == "NA" && key == "Dermal Inputs|Kow") {
@@ -263,13 +262,12 @@ TEST_P(DocumentReadBack, EveryLabelledNumberIsTheComputedOne) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachPathway, DocumentReadBack,
-    ::testing::Values(
-        DocumentCase{{"Latex Paint", 2, "appliedsurfacepaint", 2}, 105},
-        DocumentCase{{"Laundry Detergent", 5, "addedwater", 2, 1, "Absorbed"}, 105},
-        DocumentCase{{"Fabric Protector", 3, "sprayedsurface", 1}, 100},
-        DocumentCase{{"Latex Paint", 2, "appliedsurfacepaint", 1, 3}, 100},
-        DocumentCase{{"Bar Soap", 7, "contactskin", 0}, 100},
-        DocumentCase{{"Used Motor Oil", 8, "contactskin", 0, 1, "Absorbed"}, 100}),
+    ::testing::Values(DocumentCase{{"Latex Paint", 2, "appliedsurfacepaint", 2}, 105},
+                      DocumentCase{{"Laundry Detergent", 5, "addedwater", 2, 1, "Absorbed"}, 105},
+                      DocumentCase{{"Fabric Protector", 3, "sprayedsurface", 1}, 100},
+                      DocumentCase{{"Latex Paint", 2, "appliedsurfacepaint", 1, 3}, 100},
+                      DocumentCase{{"Bar Soap", 7, "contactskin", 0}, 100},
+                      DocumentCase{{"Used Motor Oil", 8, "contactskin", 0, 1, "Absorbed"}, 100}),
     [](const ::testing::TestParamInfo<DocumentCase>& param) {
         std::string name;
         for (char ch : std::string(param.param.product.name) + param.param.product.doseType +
