@@ -42,6 +42,18 @@ TEST(CopyBytesTest, MissingOrUnreadableSourceLeavesTheTargetUntouched) {
     }
 }
 
+// Both whole-file writes replace the target only by the complete file, and leave no temporary.
+TEST(WholeFileTest, BothWritesReplaceTheTargetWholeOrNotAtAll) {
+    for (auto write : {sys::WriteWholeFile, sys::WriteScratchFile}) {
+        TempFolder dir;
+        ASSERT_TRUE(write(dir / "f", "first"));
+        ASSERT_TRUE(write(dir / "f", "second, longer"));
+        EXPECT_EQ(sys::ReadWholeFile(dir / "f"), "second, longer");
+        EXPECT_FALSE(write(dir / "no/such/folder/f", "x"));
+        EXPECT_EQ(sys::ListFolder(dir.path()), std::vector<std::string>{"f"});
+    }
+}
+
 TEST(CopyBytesTest, UnwritableTargetFolderFailsAndLeavesNoPartialFile) {
     TempFolder dir;
     ASSERT_TRUE(sys::WriteWholeFile(dir / "src", "data"));
