@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <cstring>
-#include <mutex>
 
 namespace tables {
 namespace {
@@ -24,22 +23,22 @@ void OnBusError(int signal, siginfo_t* info, void* context) {
     ::sigaction(SIGBUS, &gPrevious, nullptr);
 }
 
-void InstallHandler() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        struct sigaction action {};
-        action.sa_sigaction = OnBusError;
-        // No deferral: the handler leaves by a jump that does not restore the signal mask.
-        action.sa_flags = SA_SIGINFO | SA_NODEFER;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(SIGBUS, &action, &gPrevious);
-    });
+bool InstallHandler() {
+    struct sigaction action {};
+    action.sa_sigaction = OnBusError;
+    // No deferral: the handler leaves by a jump that does not restore the signal mask.
+    action.sa_flags = SA_SIGINFO | SA_NODEFER;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGBUS, &action, &gPrevious);
+    return true;
 }
 
 }  // namespace
 
 bool RunOnMapping(void (*run)(void*), void* context) {
-    InstallHandler();
+    // Installed once, by whichever thread comes first; a walk through a table runs this for every
+    // row, and the check of a static is cheaper than a call to std::call_once.
+    [[maybe_unused]] static const bool installed = InstallHandler();
     sigjmp_buf jump;
     if (sigsetjmp(jump, 0) != 0) {
         tCopying = nullptr;
