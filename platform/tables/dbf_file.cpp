@@ -115,6 +115,7 @@ void DbfFile::Map() {
         Fail("cannot map the table: " + ErrnoText());
     map_ = static_cast<const char*>(p);
     mapped_ = size;
+    InstallBusHandler();
 }
 
 void DbfFile::Unmap() {
@@ -134,35 +135,40 @@ void DbfFile::Remap(std::uint64_t end) {
     Map();
 }
 
+DbfFile::Walk DbfFile::WalkMapping(std::uint32_t from, int step, char* out) const {
+    std::uint32_t count = ReadU32(reinterpret_cast<const unsigned char*>(map_) + 4);
+    std::uint64_t end = header_.headerLength + std::uint64_t(count) * header_.recordLength;
+    if (end > mapped_)
+        return {0, end};  // the file grew: map it again first
+    std::int64_t r = std::min<std::int64_t>(from, std::int64_t(count) + 1) + step;
+    for (; r >= 1 && r <= count; r += step) {
+        const char* record = map_ + RecordStart(std::uint32_t(r));
+        if (record[0] != '*') {
+            std::memcpy(out, record, header_.recordLength);
+            return {std::uint32_t(r), 0};
+        }
+    }
+    return {0, 0};
+}
+
 std::uint32_t DbfFile::ReadLive(std::uint32_t from, int step, std::string& out) {
     if (map_ == nullptr)
         Fail("the table is not open");
     out.resize(header_.recordLength);
     for (;;) {
-        std::uint32_t found = 0;
-        std::uint64_t needed = 0;
-        auto walk = [&] {
-            std::uint32_t count = ReadU32(reinterpret_cast<const unsigned char*>(map_) + 4);
-            std::uint64_t end = header_.headerLength + std::uint64_t(count) * header_.recordLength;
-            if (end > mapped_) {
-                needed = end;  // the file grew: map it again first
-                return;
-            }
-            std::int64_t r = std::min<std::int64_t>(from, std::int64_t(count) + 1) + step;
-            for (; r >= 1 && r <= count; r += step) {
-                const char* record = map_ + RecordStart(std::uint32_t(r));
-                if (record[0] != '*') {
-                    std::memcpy(out.data(), record, out.size());
-                    found = std::uint32_t(r);
-                    return;
-                }
-            }
-        };
-        if (!ReadMapping(walk))
+        // A walk through the whole table comes here for every row: the guard is kept in this
+        // frame rather than paid for with a call through RunOnMapping.
+        sigjmp_buf jump;
+        if (sigsetjmp(jump, 0) != 0) {
+            MappingReadEnded();
             ChangedElsewhere();
-        if (needed == 0)
-            return found;
-        EnsureMapped(needed);
+        }
+        MappingReadStarted(jump);
+        Walk walk = WalkMapping(from, step, out.data());
+        MappingReadEnded();
+        if (walk.needed == 0)
+            return walk.found;
+        EnsureMapped(walk.needed);
     }
 }
 

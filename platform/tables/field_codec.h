@@ -124,20 +124,19 @@ inline std::size_t TrimmedBegin(const char* p, std::size_t end) {
     return begin;
 }
 
-// Whether the first n bytes of the field are plain ASCII.
-inline bool AllAscii(std::string_view raw, std::size_t n) {
+// Whether the field's bytes are plain ASCII. The whole field is looked at, blanks and all: its
+// width, unlike its text's length, is the same in every row.
+inline bool AllAscii(std::string_view raw) {
     const char* p = raw.data();
+    std::size_t n = raw.size();
     std::uint64_t bits = 0;
-    std::size_t at = 0;
-    for (; at + 8 <= n; at += 8)
-        bits |= Load8(p + at);
-    if (at < n && n >= 8) {
-        bits |= Load8(p + n - 8);
-    } else if (at < n && raw.size() >= 8) {
-        bits |= FirstBytes(Load8(p), n);
-    } else {
-        for (; at < n; ++at)
+    if (n < 8) {
+        for (std::size_t at = 0; at < n; ++at)
             bits |= static_cast<unsigned char>(p[at]);
+    } else {
+        for (std::size_t at = 0; at + 8 < n; at += 8)
+            bits |= Load8(p + at);
+        bits |= Load8(p + n - 8);
     }
     return (bits & kHighBits) == 0;
 }
@@ -235,11 +234,55 @@ inline bool WordDecimal(std::string_view raw, std::size_t begin, std::size_t end
     return true;
 }
 
+// A number as writers lay it out in a field with `decimals` decimals: right-aligned,
+// [blanks][-]digits, then the point and exactly that many digits. The field's own layout tells
+// where the point must be, so nothing is searched; the digits (15 at most) make an exact whole
+// number and the power of ten is exact, so the one division gives the correctly rounded value.
+// False when the field is not laid out so.
+inline bool AlignedDecimal(std::string_view raw, int decimals, double& value) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* p = raw.data();
+    std::size_t width = raw.size();
+    std::size_t places = std::size_t(decimals);
+    if (decimals < 0 || places > 14 || width < places + 2)
+        return false;
+    std::size_t point = places > 0 ? width - places - 1 : width;
+    if (places > 0 ? p[point] != '.' : unsigned(p[width - 1] - '0') > 9)
+        return false;
+    std::uint64_t digits = 0;
+    std::size_t begin = TrimmedBegin(p, point);  // stops at the point or the last digit
+    bool negative = p[begin] == '-';
+    begin += negative;
+    if (begin == point || point - begin > 15 - places)
+        return false;
+    // One test for every digit at the end: the loops keep no branch but their own.
+    const auto* bytes = reinterpret_cast<const unsigned char*>(p);
+    unsigned notDigit = 0;
+    for (std::size_t at = begin; at < point; ++at) {
+        unsigned digit = bytes[at] - 48u;
+        notDigit |= digit > 9;
+        digits = digits * 10 + digit;
+    }
+    for (std::size_t at = point + 1; at < width; ++at) {
+        unsigned digit = bytes[at] - 48u;
+        notDigit |= digit > 9;
+        digits = digits * 10 + digit;
+    }
+    if (notDigit)
+        return false;
+    double result = static_cast<double>(digits);
+    if (places > 0)
+        result /= kPowers[places];
+    value = negative ? -result : result;
+    return true;
+}
+
 }  // namespace detail
 
 inline std::string DecodeText(std::string_view raw) {
     std::string_view text = raw.substr(0, detail::TrimmedEnd(raw));
-    if (!detail::AllAscii(raw, text.size()))
+    if (!detail::AllAscii(raw))
         return detail::Cp1252Text(text);
     return std::string(text);  // plain ASCII is the same in both
 }

@@ -2,24 +2,23 @@
 // file short underneath it.
 #include "platform/tables/mapped_copy.h"
 
-#include <setjmp.h>
 #include <signal.h>
 
-#include <atomic>
 #include <cstring>
 
 namespace tables {
+
+thread_local constinit sigjmp_buf* detail::tMappingJump = nullptr;
+
 namespace {
 
-// Set only while this thread copies from a mapping.
-thread_local sigjmp_buf* tCopying = nullptr;
 struct sigaction gPrevious {};
 
-// A bus error inside a copy ends the copy; any other goes to whatever handled it before (the
+// A bus error inside a read ends the read; any other goes to whatever handled it before (the
 // faulting instruction runs again under that handler).
 void OnBusError(int signal, siginfo_t* info, void* context) {
-    if (tCopying != nullptr)
-        siglongjmp(*tCopying, 1);
+    if (detail::tMappingJump != nullptr)
+        siglongjmp(*detail::tMappingJump, 1);
     ::sigaction(SIGBUS, &gPrevious, nullptr);
 }
 
@@ -35,20 +34,21 @@ bool InstallHandler() {
 
 }  // namespace
 
-bool RunOnMapping(void (*run)(void*), void* context) {
-    // Installed once, by whichever thread comes first; a walk through a table runs this for every
-    // row, and the check of a static is cheaper than a call to std::call_once.
+void InstallBusHandler() {
+    // Installed once, by whichever thread comes first.
     [[maybe_unused]] static const bool installed = InstallHandler();
+}
+
+bool RunOnMapping(void (*run)(void*), void* context) {
+    InstallBusHandler();
     sigjmp_buf jump;
     if (sigsetjmp(jump, 0) != 0) {
-        tCopying = nullptr;
+        MappingReadEnded();
         return false;
     }
-    tCopying = &jump;
-    std::atomic_signal_fence(std::memory_order_seq_cst);
+    MappingReadStarted(jump);
     run(context);
-    std::atomic_signal_fence(std::memory_order_seq_cst);
-    tCopying = nullptr;
+    MappingReadEnded();
     return true;
 }
 

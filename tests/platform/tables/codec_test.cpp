@@ -72,6 +72,7 @@ TEST(DecodeNumber, AgreesWithStrtodInFieldsOfEveryWidth) {
     const char kNoise[] = "0123456789.- \0x+,e";
     const std::string noise(kNoise, sizeof kNoise - 1);
     int accepted = 0;
+    int alignedReads = 0;
     for (int round = 0; round < 200000; ++round) {
         std::string text;
         if (round % 4 == 3) {  // any mixture of number characters and a few others
@@ -92,7 +93,9 @@ TEST(DecodeNumber, AgreesWithStrtodInFieldsOfEveryWidth) {
         std::size_t width = text.size() + std::size_t(pick(12));
         if (width == 0 || width > 24)
             continue;
-        std::size_t before = std::size_t(pick(int(width - text.size()) + 1));
+        // Right-aligned, as writers lay numbers out, or anywhere.
+        std::size_t before = pick(2) == 0 ? width - text.size()
+                                          : std::size_t(pick(int(width - text.size()) + 1));
         std::string field(width, pick(5) == 0 ? '\0' : ' ');
         field.replace(before, text.size(), text);
         SCOPED_TRACE("[" + field + "]");
@@ -111,14 +114,25 @@ TEST(DecodeNumber, AgreesWithStrtodInFieldsOfEveryWidth) {
         if (trimmed.find_first_of("+e") == std::string::npos) {
             ASSERT_EQ(read, plain);
         }
+        double expected = std::strtod(trimmed.c_str(), nullptr);
+        // The reading that knows where the field's decimals put the point agrees, or declines.
+        for (int decimals = 0; decimals <= 15; ++decimals) {
+            double aligned = -1;
+            if (tables::detail::AlignedDecimal(field, decimals, aligned)) {
+                ++alignedReads;
+                ASSERT_TRUE(plain) << decimals;
+                ASSERT_EQ(aligned, expected) << decimals;
+                ASSERT_EQ(std::signbit(aligned), std::signbit(expected)) << decimals;
+            }
+        }
         if (!read || !plain)
             continue;
         ++accepted;
-        double expected = std::strtod(trimmed.c_str(), nullptr);
         ASSERT_EQ(value, expected);
         ASSERT_EQ(std::signbit(value), std::signbit(expected));
     }
     EXPECT_GT(accepted, 100000);
+    EXPECT_GT(alignedReads, 50000);
 }
 
 // Text fields of every width with blanks, zero bytes and Windows-1252 letters anywhere: the text
