@@ -169,6 +169,91 @@ void LoadCase(const std::string& tableName, const std::string& folder, int recor
     ReadComments(table, inputs);
 }
 
+namespace {
+
+// The cases of the table from its last record to its first, deleted records left out.
+std::vector<StoredCase> ListCasesOf(TableConnection& table) {
+    std::vector<StoredCase> cases;
+    CursorHandle cursor = table.Cursor();
+    std::uint32_t count = 0;
+    DbiGetRecordCount(cursor, count);
+    RecordBuffer record;
+    DbiInitRecord(cursor, record);
+    for (std::uint32_t n = count; n >= 1; --n) {
+        if (DbiSetToRecordNo(cursor, n) != kOk ||
+            DbiGetRecord(cursor, LockMode::NoLock, record) != kOk)
+            continue;
+        std::string id;
+        DbiGetField(cursor, 1, record, id);
+        cases.push_back({static_cast<int>(n), id});
+    }
+    return cases;
+}
+
+// The records that hold the case of exactly this id, in record order (more than one only when a
+// save was cut short between writing the case and removing its older copy).
+std::vector<std::uint32_t> RecordsOfCase(TableConnection& table, const std::string& id) {
+    std::vector<std::uint32_t> found;
+    for (const StoredCase& stored : ListCasesOf(table)) {
+        if (stored.id == id)
+            found.insert(found.begin(), stored.recordNumber);
+    }
+    return found;
+}
+
+// Writes the case into the record buffer and the table: over the current record or appended.
+DBIResult WriteCase(TableConnection& table, bool modify, const ExposureInputs& inputs,
+                    const ExposureResults& results, std::vector<unsigned>& cut,
+                    std::vector<unsigned>& lost) {
+    CursorHandle cursor = table.Cursor();
+    RecordBuffer& record = table.Record();
+    if (modify) {
+        DbiGetRecord(cursor, LockMode::WriteLock, record);
+    } else {
+        DbiInitRecord(cursor, record);
+    }
+    WriteFields(table, inputs, results, cut, lost);
+    DbiOpenBlob(cursor, record, kCommentsField, OpenMode::ReadWrite);
+    DbiPutBlob(cursor, record, kCommentsField, 0,
+               static_cast<std::uint32_t>(inputs.Comments.size()), inputs.Comments.data());
+    DBIResult status =
+        modify ? DbiModifyRecord(cursor, record, true) : DbiAppendRecord(cursor, record);
+    DbiFreeBlob(cursor, record, kCommentsField);
+    return status;
+}
+
+// A case saved again moves to the end of its table, so that the table's order is the order in
+// which its cases were last saved: the new copy is written first, then the older one removed.
+DBIResult SaveKeyedCase(TableConnection& table, const std::string& id, const ExposureInputs& inputs,
+                        const ExposureResults& results, std::vector<unsigned>& cut,
+                        std::vector<unsigned>& lost) {
+    CursorHandle cursor = table.Cursor();
+    std::vector<std::uint32_t> older = RecordsOfCase(table, id);
+    std::uint32_t count = 0;
+    DbiGetRecordCount(cursor, count);
+    if (older.size() == 1 && older[0] == count) {
+        DbiSetToRecordNo(cursor, count);
+        return WriteCase(table, true, inputs, results, cut, lost);
+    }
+    DBIResult status = WriteCase(table, false, inputs, results, cut, lost);
+    if (status != kOk)
+        return status;
+    for (std::uint32_t recordNumber : older) {
+        if (DbiSetToRecordNo(cursor, recordNumber) == kOk)
+            DbiDeleteRecord(cursor);
+    }
+    return kOk;
+}
+
+}  // namespace
+
+std::vector<StoredCase> ListCases(const std::string& tableName, const std::string& folder) {
+    TableConnection table(folder, tableName, OpenMode::ReadOnly);
+    if (!table.IsOpen())
+        return {};
+    return ListCasesOf(table);
+}
+
 bool SaveCase(const std::string& tableName, const std::string& folder, int recordNumber,
               const std::string& idText, const ExposureInputs& inputs,
               const ExposureResults& results) {
@@ -178,23 +263,15 @@ bool SaveCase(const std::string& tableName, const std::string& folder, int recor
                            "Error", forms::Icon::Error);
         return false;
     }
-    CursorHandle cursor = table.Cursor();
-    RecordBuffer& record = table.Record();
-    const bool modify = FindCase(table, recordNumber, idText);
-    if (modify) {
-        DbiGetRecord(cursor, LockMode::WriteLock, record);
-    } else {
-        DbiInitRecord(cursor, record);
-    }
     std::vector<unsigned> cut;
     std::vector<unsigned> lost;
-    WriteFields(table, inputs, results, cut, lost);
-    DbiOpenBlob(cursor, record, kCommentsField, OpenMode::ReadWrite);
-    DbiPutBlob(cursor, record, kCommentsField, 0,
-               static_cast<std::uint32_t>(inputs.Comments.size()), inputs.Comments.data());
-    DBIResult status =
-        modify ? DbiModifyRecord(cursor, record, true) : DbiAppendRecord(cursor, record);
-    DbiFreeBlob(cursor, record, kCommentsField);
+    DBIResult status = kOk;
+    if (idText.empty()) {
+        const bool modify = FindCase(table, recordNumber, idText);
+        status = WriteCase(table, modify, inputs, results, cut, lost);
+    } else {
+        status = SaveKeyedCase(table, idText, inputs, results, cut, lost);
+    }
     if (status != kOk) {
         std::string message;
         DbiGetErrorString(status, message);

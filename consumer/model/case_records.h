@@ -112,6 +112,12 @@ inline bool HasChronicResults(const ExposureInputs& inputs) {
     return inputs.AgeGroup == 1 || inputs.ScenarioName == kUserDefined;
 }
 
+// Only the Bar Soap scenario has hands inputs; hands values left in the case by another
+// scenario, a stored case or the main program take no part in the doses.
+inline bool UsesHands(const ExposureInputs& inputs) {
+    return inputs.ScenarioName == "Bar Soap";
+}
+
 // The product scenario name of a scenario number 1..9; empty for any other number.
 std::string ScenarioNameOfNumber(int number);
 

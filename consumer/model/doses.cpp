@@ -10,8 +10,9 @@ void ComputeDoses(ExposureInputs& in, ExposureResults& results) {
         in.AmountOnSkin = in.PermeabilityCoefficient * in.DermalEventDuration *
                           in.FormulationDensity * in.Dilution;
     }
-    const double s =
-        in.FrequencyHands * in.SurfaceAreaHands + in.FrequencyBody * in.SurfaceAreaBody;
+    const double handsFrequency = UsesHands(in) ? in.FrequencyHands : 0.0;
+    const double handsArea = UsesHands(in) ? in.SurfaceAreaHands : 0.0;
+    const double s = handsFrequency * handsArea + in.FrequencyBody * in.SurfaceAreaBody;
     if (HasChronicResults(in)) {
         results[17] = s * in.WeightFractionMedian * in.YEARSOFUSE * in.AmountOnSkin * 1000 /
                       (in.YEARSLIFETIME * 365);
@@ -22,14 +23,19 @@ void ComputeDoses(ExposureInputs& in, ExposureResults& results) {
     } else {
         results[17] = results[18] = results[20] = results[21] = kNotApplicable;
     }
-    results[19] = (2 * in.SurfaceAreaHands + in.SurfaceAreaBody) * in.WeightFraction90 *
-                  in.AmountOnSkin * 1000 * 1.0;
+    results[19] =
+        (2 * handsArea + in.SurfaceAreaBody) * in.WeightFraction90 * in.AmountOnSkin * 1000 * 1.0;
     results[22] = 1.0;
     results[23] = in.YEARSOFUSE;
     results[24] = in.SurfaceAreaBody;
-    results[25] = in.SurfaceAreaHands;
+    results[25] = handsArea;
     results[26] = in.FrequencyBody;
-    results[27] = in.FrequencyHands;
+    results[27] = handsFrequency;
+}
+
+void MarkDermalNotAssessed(ExposureResults& results) {
+    for (int i = kDermalLadd; i <= 22; ++i)
+        results[i] = kNotApplicable;
 }
 
 void ComputeDoses() {

@@ -12,4 +12,8 @@ void ComputeDoses(ExposureInputs& inputs, ExposureResults& results);
 // The same on the program's case records.
 void ComputeDoses();
 
+// A run without the dermal pathway: its doses and their averaging times are marked not assessed,
+// so that an earlier run's values do not pass for this run's.
+void MarkDermalNotAssessed(ExposureResults& results);
+
 }  // namespace consumer

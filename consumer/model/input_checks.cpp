@@ -9,6 +9,8 @@
 namespace consumer {
 namespace {
 
+constexpr double kHoursPerDay = 24;
+
 // Runs tests in order and reports the first that fails.
 class CheckRun {
   public:
@@ -115,6 +117,9 @@ void CheckInhalationInputs(const ExposureInputs& in, bool& errorFlag) {
         run.Require(!(in.DurationHighEnd < in.DurationCentral),
                     "The Duration of Event - High-End must be greater than the Central "
                     "Tendency value") &&
+        // The use takes place within the 24 hours of the day-of-use pattern.
+        run.Require(in.DurationHighEnd <= kHoursPerDay,
+                    "The Duration of Event - High-End cannot exceed 24 hours") &&
         run.Require(Positive(in.AIREXRATE), "The Air Exchange Rate must be greater than zero") &&
         run.Require(Positive(in.INHALRATEAFTERUSE),
                     "The Inhalation Rate After Use must be greater than zero") &&
@@ -161,7 +166,10 @@ void CheckPotentialDermalInputs(const ExposureInputs& in, bool& errorFlag) {
 void CheckAbsorbedDermalInputs(const ExposureInputs& in, bool& errorFlag) {
     CheckRun run(errorFlag);
     const char* const kDilution = "The Dilution must be between 0 and 1";
-    if (run.Require(Positive(in.DermalEventDuration),
+    // Without a permeability every absorbed dose would be 0.
+    if (run.Require(Positive(in.PermeabilityCoefficient),
+                    "The Permeability Coefficient must be greater than zero") &&
+        run.Require(Positive(in.DermalEventDuration),
                     "The Exposure Duration must be greater than zero") &&
         run.Require(in.Dilution > 0, kDilution) && run.Require(in.Dilution <= 1, kDilution) &&
         run.Require(Positive(in.FormulationDensity), "The Density must be greater than zero") &&

@@ -27,8 +27,9 @@ bool RunPass(const ExposureInputs& inputs, int pass, ExposureResults& results,
     }
     zonaromain model;
     if (model.Parse(*trnPath) != 1) {
-        forms::ShowMessage("An error has occurred in the file transfer for Zonaro", "Warning",
-                           forms::Icon::Warning);
+        forms::ShowMessage(
+            "An error has occurred in the file transfer for Zonaro\n" + model.ParseError(),
+            "Warning", forms::Icon::Warning);
         return false;
     }
     model.Run();
@@ -74,6 +75,12 @@ bool RunExposureModel(const ExposureInputs& inputs, ExposureResults& results,
     FinishResults(inputs, work);
     results = work;
     return true;
+}
+
+void MarkInhalationNotAssessed(ExposureResults& results) {
+    for (int i = kInhalationLadd; i <= 11; ++i)
+        results[i] = kNotApplicable;
+    results[kMassInhaledPerEvent] = kNotApplicable;
 }
 
 bool RunExposureModel() {

@@ -17,4 +17,8 @@ bool RunExposureModel(const ExposureInputs& inputs, ExposureResults& results,
 // The same on the program's case records and working folder.
 bool RunExposureModel();
 
+// A run without the inhalation pathway: the model's results and their averaging times are marked
+// not assessed, so that an earlier run's values do not pass for this run's.
+void MarkInhalationNotAssessed(ExposureResults& results);
+
 }  // namespace consumer

@@ -6,14 +6,22 @@
 
 namespace consumer {
 
+int UseHoursOf(double duration) {
+    if (!(duration > 0))
+        return 0;
+    if (duration >= 25)
+        return 25;
+    return static_cast<int>(std::ceil(duration));
+}
+
 void AdjustUseDayPattern(ExposureInputs& in, double previousHighEnd) {
     if (in.ScenarioKeyword == "placedenvironment")
         return;
     std::string& pattern = in.ActivityPattern;
     if (pattern.size() < 25)
         pattern += std::string(kDefaultUseDayDigits).substr(pattern.size());
-    const int newHours = static_cast<int>(std::ceil(in.DurationHighEnd));
-    const int oldHours = static_cast<int>(std::ceil(previousHighEnd));
+    const int newHours = UseHoursOf(in.DurationHighEnd);
+    const int oldHours = UseHoursOf(previousHighEnd);
     const int start = in.STARTTIME;
     if (start < 0 || start > 24)
         return;

@@ -63,12 +63,23 @@ class zonaromain {
     // The time loop works out the source terms of this many steps at a time.
     static constexpr size_t kBlockSteps = 64;
 
+    // What the model holds; a file that asks for more is refused before anything is allocated.
+    static constexpr int kMaxZones = 100;
+    static constexpr size_t kMaxSources = 100;
+    static constexpr size_t kMaxSinks = 100;
+    static constexpr size_t kMaxPatternEntries = 1000;
+    static constexpr size_t kMaxTableRows = 1000;
+    // The longest run from start to end time, in days (this program's runs last 60).
+    static constexpr double kMaxRunDays = 366;
+
     zonaromain() = default;
 
     // Reads a model input file; 1 on success, 0 at the first refused line (what was read stays).
     // A file that cannot be opened reads as empty.
     int Parse(const std::string& path);
     int ParseText(const std::string& text);
+    // Why the last parse failed, naming the line; empty after a parse that succeeded.
+    const std::string& ParseError() const { return parseError_; }
 
     // Integrates from the current time to the end time: classical fourth-order Runge-Kutta steps,
     // each applied as the linear map it amounts to.
@@ -131,6 +142,9 @@ class zonaromain {
 
     // Parsing, one handler per keyword.
     bool ParseLine(std::string_view line, const std::vector<std::string>& lines, size_t& next);
+    // Records why a line is refused; always false.
+    bool Refuse(const std::string& why);
+    bool CheckRunSpan();
     bool ParseZones(ValueReader& reader);
     bool ParseNodeValues(ValueReader& reader, bool initial);
     bool ParseAirFlow(ValueReader& reader, int set);
@@ -193,6 +207,10 @@ class zonaromain {
     std::vector<Flow> flows_;
     std::vector<Source> sources_;
     std::vector<Sink> sinks_;
+    std::string parseError_;
+    std::string refusal_;
+    size_t parsingLine_ = 0;  // index of the line being parsed
+    size_t timesLine_ = 0;    // index of the last STARTTIME or ENDTIME line
     std::vector<PatternEntry> primary_;
     std::vector<PatternEntry> secondary_;
     std::vector<PatternEntry> override_;

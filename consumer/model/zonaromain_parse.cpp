@@ -1,6 +1,7 @@
 // Reading the multi-zone model's input: zones, flows, patterns, sources, sinks and scalars.
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <optional>
@@ -43,15 +44,42 @@ int zonaromain::ParseText(const std::string& text) {
     std::vector<std::string> lines = SplitLines(text);
     size_t next = 0;
     bool ok = true;
+    parseError_.clear();
+    auto refuseLine = [&](size_t index) {
+        const std::string& line = lines[index];
+        parseError_ = "Line " + std::to_string(index + 1) + " (" + line.substr(0, 60) +
+                      "): " + (refusal_.empty() ? "its values cannot be read." : refusal_);
+        ok = false;
+    };
     while (next < lines.size()) {
-        const std::string& line = lines[next++];
-        if (!ParseLine(line, lines, next)) {
-            ok = false;
+        parsingLine_ = next;
+        refusal_.clear();
+        if (!ParseLine(lines[next++], lines, next)) {
+            refuseLine(parsingLine_);
             break;
         }
     }
+    // The run's length is known once both times are read; the later of their lines is named.
+    if (ok && !CheckRunSpan())
+        refuseLine(timesLine_);
     SortPatterns();
     return ok ? 1 : 0;
+}
+
+bool zonaromain::Refuse(const std::string& why) {
+    refusal_ = why;
+    return false;
+}
+
+// The time loop makes a step of 10 seconds from the start to the end time.
+bool zonaromain::CheckRunSpan() {
+    if (endTime_ - startTime_ > kMaxRunDays) {
+        char text[120];
+        std::snprintf(text, sizeof text, "the run from start to end time lasts at most %g days.",
+                      kMaxRunDays);
+        return Refuse(text);
+    }
+    return true;
 }
 
 bool zonaromain::ParseLine(std::string_view line, const std::vector<std::string>& lines,
@@ -95,9 +123,12 @@ bool zonaromain::ParseLine(std::string_view line, const std::vector<std::string>
         return ParseEmission(r, lines, next);
     if (matches("MONTECARLO", r))
         return ParseMonteCarlo(r, lines, next);
-    if (matches("ENDTIME", r))
+    if (matches("ENDTIME", r)) {
+        timesLine_ = parsingLine_;
         return scalar(endTime_);
+    }
     if (matches("STARTTIME", r)) {
+        timesLine_ = parsingLine_;
         if (!scalar(startTime_))
             return false;
         currentTime_ = startTime_;
@@ -128,6 +159,8 @@ bool zonaromain::ParseZones(ValueReader& reader) {
     int n = 0;
     if (!reader.Digits(n) || n < 1)
         return false;
+    if (n > kMaxZones)
+        return Refuse("the model holds at most " + std::to_string(kMaxZones) + " zones.");
     zones_ = n;
     const size_t nodes = static_cast<size_t>(n) + 1;
     volume_.assign(nodes, 0.0);
@@ -175,6 +208,10 @@ bool zonaromain::ParseAirFlow(ValueReader& reader, int set) {
 }
 
 bool zonaromain::ParsePattern(ValueReader& reader, std::vector<PatternEntry>& list, bool withEnd) {
+    if (list.size() >= kMaxPatternEntries) {
+        return Refuse("the model holds at most " + std::to_string(kMaxPatternEntries) +
+                      " entries of an activity pattern.");
+    }
     PatternEntry entry;
     if (!reader.Number(entry.start))
         return false;
@@ -201,6 +238,8 @@ bool zonaromain::ParsePrimaryDays(ValueReader& reader) {
 }
 
 bool zonaromain::ParseSink(ValueReader& reader) {
+    if (sinks_.size() >= kMaxSinks)
+        return Refuse("the model holds at most " + std::to_string(kMaxSinks) + " sinks.");
     Sink sink;
     sink.index = static_cast<int>(sinks_.size());
     if (reader.StartsWith("FIRSTORDER")) {
@@ -222,6 +261,10 @@ bool zonaromain::ParseSink(ValueReader& reader) {
 
 bool zonaromain::ParseEmission(ValueReader& reader, const std::vector<std::string>& lines,
                                size_t& next) {
+    if (sources_.size() >= kMaxSources) {
+        return Refuse("the model holds at most " + std::to_string(kMaxSources) +
+                      " emission sources.");
+    }
     Source source;
     if (reader.StartsWith("CONSTANT")) {
         source.kind = kConstant;
@@ -256,7 +299,7 @@ bool zonaromain::ParseEmission(ValueReader& reader, const std::vector<std::strin
                 ok = reader.Number(source.window);
             break;
         default:
-            while (next < lines.size() && source.table.size() < 1000) {
+            while (next < lines.size() && source.table.size() < kMaxTableRows) {
                 std::string_view row = lines[next];
                 size_t pos = SkipBlanks(row);
                 if (!CountsAsLine(row, pos)) {

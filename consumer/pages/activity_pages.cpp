@@ -5,6 +5,7 @@
 
 #include "consumer/model/case_state.h"
 #include "consumer/model/result_format.h"
+#include "consumer/model/use_day_pattern.h"
 #include "consumer/pages/kiv_state.h"
 #include "platform/forms/ui_service.h"
 
@@ -144,7 +145,7 @@ void TUserAct::SetupWindow() {
     }
     findChild<NumberEdit*>("edit129")->ShowNumber(in.ZONE1VOL);
     findChild<NumberEdit*>("edit130")->ShowNumber(in.HOUSEVOL);
-    useHours_ = static_cast<int>(std::ceil(in.DurationHighEnd));
+    useHours_ = UseHoursOf(in.DurationHighEnd);
     // Every age group sees the pattern this page stores.
     hours_.Show(in.ActivityPattern);
     room_->setCurrentIndex(in.ROOMOFUSE >= 1 && in.ROOMOFUSE <= 6 ? in.ROOMOFUSE - 1 : 0);

@@ -30,18 +30,20 @@ NumberEdit::NumberEdit(QWidget* parent) : forms::TEdit(parent) {
     setMaximumWidth(110);
 }
 
-void NumberEdit::ShowNumber(double value) {
+void NumberEdit::ShowNumber(double value, bool toStore) {
     shown_ = EditNumberText(value);
+    shownValue_ = value;
+    storeShown_ = toStore;
     SetText(shown_);
 }
 
 void NumberEdit::StoreNumber(double& field) const {
-    if (Text() != shown_)
+    if (Text() != shown_ || storeShown_)
         field = Number();
 }
 
 double NumberEdit::Number() const {
-    return EditNumberValue(Text());
+    return Text() == shown_ ? shownValue_ : EditNumberValue(Text());
 }
 
 char PageCodeOfButton(int id) {

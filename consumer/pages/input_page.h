@@ -18,14 +18,20 @@ class NumberEdit : public forms::TEdit {
     Q_OBJECT
   public:
     explicit NumberEdit(QWidget* parent = nullptr);
-    void ShowNumber(double value);
-    // The field takes the edit's value only when the text differs from what was shown, so a
-    // visit does not round the stored value to the four digits on screen.
+    // Shows the value with four significant digits. With toStore the store step takes the value
+    // itself (not its rounded text), as if it had been typed.
+    void ShowNumber(double value, bool toStore = false);
+    // The field takes the edit's value only when the text differs from what was shown (or the
+    // value was shown to be stored), so a visit does not round the stored value to the four
+    // digits on screen.
     void StoreNumber(double& field) const;
+    // The value typed, or the whole value behind the text shown while it is unchanged.
     double Number() const;
 
   private:
     std::string shown_;
+    double shownValue_ = 0;
+    bool storeShown_ = false;
 };
 
 // The page code of a page button 101..107 ('0'..'6').

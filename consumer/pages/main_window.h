@@ -85,7 +85,8 @@ class KIVWindow : public QWidget {
     void StoreOpenPage(int command);
     bool RefuseWithoutResults();
     void HideResultButtons();
-    bool LoadChosenCase(const std::string& path);
+    enum class OpenResult { Loaded, NotACase, Cancelled };
+    OpenResult LoadChosenCase(const std::string& path);
     std::string CaseTablePath();
 
     QMdiArea* area_ = nullptr;

@@ -11,6 +11,7 @@
 #include "consumer/output/display_texts.h"
 #include "consumer/output/result_documents.h"
 #include "consumer/output/result_print.h"
+#include "consumer/pages/case_list_dialog.h"
 #include "consumer/pages/help_files.h"
 #include "consumer/pages/kiv_state.h"
 #include "consumer/pages/main_window.h"
@@ -67,9 +68,9 @@ void CopyResultEchoes(const ExposureInputs& in, ExposureResults& er) {
     er[15] = in.INHALRATEDURINGUSE;
     er[23] = in.YEARSOFUSE;
     er[24] = in.SurfaceAreaBody;
-    er[25] = in.SurfaceAreaHands;
+    er[25] = UsesHands(in) ? in.SurfaceAreaHands : 0.0;
     er[26] = in.FrequencyBody;
-    er[27] = in.FrequencyHands;
+    er[27] = UsesHands(in) ? in.FrequencyHands : 0.0;
 }
 
 class TAboutKiv : public forms::Form {
@@ -89,6 +90,10 @@ class TAboutKiv : public forms::Form {
 void KIVWindow::CmNewCase() {
     ResetCaseIdentity(*CaseInputs);
     ResetExposureInputs(*CaseInputs, *CaseResults);
+    // A new case has no scenario until the user chooses one: the Scenario page shows none chosen,
+    // as the pages that ask for a scenario first say.
+    CaseInputs->ScenarioName.clear();
+    CaseInputs->ScenarioKeyword.clear();
     PageCode = '0';
     CaseSaved = false;
     ResultsReady = false;
@@ -96,12 +101,21 @@ void KIVWindow::CmNewCase() {
     OpenPageFor('0');
 }
 
-bool KIVWindow::LoadChosenCase(const std::string& path) {
+KIVWindow::OpenResult KIVWindow::LoadChosenCase(const std::string& path) {
     std::string extension = ExtensionOf(path);
     ExposureInputs& in = *CaseInputs;
     if (extension != "cmi" && extension != "dbf") {
         forms::ShowMessage("This is not a KIV file!", "Error", forms::Icon::Error);
-        return false;
+        return OpenResult::NotACase;
+    }
+    // A table may hold several cases: the user picks one before the current case is given up.
+    int record = 1;
+    if (extension == "dbf") {
+        std::optional<int> picked =
+            PickStoredCase(ListCases(TableNameOf(path), sys::FolderPart(path)), this);
+        if (!picked)
+            return OpenResult::Cancelled;
+        record = *picked;
     }
     ResetCaseIdentity(in);
     ResetExposureInputs(in, *CaseResults);
@@ -109,12 +123,12 @@ bool KIVWindow::LoadChosenCase(const std::string& path) {
     if (extension == "cmi") {
         OpenCaseFile(path, in, *CaseResults);
     } else {
-        LoadCase(TableNameOf(path), sys::FolderPart(path), 1, "", in, *CaseResults);
+        LoadCase(TableNameOf(path), sys::FolderPart(path), record, "", in, *CaseResults);
     }
     // The stored case's age group is the case's own; without it the case would run as an adult.
     if (in.StoredAgeGroup >= 1 && in.StoredAgeGroup <= 7)
         in.AgeGroup = in.StoredAgeGroup;
-    return true;
+    return OpenResult::Loaded;
 }
 
 void KIVWindow::CmFileOpen() {
@@ -124,13 +138,16 @@ void KIVWindow::CmFileOpen() {
     request.filter = "KIV Database (*.dbf);;Consumer files (*.cmi)";
     request.initialFolder = WorkingFolder;
     std::optional<std::string> chosen = forms::Ui().OpenFileDialog(request);
-    if (!chosen || chosen->empty()) {
+    OpenResult result = OpenResult::Cancelled;
+    if (chosen && !chosen->empty())
+        result = LoadChosenCase(*chosen);
+    if (result == OpenResult::Cancelled) {
         PageCode = 'a';
         NavigationPending = "0";
         ShowStartScreen();
         return;
     }
-    if (!LoadChosenCase(*chosen)) {
+    if (result == OpenResult::NotACase) {
         // The command is still asked for: the open dialog comes back.
         ScheduleNavigation();
         return;
@@ -188,8 +205,12 @@ void KIVWindow::CmRunModel() {
             forms::Hourglass wait;
             if (in.ScenarioClass != 0)
                 ran = RunExposureModel(in, *CaseResults, WorkingFolder);
+            else
+                MarkInhalationNotAssessed(*CaseResults);
             if (ran && in.ScenarioClass != 1)
                 ComputeDoses(in, *CaseResults);
+            else if (ran)
+                MarkDermalNotAssessed(*CaseResults);
         }
         if (ran) {
             ResultsReady = true;
@@ -250,7 +271,7 @@ void KIVWindow::CmOutputPrinter() {
     RefreshDisplayTexts();
     OutputMode = 2;
     if (forms::Ui().PrintDialog()) {
-        std::unique_ptr<print::PrintJob> job = print::PrintJob::ToDefaultPrinter("Results");
+        std::unique_ptr<print::PrintJob> job = print::PrintJob::ToChosenOutput("Results");
         if (!job) {
             // Without a printer the printout goes to a PDF file the user names.
             forms::FileDialogRequest request;
@@ -291,14 +312,15 @@ std::string KIVWindow::CaseTablePath() {
     return path;
 }
 
-// A table that exists is updated in place (its other cases stay); a new one starts from the
-// empty template.
+// In linked and chemical-id starts ..\kiv.dbf holds the one case saved last (the data folder's
+// table collects them all); a table the user names keeps its other cases, and a new one starts
+// from the empty template.
 void KIVWindow::CmFileSave() {
     std::string path = CaseTablePath();
     if (path.empty())
         return;
     const ExposureInputs& in = *CaseInputs;
-    if (!sys::FileExists(path))
+    if (RunMode >= kRunChemicalId || !sys::FileExists(path))
         CreateFromTemplate(path);
     SaveCase(TableNameOf(path), sys::FolderPart(path), 1, in.IdNumber, in, *CaseResults);
     if (!CaseDataFolder.empty()) {

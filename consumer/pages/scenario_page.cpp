@@ -3,6 +3,7 @@
 
 #include <QGroupBox>
 #include <QVBoxLayout>
+#include <cstdio>
 
 #include "consumer/data/defaults.h"
 #include "consumer/model/case_reset.h"
@@ -67,10 +68,70 @@ const GroupSpec kGroups[] = {
     {"Product Directly Contacting Skin (Dermal)", {114, 115}},
 };
 
+// The permeability is part of the scenario choice (the user-defined dialog has just set it), not
+// an exposure default: the defaults of the new scenario leave it as chosen.
 void LoadNewScenarioDefaults(ExposureInputs& in) {
+    const double permeability = in.PermeabilityCoefficient;
+    const double kow = in.KowValue;
+    const std::int32_t source = in.PermeabilitySource;
     ResetExposureInputs(in, *CaseResults);
+    in.PermeabilityCoefficient = permeability;
+    in.KowValue = kow;
+    in.PermeabilitySource = source;
     LoadProductDefaults(in);
     LoadHouseVolume(in);
+}
+
+// The values the main program sends with a new case that the first defaults would replace.
+struct SentValue {
+    double ExposureInputs::*field;
+    const char* label;
+};
+
+const SentValue kSentValues[] = {
+    {&ExposureInputs::YEARSOFUSE, "Exposure Duration (chronic), years"},
+    {&ExposureInputs::YEARSLIFETIME, "Averaging Time (chronic), years"},
+    {&ExposureInputs::BODYWEIGHT, "Body Weight, kg"},
+    {&ExposureInputs::INHALRATEAFTERUSE, "Inhalation Rate After Use, m3/hr"},
+    {&ExposureInputs::SurfaceAreaBody, "Surface Area to Body Weight Ratio - Body, cm2/kg"},
+    {&ExposureInputs::SurfaceAreaHands, "Surface Area to Body Weight Ratio - Hands, cm2/kg"},
+};
+
+std::string ShortNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+// A linked case's first defaults: the values the main program sent stand unless the user takes
+// the product defaults for them, and the question names each value the defaults would replace.
+// A hands value outside bar soap enters no dose and is kept as sent.
+void KeepSentValuesUnlessAccepted(ExposureInputs& in, const ExposureInputs& sent) {
+    std::string differences;
+    for (const SentValue& value : kSentValues) {
+        if (value.field == &ExposureInputs::SurfaceAreaHands && !UsesHands(in))
+            continue;
+        if (in.*value.field != sent.*value.field) {
+            differences += "\n" + std::string(value.label) + ": sent " +
+                           ShortNumber(sent.*value.field) + ", default " +
+                           ShortNumber(in.*value.field);
+        }
+    }
+    bool accepted = false;
+    if (!differences.empty()) {
+        accepted =
+            forms::Ui().MessageBox(
+                "The product defaults differ from values sent by the main program:" + differences +
+                    "\n\nDo you wish to use the product defaults?",
+                "Note", forms::Buttons::YesNo, forms::Icon::Question) == forms::mrYes;
+    }
+    if (accepted)
+        return;
+    for (const SentValue& value : kSentValues)
+        in.*value.field = sent.*value.field;
+    // The averaging time of an adult's daily dose follows the exposure duration it keeps.
+    if (in.AgeGroup < 2 || in.AgeGroup > 7)
+        in.AveragingTimeAdd = in.YEARSOFUSE;
 }
 
 }  // namespace
@@ -291,8 +352,11 @@ void TScenario::Commit() {
         // A case that never had its defaults (no house volume) gets them at its first commit,
         // also when the page's own choice at its first showing already counted past 2.
         if (in.ScenarioApplyCount >= 2 && in.HOUSEVOL == 0.0 && !in.ScenarioName.empty()) {
+            const ExposureInputs sent = in;
             LoadProductDefaults(in);
             LoadExposureFactors(in);
+            if (RunMode == kRunLinked)
+                KeepSentValuesUnlessAccepted(in, sent);
         } else if (in.ScenarioApplyCount > 2 && !ScenarioAutoApplied &&
                    (in.ScenarioName != PreviousScenarioName || in.AgeGroup != PreviousAgeGroup ||
                     in.ScenarioKeyword != PreviousScenarioKeyword)) {

@@ -54,6 +54,31 @@ std::string FirstWord(const std::string& line) {
     return trimmed.substr(0, trimmed.find_first_of(" \t"));
 }
 
+bool ReadRequestInto(bool secondReading, ExposureInputs& target, std::string& error) {
+    std::optional<std::string> text =
+        sys::ReadWholeFile(sys::NativePath(WorkingFolder + kRequestFile));
+    if (!text) {
+        error.clear();
+        return false;
+    }
+    return ReadNyrRequest(*text, secondReading, target, error);
+}
+
+// No to the age group's defaults: the surface areas, the years of use and the inhalation rate
+// after use are the ones the main program got back from the last run and sends again (the answer
+// file of that run is gone: the main program removes it before it starts this program); the
+// inhalation rate during use, which it does not send, stays as the stored case has it.
+void KeepRequestedExposureFactors(ExposureInputs& in) {
+    ExposureInputs requested;
+    std::string error;
+    if (!ReadRequestInto(false, requested, error))
+        return;
+    in.SurfaceAreaBody = requested.SurfaceAreaBody;
+    in.SurfaceAreaHands = requested.SurfaceAreaHands;
+    in.YEARSOFUSE = requested.YEARSOFUSE;
+    in.INHALRATEAFTERUSE = requested.INHALRATEAFTERUSE;
+}
+
 void AskAgeGroupDefaults(ExposureInputs& in) {
     if (in.AgeGroup == in.StoredAgeGroup || in.StoredAgeGroup == 0)
         return;
@@ -61,43 +86,20 @@ void AskAgeGroupDefaults(ExposureInputs& in) {
         "You have changed the age of the exposed population.\nDo you wish to use default values "
         "for the selected age group?",
         "Note", forms::Buttons::YesNo, forms::Icon::Question);
-    if (answer == forms::mrYes) {
-        LoadHouseVolume(in);
-        LoadAgeGroupFactors(in);
-        if (in.ScenarioNumber < 9)
-            LoadProductDefaults(in);
-        if (in.AgeGroup > 1)
-            in.ActivityPattern = kNonAdultUseDayPattern;
+    if (answer != forms::mrYes) {
+        KeepRequestedExposureFactors(in);
         return;
     }
-    // The values of the previous answer file; an answer file that is missing changes nothing.
-    std::vector<std::string> lines;
-    if (!sys::ReadTextLines(sys::NativePath(WorkingFolder + kAnswerFile), lines))
-        return;
-    struct Take {
-        size_t line;
-        double* field;
-    };
-    const Take takes[] = {{6, &in.INHALRATEAFTERUSE},
-                          {8, &in.SurfaceAreaBody},
-                          {9, &in.SurfaceAreaHands},
-                          {10, &in.YEARSOFUSE},
-                          {11, &in.INHALRATEDURINGUSE}};
-    for (const Take& take : takes) {
-        double value = 0;
-        if (take.line <= lines.size() && LineNumber(lines[take.line - 1], value))
-            *take.field = value;
-    }
+    LoadHouseVolume(in);
+    LoadAgeGroupFactors(in);
+    if (in.ScenarioNumber < 9)
+        LoadProductDefaults(in);
+    if (in.AgeGroup > 1)
+        in.ActivityPattern = kNonAdultUseDayPattern;
 }
 
 bool ReadRequestFile(bool secondReading, std::string& error) {
-    std::optional<std::string> text =
-        sys::ReadWholeFile(sys::NativePath(WorkingFolder + kRequestFile));
-    if (!text) {
-        error.clear();
-        return false;
-    }
-    return ReadNyrRequest(*text, secondReading, *CaseInputs, error);
+    return ReadRequestInto(secondReading, *CaseInputs, error);
 }
 
 bool ReportUnreadableRequest(const std::string& error) {

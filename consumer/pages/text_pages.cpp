@@ -35,12 +35,14 @@ void SetRowVisible(TInputPage* page, NumberEdit* edit, bool visible) {
 }  // namespace
 
 void LinkDurationEdits(NumberEdit* duration, NumberEdit* averagingTime) {
-    // Set as typed text, so that the store step takes the copied value.
+    // Both edits show the value with four significant digits; the store step takes the value
+    // as typed, not its rounded text. Leaving an edit without a change copies nothing new.
     auto copy = [](NumberEdit* from, NumberEdit* to) {
-        std::string text = EditNumberText(from->Number());
-        to->SetText(text);
-        if (from->Text() != text)
-            from->SetText(text);
+        const double value = from->Number();
+        if (to->Number() == value && from->Text() == EditNumberText(value))
+            return;
+        to->ShowNumber(value, true);
+        from->ShowNumber(value, true);
     };
     duration->OnExit = [=] { copy(duration, averagingTime); };
     averagingTime->OnExit = [=] { copy(averagingTime, duration); };
@@ -189,14 +191,10 @@ void TDermInput::StoreStep() {
     Number(132)->StoreNumber(in.YEARSLIFETIME);
     Number(133)->StoreNumber(in.AveragingTimeAdd);
     Number(136)->StoreNumber(in.SurfaceAreaBody);
+    // Outside bar soap the hands rows are hidden; the doses leave the hands values out.
     if (IsBarSoap(in)) {
         Number(137)->StoreNumber(in.SurfaceAreaHands);
         Number(138)->StoreNumber(in.FrequencyHands);
-    } else {
-        // The hands rows are hidden outside bar soap; values left in them from another scenario
-        // would otherwise enter the dermal doses.
-        in.SurfaceAreaHands = 0;
-        in.FrequencyHands = 0;
     }
     InputErrorFlag = false;
 }

@@ -121,8 +121,14 @@ std::optional<std::string> QtUi::FolderDialog(const std::string& title,
 bool QtUi::PrintDialog() {
     QPrinter printer;
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    print::SetChosenPdfFile("");
     if (dialog.exec() != QDialog::Accepted)
         return false;
+    // Printing to a file names the file here: the job writes it without asking again.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        print::SetChosenPdfFile(printer.outputFileName().toStdString());
+        return true;
+    }
     // The next print job goes to the printer chosen here, not the system's default.
     print::SetChosenPrinter(printer.printerName().toStdString());
     return true;

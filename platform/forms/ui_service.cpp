@@ -4,6 +4,7 @@
 
 #include "platform/forms/form.h"
 #include "platform/forms/qt_ui.h"
+#include "platform/print/print_job.h"
 #include "platform/sys/paths.h"
 
 namespace forms {
@@ -63,7 +64,11 @@ void ScriptedUi::AnswerNextDialog(std::optional<std::string> path) {
 }
 
 void ScriptedUi::AnswerNextPrintDialog(bool accept) {
-    printAnswers_.push_back(accept);
+    printAnswers_.push_back({accept, ""});
+}
+
+void ScriptedUi::AnswerNextPrintDialogToFile(const std::string& pdfPath) {
+    printAnswers_.push_back({true, pdfPath});
 }
 
 void ScriptedUi::OnNextModal(std::function<int(Form&)> step) {
@@ -126,14 +131,16 @@ std::optional<std::string> ScriptedUi::FolderDialog(const std::string& title, co
     return NextDialog("folder", title);
 }
 
+// Hands the choice to the print layer as the real dialog does.
 bool ScriptedUi::PrintDialog() {
-    bool accept = false;
+    PrintAnswer answer;
     if (!printAnswers_.empty()) {
-        accept = printAnswers_.front();
+        answer = printAnswers_.front();
         printAnswers_.pop_front();
     }
-    shown_.push_back({"print", "", "", accept ? mrOk : mrCancel});
-    return accept;
+    print::SetChosenPdfFile(answer.accept ? answer.pdfFile : "");
+    shown_.push_back({"print", "", answer.pdfFile, answer.accept ? mrOk : mrCancel});
+    return answer.accept;
 }
 
 void ScriptedUi::ShowHelp(const std::string& topic) {

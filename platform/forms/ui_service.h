@@ -90,6 +90,8 @@ class ScriptedUi : public UiService {
     void AnswerNextBox(int answer);
     void AnswerNextDialog(std::optional<std::string> path);
     void AnswerNextPrintDialog(bool accept);
+    // The next print dialog is accepted with "Print to File (PDF)" and this file name.
+    void AnswerNextPrintDialogToFile(const std::string& pdfPath);
     // The next modal form: after its show and activation, the step runs with the form and
     // returns the modal result.
     void OnNextModal(std::function<int(Form&)> step);
@@ -115,7 +117,11 @@ class ScriptedUi : public UiService {
 
     std::deque<int> boxAnswers_;
     std::deque<std::optional<std::string>> dialogAnswers_;
-    std::deque<bool> printAnswers_;
+    struct PrintAnswer {
+        bool accept = false;
+        std::string pdfFile;
+    };
+    std::deque<PrintAnswer> printAnswers_;
     std::deque<std::function<int(Form&)>> modalSteps_;
     std::vector<ShownItem> shown_;
     int hourglass_ = 0;

@@ -15,6 +15,7 @@ struct Target {
     int dpi = 0;
     int newPageFaultAfter = -1;
     std::string chosenPrinter;
+    std::string chosenPdfFile;
 };
 
 Target& CurrentTarget() {
@@ -48,6 +49,14 @@ std::unique_ptr<PrintJob> PrintJob::ToDefaultPrinter(const std::string& title) {
     job->printer_.setPrinterName(info.printerName());
     job->printer_.setDocName(QString::fromStdString(title));
     return job;
+}
+
+std::unique_ptr<PrintJob> PrintJob::ToChosenOutput(const std::string& title) {
+    std::string file;
+    file.swap(CurrentTarget().chosenPdfFile);
+    if (!file.empty())
+        return ToPdf(file, title);
+    return ToDefaultPrinter(title);
 }
 
 bool PrintJob::Begin() {
@@ -145,9 +154,9 @@ const std::string& ReportPdfTarget() {
 
 std::unique_ptr<PrintJob> ReportJob(const std::string& title) {
     const Target& target = CurrentTarget();
-    if (!target.pdfPath.empty())
+    if (target.chosenPdfFile.empty() && !target.pdfPath.empty())
         return PrintJob::ToPdf(target.pdfPath, title, target.dpi);
-    return PrintJob::ToDefaultPrinter(title);
+    return PrintJob::ToChosenOutput(title);
 }
 
 void SetChosenPrinter(const std::string& name) {
@@ -156,6 +165,14 @@ void SetChosenPrinter(const std::string& name) {
 
 const std::string& ChosenPrinter() {
     return CurrentTarget().chosenPrinter;
+}
+
+void SetChosenPdfFile(const std::string& path) {
+    CurrentTarget().chosenPdfFile = path;
+}
+
+const std::string& ChosenPdfFile() {
+    return CurrentTarget().chosenPdfFile;
 }
 
 void SetNewPageFaultAfter(int pages) {

@@ -25,6 +25,9 @@ class PrintJob {
     // A job on the printer the person chose in the last print dialog, or else on the system's
     // default printer; nothing when no printer is installed.
     static std::unique_ptr<PrintJob> ToDefaultPrinter(const std::string& title);
+    // A job on what the person chose in the last print dialog: the PDF file named there when
+    // they printed to a file (that choice serves this one job), else as ToDefaultPrinter.
+    static std::unique_ptr<PrintJob> ToChosenOutput(const std::string& title);
 
     // Starts the first page; false when the output cannot be opened.
     bool Begin();
@@ -70,13 +73,18 @@ int LineHeight(int pointSize, int dpi);
 // An empty path means the default printer.
 void SetReportPdfTarget(const std::string& path, int dpi = 0);
 const std::string& ReportPdfTarget();
-// The job for a report on the current target; nothing when no printer is installed.
+// The job for a report: the file named in the print dialog, else the current target; nothing
+// when neither names a file and no printer is installed.
 std::unique_ptr<PrintJob> ReportJob(const std::string& title);
 
 // The printer the person chose in a print dialog; jobs on "the printer" go there while it is
 // installed. An empty name goes back to the system's default printer.
 void SetChosenPrinter(const std::string& name);
 const std::string& ChosenPrinter();
+// The PDF file named in a print dialog printing to a file; the next job on the chosen output
+// writes it. An empty name takes the choice back.
+void SetChosenPdfFile(const std::string& path);
+const std::string& ChosenPdfFile();
 
 // For tests: the next NewPage calls fail after the given number succeeded (-1: never fail).
 void SetNewPageFaultAfter(int pages);

@@ -24,6 +24,8 @@ namespace {
 constexpr off_t kLockBase = off_t(1) << 40;
 constexpr off_t kOpenLockByte = kLockBase - 1;
 constexpr off_t kWriteLockByte = kLockBase;
+// A header's length is a 16-bit number.
+constexpr std::uint64_t kLongestHeader = 0xFFFF;
 
 bool SetLock(int fd, short type, off_t at, bool wait) {
     struct flock lock {};
@@ -74,17 +76,32 @@ void DbfFile::Open(const std::string& path, bool exclusive) {
                            : "the table is open for exclusive use elsewhere");
         }
         Map();
-        std::string badField;
-        std::string problem =
-            ParseHeader(std::string_view(map_, mapped_), mapped_, header_, &badField);
-        if (!problem.empty())
-            throw TableError(path_, badField, problem);
+        ReadHeader();
         if (header_.HasMemo())
             OpenMemo();
     } catch (...) {
         Close();
         throw;
     }
+}
+
+void DbfFile::ReadHeader() {
+    // Another process may append while this one opens: it writes the record before it raises the
+    // count. The header is therefore copied first and the file's length taken after, so the
+    // length always covers the count the copy holds.
+    std::string head(static_cast<std::size_t>(std::min<std::uint64_t>(mapped_, kLongestHeader)),
+                     '\0');
+    if (!CopyFromMapping(head.data(), map_, head.size()))
+        ChangedElsewhere();
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0)
+        Fail("cannot examine the table: " + ErrnoText());
+    std::string badField;
+    std::string problem =
+        ParseHeader(head, static_cast<std::uint64_t>(st.st_size), header_, &badField);
+    if (!problem.empty())
+        throw TableError(path_, badField, problem);
+    EnsureMapped(header_.headerLength + std::uint64_t(header_.recordCount) * header_.recordLength);
 }
 
 void DbfFile::OpenMemo() {

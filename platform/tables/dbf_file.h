@@ -131,6 +131,7 @@ class DbfFile {
     void MarkChanged(const ChangeStamp& before);
     void WriteHeaderCount(std::uint32_t count);
     void OpenMemo();
+    void ReadHeader();
 
     int fd_ = -1;
     bool readOnly_ = false;

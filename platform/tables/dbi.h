@@ -111,6 +111,9 @@ DBIResult DbiGetPriorRecord(CursorHandle cursor, LockMode lock, RecordBuffer& re
 DBIResult DbiAppendRecord(CursorHandle cursor, RecordBuffer& record);
 // Writes the buffer (and its written blobs) over the current record.
 DBIResult DbiModifyRecord(CursorHandle cursor, RecordBuffer& record, bool freeLock);
+// Marks the current record deleted (the dBASE deletion flag): navigation and indexes pass over
+// it from then on; its bytes stay in the file.
+DBIResult DbiDeleteRecord(CursorHandle cursor);
 
 // Fields by number (from 1). Text comes without trailing blanks, in UTF-8; a blank field gives
 // "" or 0 or false and sets *blank. Any number field reads into double or int32 (cut toward

@@ -290,6 +290,29 @@ DBIResult DbiModifyRecord(CursorHandle cursor, RecordBuffer& record, bool freeLo
     });
 }
 
+DBIResult DbiDeleteRecord(CursorHandle cursor) {
+    if (!ValidCursor(cursor))
+        return kBadHandle;
+    if (cursor->readOnly)
+        return ReadOnlyFailure(*cursor);
+    if (cursor->place != Cursor::Place::OnRecord)
+        return Failed(kNotFound, "the cursor is on no record");
+    return Guarded([&] {
+        Table& table = cursor->table;
+        table.Edit();
+        std::string bytes = table.RecordBytes();
+        bytes[0] = '*';
+        try {
+            table.SetRecordBytes(bytes);
+            table.Post();
+        } catch (...) {
+            table.Cancel();
+            throw;
+        }
+        return kOk;
+    });
+}
+
 // ---- fields ----
 
 DBIResult DbiGetField(CursorHandle cursor, unsigned fieldNo, const RecordBuffer& record,

@@ -11,7 +11,7 @@ ExposureInputs PotentialAdult() {
     ExposureInputs in;
     in.DoseType = "Potential";
     in.AgeGroup = 1;
-    in.ScenarioName = "General Purpose Cleaner";
+    in.ScenarioName = "Bar Soap";
     in.AmountOnSkin = 0.001;
     in.FrequencyBody = 1;
     in.FrequencyHands = 1;
@@ -64,9 +64,29 @@ TEST(DermalDoses, NonAdultNamedProductHasNoChronicDoses) {
     for (int i : {17, 18, 20, 21})
         EXPECT_EQ(results[i], -99.0) << i;
     EXPECT_NEAR(results[19], 8.0, 1e-12);
+    // A user-defined case has no hands inputs: only the body's 1 x 20 counts.
     in.ScenarioName = "User Defined";
     ComputeDoses(in, results);
-    EXPECT_NEAR(results[17], 3.0 / 25550, 1e-18);
+    EXPECT_NEAR(results[17], 2.0 / 25550, 1e-18);
+}
+
+// Hands values left in the case by another scenario (or sent with it) take no part in the doses
+// of a scenario without hands, and the results do not echo them.
+TEST(DermalDoses, HandsCountOnlyForBarSoap) {
+    for (const char* name : {"General Purpose Cleaner", "Used Motor Oil", "Laundry Detergent"}) {
+        ExposureInputs in = PotentialAdult();
+        in.ScenarioName = name;
+        ExposureResults results;
+        ComputeDoses(in, results);
+        // 1 x 20 x 0.1 x 1 x 0.001 x 1000 / 25550 and 20 x 0.2 x 0.001 x 1000.
+        EXPECT_NEAR(results[17], 2.0 / 25550, 1e-18) << name;
+        EXPECT_NEAR(results[19], 4.0, 1e-12) << name;
+        EXPECT_EQ(results[25], 0.0) << name;
+        EXPECT_EQ(results[27], 0.0) << name;
+        // The inputs themselves are left as they came.
+        EXPECT_EQ(in.SurfaceAreaHands, 10);
+        EXPECT_EQ(in.FrequencyHands, 1);
+    }
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ ExposureInputs GoodCase() {
     in.DermalEventDuration = 0.5;
     in.Dilution = 0.5;
     in.FormulationDensity = 1;
+    in.PermeabilityCoefficient = 0.05;
     in.MOLECWEIGHT = 100;
     in.VAPORPRESS = 1;
     in.WeightFractionMedian = 0.1;
@@ -98,6 +99,11 @@ TEST(InputChecks, InhalationMessages) {
          [](ExposureInputs& in) { in.DurationHighEnd = 0; }},
         {"The Duration of Event - High-End must be greater than the Central Tendency value",
          [](ExposureInputs& in) { in.DurationHighEnd = 0.2; }},
+        {"The Duration of Event - High-End cannot exceed 24 hours",
+         [](ExposureInputs& in) { in.DurationHighEnd = 1e10; }},
+        {"The Duration of Event - High-End cannot exceed 24 hours",
+         [](ExposureInputs& in) { in.DurationHighEnd = 24.01; }},
+        {"", [](ExposureInputs& in) { in.DurationHighEnd = 24; }},
         {"The Air Exchange Rate must be greater than zero",
          [](ExposureInputs& in) { in.AIREXRATE = 0; }},
         {"The Inhalation Rate After Use must be greater than zero",
@@ -252,6 +258,11 @@ TEST(InputChecks, DermalMessages) {
              barSoap(in);
              in.FrequencyHands = 0;
          })},
+        {"The Permeability Coefficient must be greater than zero",
+         absorbed([](ExposureInputs& in) { in.PermeabilityCoefficient = 0; })},
+        {"The Permeability Coefficient must be greater than zero",
+         absorbed([](ExposureInputs& in) { in.PermeabilityCoefficient = -0.01; })},
+        {"", potential([](ExposureInputs& in) { in.PermeabilityCoefficient = 0; })},
         {"The Exposure Duration must be greater than zero",
          absorbed([](ExposureInputs& in) { in.DermalEventDuration = 0; })},
         {"The Dilution must be between 0 and 1",

@@ -257,6 +257,51 @@ TEST(MultiZoneModel, RefusedLineKeepsWhatWasReadBefore) {
     EXPECT_EQ(model.MassInhaled(), 0.0);
 }
 
+std::string Repeated(const std::string& line, size_t times) {
+    std::string text;
+    for (size_t i = 0; i < times; ++i)
+        text += line;
+    return text;
+}
+
+// Counts read from the file are held to what the model can hold before anything is made for
+// them; the refusal names the line.
+TEST(MultiZoneModel, CountsBeyondWhatTheModelHoldsAreRefusedByLine) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string error;  // empty: accepted
+    };
+    const std::string zones = "ZONES 2\n";
+    const Case cases[] = {
+        {"huge zone count", "ZONES 555555\n",
+         "Line 1 (ZONES 555555): the model holds at most 100 zones."},
+        {"zone count past an int", "ZONES 99999999999\n",
+         "Line 1 (ZONES 99999999999): its values cannot be read."},
+        {"most zones", "ZONES 100\n", ""},
+        {"sources", zones + Repeated("EMISSIONRATE CONSTANT 1 0 5 1\n", 101),
+         "Line 102 (EMISSIONRATE CONSTANT 1 0 5 1): the model holds at most 100 emission "
+         "sources."},
+        {"sinks", zones + Repeated("SINK FIRSTORDER 1 2\n", 101),
+         "Line 102 (SINK FIRSTORDER 1 2): the model holds at most 100 sinks."},
+        {"pattern entries", Repeated("PRIMARYACTIVITYPATTERN 0 1 1\n", 1001),
+         "Line 1001 (PRIMARYACTIVITYPATTERN 0 1 1): the model holds at most 1000 entries of an "
+         "activity pattern."},
+        {"run too long", "STARTTIME 1\nENDTIME 1e10\n",
+         "Line 2 (ENDTIME 1e10): the run from start to end time lasts at most 366 days."},
+        {"run too long from an early start", "ENDTIME 400\nSTARTTIME 100\nSTARTTIME 0\n",
+         "Line 3 (STARTTIME 0): the run from start to end time lasts at most 366 days."},
+        {"year-long run", "STARTTIME 1\nENDTIME 367\n", ""},
+        {"end time before the start time", "ENDTIME 1060\nSTARTTIME 1000\n", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        zonaromain model;
+        EXPECT_EQ(model.ParseText(c.text), c.error.empty() ? 1 : 0);
+        EXPECT_EQ(model.ParseError(), c.error);
+    }
+}
+
 TEST(MultiZoneModel, FlowPairsFollowTheirIndex) {
     zonaromain model;
     ASSERT_EQ(model.ParseText("ZONES 5\n"), 1);

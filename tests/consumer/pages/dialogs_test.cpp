@@ -70,18 +70,6 @@ TEST(ReferenceLines, NumbersAreReadAsFieldsNotFixedWindows) {
     EXPECT_EQ(coefficient, -1);
 }
 
-// Runs the next modal dialog with a step on its concrete type.
-template <typename Dialog>
-void OnNext(forms::ScriptedUi& ui, std::function<void(Dialog&)> step) {
-    ui.OnNextModal([step](forms::Form& form) {
-        auto* dialog = dynamic_cast<Dialog*>(&form);
-        EXPECT_NE(dialog, nullptr);
-        if (dialog)
-            step(*dialog);
-        return form.ModalResult();
-    });
-}
-
 TEST(UserDefinedScenario, KowEstimateAndRefusedValues) {
     KivFolder folder;
     CaseInputs->MOLECWEIGHT = 100;

@@ -2,10 +2,13 @@
 // the model's tables and templates, data/ as the main program's data folder named by data.drv.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QTest>
+#include <functional>
 #include <string>
 
 #include "consumer/model/case_records.h"
+#include "platform/forms/form.h"
 #include "platform/forms/ui_service.h"
 #include "tests/consumer/model/test_folder.h"
 
@@ -40,5 +43,17 @@ void Settle();
 
 // Clicks a widget with the real mouse button.
 void Click(QWidget* widget);
+
+// Runs the next modal dialog with a step on its concrete type.
+template <typename Dialog>
+void OnNext(forms::ScriptedUi& ui, std::function<void(Dialog&)> step) {
+    ui.OnNextModal([step](forms::Form& form) {
+        auto* dialog = dynamic_cast<Dialog*>(&form);
+        EXPECT_NE(dialog, nullptr);
+        if (dialog)
+            step(*dialog);
+        return form.ModalResult();
+    });
+}
 
 }  // namespace consumer_test

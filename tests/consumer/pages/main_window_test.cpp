@@ -7,6 +7,7 @@
 #include "consumer/data/case_table.h"
 #include "consumer/model/case_state.h"
 #include "consumer/pages/activity_pages.h"
+#include "consumer/pages/case_list_dialog.h"
 #include "consumer/pages/intro_page.h"
 #include "consumer/pages/kiv_state.h"
 #include "consumer/pages/main_window.h"
@@ -113,6 +114,28 @@ TEST(MainWindow, SubmitDataRunsShowsResultsAndSaves) {
     EXPECT_EQ(PageTitle(frame), "Introduction");
 }
 
+// "Print to File (PDF)" in the print dialog: the results go into the file named there, and no
+// second dialog asks for a name.
+TEST(MainWindow, PrinterOutputGoesIntoTheFileNamedInThePrintDialog) {
+    KivFolder folder;
+    MakeLatexPaintCase(*CaseInputs);
+    PageCode = '0';
+    forms::ScriptedUi ui;
+    ui.AnswerNextDialog(folder.Root() + "cases");
+    KIVFrame frame;
+    frame.show();
+    Settle();
+    frame.Command(34)->trigger();
+    Settle();
+    ASSERT_TRUE(ResultsReady);
+    ui.ClearShown();
+    ui.AnswerNextPrintDialogToFile(folder.Root() + "chosen.pdf");
+    frame.Command(23)->trigger();
+    EXPECT_TRUE(folder.Exists("chosen.pdf"));
+    ASSERT_EQ(ui.Shown().size(), 1u);
+    EXPECT_EQ(ui.Shown()[0].kind, "print");
+}
+
 TEST(MainWindow, RunWithoutAScenarioOpensTheScenarioPage) {
     KivFolder folder;
     PageCode = '0';
@@ -154,16 +177,85 @@ TEST(MainWindow, SavedCasesStayAndOpenWithTheirAgeGroup) {
     LoadCase("Cases", folder.Root() + "Mixed.Case.d", 0, "FIRST", loaded, results);
     EXPECT_EQ(loaded.StoredAgeGroup, 3);
 
+    // The table holds two cases: the user picks one, the one saved last offered first.
     ResetProgramState();
     WorkingFolder = folder.Kiv();
     ui.AnswerNextDialog(path);
+    std::vector<std::string> offered;
+    ui.OnNextModal([&](forms::Form& form) -> int {
+        auto* list = dynamic_cast<TCaseList*>(&form);
+        EXPECT_NE(list, nullptr);
+        if (!list)
+            return forms::mrCancel;
+        for (int row = 0; row < list->List()->count(); ++row)
+            offered.push_back(list->List()->item(row)->text().toStdString());
+        Click(list->OkButton());
+        return form.ModalResult();
+    });
     frame.Client()->CmFileOpen();
     Settle();
+    EXPECT_EQ(offered, (std::vector<std::string>{"FIRST", "SECOND"}));
     EXPECT_EQ(CaseInputs->IdNumber, "FIRST");
     EXPECT_EQ(CaseInputs->AgeGroup, 3);
     EXPECT_EQ(ScenarioChosen, 1);
     EXPECT_EQ(CaseInputs->ScenarioApplyCount, 2);
     EXPECT_EQ(PageTitle(frame), "Introduction");
+
+    // The other case is reached too; cancelling the choice keeps the case and shows the start
+    // screen.
+    ui.AnswerNextDialog(path);
+    ui.OnNextModal([](forms::Form& form) -> int {
+        auto* list = dynamic_cast<TCaseList*>(&form);
+        if (list) {
+            list->List()->setCurrentRow(1);
+            Click(list->OkButton());
+        }
+        return form.ModalResult();
+    });
+    frame.Client()->CmFileOpen();
+    Settle();
+    EXPECT_EQ(CaseInputs->IdNumber, "SECOND");
+    EXPECT_EQ(CaseInputs->AgeGroup, 1);
+    ui.AnswerNextDialog(path);
+    ui.OnNextModal([](forms::Form& form) -> int {
+        form.SetModalResult(forms::mrCancel);
+        return form.ModalResult();
+    });
+    frame.Client()->CmFileOpen();
+    Settle();
+    EXPECT_EQ(CaseInputs->IdNumber, "SECOND");
+    EXPECT_NE(frame.Client()->StartScreen(), nullptr);
+}
+
+// In linked and chemical-id starts ..\kiv.dbf holds the one case saved last; the data folder's
+// table keeps every case.
+TEST(MainWindow, LinkedSavesLeaveTheLastCaseBesideTheProgram) {
+    KivFolder folder;
+    RunMode = kRunLinked;
+    CaseDataFolder = folder.Data();
+    forms::ScriptedUi ui;
+    KIVFrame frame;
+    for (const char* id : {"FIRST", "SECOND"}) {
+        MakeLatexPaintCase(*CaseInputs);
+        CaseInputs->IdNumber = id;
+        frame.Client()->CmFileSave();
+    }
+    std::vector<StoredCase> beside = ListCases("kiv", folder.Root());
+    ASSERT_EQ(beside.size(), 1u);
+    EXPECT_EQ(beside[0].id, "SECOND");
+    std::vector<StoredCase> collected = ListCases("kiv", folder.Data());
+    ASSERT_EQ(collected.size(), 2u);
+    EXPECT_EQ(collected[0].id, "SECOND");
+    EXPECT_EQ(collected[1].id, "FIRST");
+    // Opening the one beside the program asks nothing.
+    ResetProgramState();
+    WorkingFolder = folder.Kiv();
+    ui.AnswerNextDialog(folder.Root() + "kiv.dbf");
+    frame.Client()->CmFileOpen();
+    Settle();
+    EXPECT_EQ(CaseInputs->IdNumber, "SECOND");
+    for (const auto& item : ui.Shown())
+        EXPECT_NE(item.kind, "modal");
 }
 
 TEST(MainWindow, OpeningAFileThatIsNoCaseAsksAgain) {

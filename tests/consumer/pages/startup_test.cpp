@@ -95,27 +95,40 @@ TEST(LinkedStart, RequestRoundTripsThroughTheWindowToTheMainProgram) {
     EXPECT_TRUE(folder.Exists("data/kiv.dbf"));
 }
 
+// Visits the Scenario page, goes back to the Introduction, submits the data and closes.
+void VisitScenarioAndRun() {
+    KIVFrame frame;
+    frame.show();
+    Settle();
+    Click(frame.Client()->OpenPage()->PageButton(102));
+    Settle();
+    ASSERT_EQ(frame.Client()->OpenPage()->Title(), "Scenario Data");
+    Click(frame.Client()->OpenPage()->PageButton(101));
+    Settle();
+    frame.Command(34)->trigger();
+    Settle();
+    EXPECT_TRUE(ResultsReady);
+    frame.close();
+}
+
 // The user visits the Scenario page, submits the data and closes: the new case gets its
 // defaults at that first commit, runs, and the answer file carries its results.
 TEST(LinkedStart, AScenarioVisitAndARunReturnTheResults) {
     KivFolder folder;
     WriteRequest(folder, MainProgramCase());
     forms::ScriptedUi ui;
-    StartLinked({"nyr"}, [&] {
-        KIVFrame frame;
-        frame.show();
-        Settle();
-        Click(frame.Client()->OpenPage()->PageButton(102));
-        Settle();
-        ASSERT_EQ(frame.Client()->OpenPage()->Title(), "Scenario Data");
-        Click(frame.Client()->OpenPage()->PageButton(101));
-        Settle();
-        frame.Command(34)->trigger();
-        Settle();
-        EXPECT_TRUE(ResultsReady);
-        frame.close();
-    });
-    EXPECT_TRUE(ui.Boxes().empty()) << ui.Boxes()[0].text;
+    StartLinked({"nyr"}, VisitScenarioAndRun);
+    // The first defaults would replace values the main program sent: the user is asked, naming
+    // them, and takes the defaults.
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].caption, "Note");
+    EXPECT_EQ(ui.Boxes()[0].text,
+              "The product defaults differ from values sent by the main program:\n"
+              "Exposure Duration (chronic), years: sent 9, default 57\n"
+              "Averaging Time (chronic), years: sent 75, default 78\n"
+              "Inhalation Rate After Use, m3/hr: sent 0.63, default 0.6604\n"
+              "Surface Area to Body Weight Ratio - Body, cm2/kg: sent 7.2, default 12.26\n\n"
+              "Do you wish to use the product defaults?");
     std::vector<std::string> lines = Lines(folder.Read("kiv/nyrout.txt"));
     ASSERT_EQ(lines.size(), 16u);
     // The main program's body weight stays; the product defaults bring the 78-year lifetime.
@@ -126,6 +139,59 @@ TEST(LinkedStart, AScenarioVisitAndARunReturnTheResults) {
         EXPECT_GT((*CaseResults)[entries[i]], 0) << entries[i];
         EXPECT_EQ(lines[11 + i] + "\n", NyrResultText((*CaseResults)[entries[i]]));
     }
+}
+
+// A new linked case whose user keeps the values sent: they stand through the first defaults and
+// the run and go back to the main program as sent; the other defaults come in.
+TEST(LinkedStart, SentValuesStandUnlessTheDefaultsAreAccepted) {
+    KivFolder folder;
+    WriteRequest(folder, MainProgramCase());
+    forms::ScriptedUi ui;
+    ui.AnswerNextBox(forms::mrNo);
+    StartLinked({"nyr"}, VisitScenarioAndRun);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    std::vector<std::string> lines = Lines(folder.Read("kiv/nyrout.txt"));
+    ASSERT_EQ(lines.size(), 16u);
+    const std::pair<size_t, const char*> sent[] = {{4, "71.800000"}, {5, "0.630000"},
+                                                   {6, "75.000000"}, {7, "7.200000"},
+                                                   {8, "2.500000"},  {9, "9.000000"}};
+    for (const auto& [index, text] : sent)
+        EXPECT_EQ(lines[index], text) << "line " << index + 1;
+    EXPECT_EQ(CaseInputs->AveragingTimeAdd, 9);
+    EXPECT_EQ(CaseInputs->MassUsedHighEnd, 4000);  // Latex Paint's product default
+    // The run used them: inhalation LADD over 75 years of lifetime, 9 years of use.
+    EXPECT_EQ((*CaseResults)[6], 75 * 365.0);
+    EXPECT_EQ((*CaseResults)[14], 9);
+}
+
+// A stored case with dermal results, run again as an inhalation-only product: the answer file and
+// the saved case mark the dermal results not assessed instead of carrying the earlier ones.
+TEST(LinkedStart, AnInhalationOnlyRunReturnsNoEarlierDermalResults) {
+    KivFolder folder;
+    WriteRequest(folder, MainProgramCase());
+    forms::ScriptedUi ui;
+    StartLinked({"nyr"}, VisitScenarioAndRun);
+    ASSERT_GT((*CaseResults)[kDermalLadd], 0);
+    ConsumerCaseInput request = MainProgramCase();
+    request.kivScen = 3;  // Fabric Protector: inhalation only
+    WriteRequest(folder, request);
+    ResetProgramState();
+    WorkingFolder = folder.Kiv();
+    StartLinked({"nyr"}, VisitScenarioAndRun);
+    for (const auto& box : ui.Boxes())
+        EXPECT_EQ(box.caption, "Note") << box.text;
+    std::vector<std::string> lines = Lines(folder.Read("kiv/nyrout.txt"));
+    ASSERT_EQ(lines.size(), 16u);
+    EXPECT_EQ(lines[0], "3");
+    EXPECT_GT(std::stod(lines[11]), 0);
+    EXPECT_EQ(lines[14], "-9.90e+01");
+    EXPECT_EQ(lines[15], "-9.90e+01");
+    ExposureInputs saved;
+    ExposureResults results;
+    LoadCase("kiv", folder.Data(), 1, "P-99-0042,1", saved, results);
+    EXPECT_EQ(saved.ScenarioName, "Fabric Protector");
+    for (int i = kDermalLadd; i <= 22; ++i)
+        EXPECT_EQ(results[i], -99.0) << i;
 }
 
 TEST(LinkedStart, YoungerPersonWithMotorOilGetsNoScenario) {
@@ -143,23 +209,32 @@ TEST(LinkedStart, YoungerPersonWithMotorOilGetsNoScenario) {
     EXPECT_EQ(folder.Read("kiv/nyrout.txt").substr(0, 2), "0\n");
 }
 
+// The main program removes the answer file before it starts this program; No takes the values
+// it sends again from the request (the surface areas too, which the second reading leaves) and
+// the rate during use from the stored case.
 TEST(LinkedStart, StoredCaseOfAnotherAgeGroupAsksForDefaults) {
     for (int answer : {forms::mrYes, forms::mrNo}) {
         KivFolder folder;
         ConsumerCaseInput in = MainProgramCase();
+        in.saBody = 11;
+        in.saHand = 12;
         // A stored adult case of the same id.
         WriteRequest(folder, in);
         {
             forms::ScriptedUi ui;
             StartLinked({"nyr"}, [] {
+                CaseInputs->INHALRATEDURINGUSE = 1.4;
                 KIVFrame frame;
                 frame.Client()->CmExit();
             });
         }
         ASSERT_TRUE(folder.Exists("data/kiv.dbf"));
-        folder.Write("kiv/nyrout.txt",
-                     "2\nold\n0.05\n0.2\n70\n0.9\n75\n11\n12\n13\n1.4\n0\n0\n0\n0\n0\n");
+        std::filesystem::remove(folder.Kiv() + "nyrout.txt");
         in.popNum = 2;
+        in.inhale = 0.9;
+        in.edKiv = 13;
+        in.saBody = 7.5;
+        in.saHand = 2.5;
         WriteRequest(folder, in);
         ResetProgramState();
         WorkingFolder = folder.Kiv();
@@ -173,8 +248,8 @@ TEST(LinkedStart, StoredCaseOfAnotherAgeGroupAsksForDefaults) {
             EXPECT_EQ(now.ActivityPattern, "1111111132442477422744411");
         } else {
             EXPECT_EQ(now.INHALRATEAFTERUSE, 0.9);
-            EXPECT_EQ(now.SurfaceAreaBody, 11);
-            EXPECT_EQ(now.SurfaceAreaHands, 12);
+            EXPECT_EQ(now.SurfaceAreaBody, 7.5);
+            EXPECT_EQ(now.SurfaceAreaHands, 2.5);
             EXPECT_EQ(now.YEARSOFUSE, 13);
             EXPECT_EQ(now.INHALRATEDURINGUSE, 1.4);
         }

@@ -64,6 +64,67 @@ TEST(InhalationPage, AerosolRowLaundryFrequencyAndDurationLink) {
     EXPECT_FALSE(sprayed.PageButton(104)->isEnabled());
 }
 
+// A high-end duration far past the day is refused with a message when the inputs are checked;
+// leaving the page another way rewrites the day-of-use pattern without harm.
+TEST(InhalationPage, AHighEndDurationPastTheDayIsRefused) {
+    KivFolder folder;
+    MakeLatexPaintCase(*CaseInputs);
+    CaseInputs->STARTTIME = 12;
+    CaseInputs->ROOMOFUSE = 2;
+    forms::ScriptedUi ui;
+    {
+        TInhInput page;
+        page.show();
+        page.SetupWindow();
+        page.Number(204)->SetText("1e10");
+        Click(page.PageButton(105));
+        EXPECT_TRUE(page.Closed());
+    }
+    EXPECT_EQ(CaseInputs->DurationHighEnd, 1e10);
+    EXPECT_EQ(CaseInputs->ActivityPattern.substr(12), "2222222222222");
+    TInhInput page;
+    page.show();
+    page.SetupWindow();
+    Click(page.PageButton(101));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, "The Duration of Event - High-End cannot exceed 24 hours");
+    EXPECT_FALSE(page.Closed());
+}
+
+// Leaving the exposure-duration edit shows the value with four significant digits and copies it
+// to the hidden averaging time; both store the value typed.
+TEST(TextPages, LeavingTheDurationEditStoresWhatWasTyped) {
+    KivFolder folder;
+    MakeLatexPaintCase(*CaseInputs);
+    {
+        TInhInput page;
+        page.show();
+        page.SetupWindow();
+        page.Number(121)->SetText("12.3456");
+        page.Number(121)->OnExit();
+        EXPECT_EQ(page.Number(121)->Text(), "12.35");
+        EXPECT_EQ(page.Number(133)->Text(), "12.35");
+        page.StoreStep();
+        EXPECT_EQ(CaseInputs->YEARSOFUSE, 12.3456);
+        EXPECT_EQ(CaseInputs->AveragingTimeAdd, 12.3456);
+    }
+    {
+        // A later visit that only passes through the edit keeps the whole value.
+        TDermInput page;
+        page.show();
+        page.SetupWindow();
+        page.Number(200)->OnExit();
+        page.StoreStep();
+        EXPECT_EQ(CaseInputs->YEARSOFUSE, 12.3456);
+        EXPECT_EQ(CaseInputs->AveragingTimeAdd, 12.3456);
+        page.Number(200)->SetText("7.654321");
+        page.Number(200)->OnExit();
+        page.StoreStep();
+        EXPECT_EQ(CaseInputs->YEARSOFUSE, 7.654321);
+        EXPECT_EQ(CaseInputs->AveragingTimeAdd, 7.654321);
+    }
+}
+
 TEST(InhalationPage, IntroductionButtonChecksTheInputs) {
     KivFolder folder;
     MakeLatexPaintCase(*CaseInputs);
@@ -82,7 +143,9 @@ TEST(InhalationPage, IntroductionButtonChecksTheInputs) {
     EXPECT_EQ(PageCode, '0');
 }
 
-TEST(DermalPage, HandsRowsOnlyForBarSoapAndZeroedOtherwise) {
+// Outside bar soap the hands rows are hidden and their values are left alone (they may be the
+// main program's); the doses leave them out.
+TEST(DermalPage, HandsRowsOnlyForBarSoap) {
     KivFolder folder;
     MakeLatexPaintCase(*CaseInputs);
     CaseInputs->SurfaceAreaHands = 30;
@@ -95,8 +158,8 @@ TEST(DermalPage, HandsRowsOnlyForBarSoapAndZeroedOtherwise) {
         EXPECT_EQ(page.BodyFrequencyLabel()->Text(), "Frequency of Use (chronic)");
         page.Number(201)->SetText("20");
         page.StoreStep();
-        EXPECT_EQ(CaseInputs->SurfaceAreaHands, 0);
-        EXPECT_EQ(CaseInputs->FrequencyHands, 0);
+        EXPECT_EQ(CaseInputs->SurfaceAreaHands, 30);
+        EXPECT_EQ(CaseInputs->FrequencyHands, 700);
         EXPECT_EQ(CaseInputs->EVENTSPERYEAR, 20);
     }
     CaseInputs->ScenarioName = "Bar Soap";

@@ -150,6 +150,28 @@ TEST_F(CaseTable, SaveAppendsThenModifiesByKey) {
     EXPECT_EQ(loaded.comments, "");
 }
 
+// A deleted record is passed over by the key lookup and by positioning, and read-only cursors
+// cannot delete.
+TEST_F(CaseTable, DeletedRecordIsPassedOver) {
+    SaveCase(folder_.Path(), {"A", "one", 1, 1, ""});
+    SaveCase(folder_.Path(), {"B", "two", 2, 2, ""});
+    {
+        Connection connection(folder_.Path(), "cases", OpenMode::ReadWrite);
+        RecordBuffer rec;
+        ASSERT_TRUE(Locate(connection.cursor(), "A", 1, rec));
+        EXPECT_EQ(DbiDeleteRecord(connection.cursor()), kOk);
+    }
+    EXPECT_EQ(Count(), 2u);  // the bytes stay in the file
+    Case loaded;
+    EXPECT_FALSE(LoadCase(folder_.Path(), "A", 1, loaded));
+    ASSERT_TRUE(LoadCase(folder_.Path(), "B", 1, loaded));
+    EXPECT_EQ(loaded.name, "two");
+    Connection reader(folder_.Path(), "cases", OpenMode::ReadOnly);
+    EXPECT_NE(DbiSetToRecordNo(reader.cursor(), 1), kOk);
+    ASSERT_EQ(DbiSetToRecordNo(reader.cursor(), 2), kOk);
+    EXPECT_EQ(DbiDeleteRecord(reader.cursor()), kReadOnly);
+}
+
 TEST_F(CaseTable, EmptyIdWorksOnRecordNumbers) {
     SaveCase(folder_.Path(), {"", "first", 1, 1, "c"});  // empty table: appended
     SaveCase(folder_.Path(), {"", "again", 2, 2, "d"});  // record 1 exists: modified
