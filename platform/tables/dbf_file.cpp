@@ -173,19 +173,26 @@ std::uint32_t DbfFile::ReadLive(std::uint32_t from, int step, std::string& out) 
         Fail("the table is not open");
     out.resize(header_.recordLength);
     for (;;) {
-        // A walk through the whole table comes here for every row: the guard is kept in this
-        // frame rather than paid for with a call through RunOnMapping.
-        sigjmp_buf jump;
-        if (sigsetjmp(jump, 0) != 0) {
-            MappingReadEnded();
+        // A walk through the whole table comes here for every row, so it takes the guard that
+        // costs nothing until a page is gone.
+        MappingRead guard(map_, mapped_);
+        Walk walk = WalkMapping(from, step, out.data());
+        if (guard.End()) {
+            RestoreMapping();
             ChangedElsewhere();
         }
-        MappingReadStarted(jump);
-        Walk walk = WalkMapping(from, step, out.data());
-        MappingReadEnded();
         if (walk.needed == 0)
             return walk.found;
         EnsureMapped(walk.needed);
+    }
+}
+
+void DbfFile::RestoreMapping() {
+    // The same file pages at the same place: the pages that are gone fault again when read.
+    void* p = ::mmap(const_cast<char*>(map_), mapped_, PROT_READ, MAP_SHARED | MAP_FIXED, fd_, 0);
+    if (p == MAP_FAILED) {
+        Unmap();
+        Fail("cannot map the table again: " + ErrnoText());
     }
 }
 

@@ -125,6 +125,8 @@ class DbfFile {
         std::uint64_t needed;
     };
     Walk WalkMapping(std::uint32_t from, int step, char* out) const;
+    // Maps the file again over the mapping after a guarded read put zeros where pages were gone.
+    void RestoreMapping();
     void Remap(std::uint64_t end);
     void RequireWritable() const;
     void FlushData();

@@ -23,27 +23,42 @@ bool ReadMapping(Body& body) {
 // Copies n bytes from a mapping into out; false when the pages are gone.
 bool CopyFromMapping(void* out, const char* from, std::size_t n);
 
+// Guards a walk that reads a mapping row after row, where even setting up a jump for every row
+// costs too much: while the guard lives, a page of [begin, begin + size) that is gone (the file
+// was cut short) is replaced by a page of zeros and the read goes on. End tells whether that
+// happened; the data read is then worthless, and the mapping must be made again from the file
+// before it is read again, since the zero pages stay. Between the guard's start and end the
+// code may only read and write plain memory, as for RunOnMapping.
+class MappingRead {
+  public:
+    MappingRead(const char* begin, std::size_t size);
+    ~MappingRead() { End(); }
+    MappingRead(const MappingRead&) = delete;
+    MappingRead& operator=(const MappingRead&) = delete;
+    // Ends the guard; true when a page was gone.
+    bool End();
+
+    const char* const begin;
+    const std::size_t size;
+    volatile int faulted = 0;
+};
+
 namespace detail {
-// The jump of the read of a mapping this thread is in, if any.
-extern thread_local constinit sigjmp_buf* tMappingJump;
+extern thread_local constinit MappingRead* tMappingRead;
 }  // namespace detail
 
-// The same guard without a call per read, for a walk that reads a mapping row after row. The
-// jump lives in the caller's frame, with the same rules for what happens between the two calls:
-//     sigjmp_buf jump;
-//     if (sigsetjmp(jump, 0) != 0) { MappingReadEnded(); ...the pages were gone... }
-//     MappingReadStarted(jump);
-//     ...plain reads...
-//     MappingReadEnded();
-// InstallBusHandler must have run first (opening a mapping runs it).
+inline MappingRead::MappingRead(const char* from, std::size_t bytes) : begin(from), size(bytes) {
+    detail::tMappingRead = this;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+}
+
+inline bool MappingRead::End() {
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    detail::tMappingRead = nullptr;
+    return faulted != 0;
+}
+
+// Installs the bus-error handler the guards rely on; cheap after the first call.
 void InstallBusHandler();
-inline void MappingReadStarted(sigjmp_buf& jump) {
-    detail::tMappingJump = &jump;
-    std::atomic_signal_fence(std::memory_order_seq_cst);
-}
-inline void MappingReadEnded() {
-    std::atomic_signal_fence(std::memory_order_seq_cst);
-    detail::tMappingJump = nullptr;
-}
 
 }  // namespace tables
