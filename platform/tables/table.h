@@ -153,16 +153,16 @@ class Table {
         return CurrentRecordSlow();
     }
     std::string_view CurrentRecordSlow();
-    // The field's bytes in the row the cursor browses, when the field is of the given type;
+    // The field, and its bytes in the row the cursor browses, when it is of the given type;
     // else nothing, and the caller takes the general way with its checks and messages. This is
     // the way of a scan: a field read costs no more than finding its bytes.
-    bool BrowsedField(int index, FieldType type, std::string_view& raw) const {
+    const FieldDef* BrowsedField(int index, FieldType type, std::string_view& raw) const {
         const auto& fields = file_.Header().fields;
         if (state_ != TableState::Browse || recNo_ == 0 || unsigned(index) >= fields.size())
-            return false;
+            return nullptr;
         const FieldDef& field = fields[std::size_t(index)];
         raw = std::string_view(rows_[current_].data() + field.offset, std::size_t(field.width));
-        return field.type == type;
+        return field.type == type ? &field : nullptr;
     }
     std::string AsStringSlow(int index);
     double AsFloatSlow(int index);

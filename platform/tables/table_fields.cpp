@@ -76,8 +76,8 @@ std::string Table::AsStringSlow(int index) {
 double Table::AsFloat(int index) {
     std::string_view raw;
     double value = 0;
-    if (BrowsedField(index, FieldType::Numeric, raw) &&
-        detail::AlignedDecimal(raw, FieldAt(index).decimals, value))
+    const FieldDef* field = BrowsedField(index, FieldType::Numeric, raw);
+    if (field != nullptr && detail::AlignedDecimal(raw, field->decimals, value))
         return value;
     return AsFloatSlow(index);
 }
