@@ -141,12 +141,21 @@ inline bool AllAscii(std::string_view raw) {
     return (bits & kHighBits) == 0;
 }
 
+// digits / 10^places with the sign: exact digits (below 2^53) and an exact power of ten, so the
+// one division gives the correctly rounded value, the same as any full conversion.
+inline double Scaled(std::uint64_t digits, std::size_t places, bool negative) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    double result = static_cast<double>(digits);
+    if (places > 0)
+        result /= kPowers[places];
+    return negative ? -result : result;
+}
+
 // Decimal text of up to 15 digits converts exactly: the digits make an exact whole number and
 // the power of ten is exact, so one division gives the correctly rounded result, the same as any
 // full conversion. False when the text is not of that simple form.
 inline bool SimpleDecimal(std::string_view text, double& value) {
-    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const char* p = text.data();
     const char* end = p + text.size();
     bool negative = p < end && *p == '-';
@@ -169,10 +178,7 @@ inline bool SimpleDecimal(std::string_view text, double& value) {
     }
     if (p != end || p == start || (p - start) - point > 15)
         return false;
-    double result = static_cast<double>(digits);
-    if (decimals > 0)
-        result /= kPowers[decimals];
-    value = negative ? -result : result;
+    value = Scaled(digits, std::size_t(decimals), negative);
     return true;
 }
 
@@ -205,7 +211,6 @@ inline bool EightDigits(const char* raw, std::size_t from, std::size_t to, std::
 // most in 16 bytes with the point) make an exact whole number and the power of ten is exact, so the one division gives
 // the correctly rounded value. False when the field is not of that form.
 inline bool WordDecimal(std::string_view raw, std::size_t begin, std::size_t end, double& value) {
-    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
     static constexpr std::uint64_t kScales[] = {1,      10,      100,      1000,     10000,
                                                 100000, 1000000, 10000000, 100000000};
     const char* p = raw.data();
@@ -227,10 +232,7 @@ inline bool WordDecimal(std::string_view raw, std::size_t begin, std::size_t end
         !EightDigits(p, begin, point, whole) || !EightDigits(p, fraction, end, part))
         return false;
     std::size_t decimals = end - fraction;
-    double result = static_cast<double>(whole * kScales[decimals] + part);
-    if (decimals > 0)
-        result /= kPowers[decimals];
-    value = negative ? -result : result;
+    value = Scaled(whole * kScales[decimals] + part, decimals, negative);
     return true;
 }
 
@@ -240,8 +242,6 @@ inline bool WordDecimal(std::string_view raw, std::size_t begin, std::size_t end
 // number and the power of ten is exact, so the one division gives the correctly rounded value.
 // False when the field is not laid out so.
 inline bool AlignedDecimal(std::string_view raw, int decimals, double& value) {
-    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const char* p = raw.data();
     std::size_t width = raw.size();
     std::size_t places = std::size_t(decimals);
@@ -271,10 +271,7 @@ inline bool AlignedDecimal(std::string_view raw, int decimals, double& value) {
     }
     if (notDigit)
         return false;
-    double result = static_cast<double>(digits);
-    if (places > 0)
-        result /= kPowers[places];
-    value = negative ? -result : result;
+    value = Scaled(digits, places, negative);
     return true;
 }
 
