@@ -6,7 +6,7 @@
 #include "platform/forms/ui_service.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/scenario_record.h"
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 
 TScrLevelForm* ScrLevelForm = nullptr;
 
@@ -134,6 +134,7 @@ void TScrLevelForm::ConnectHandlers() {
     AvePdm->OnClick = [this] { PdmAnalysisClick(0); };
     HiEndPdm->OnClick = [this] { PdmAnalysisClick(1); };
     SwMemoButton->OnClick = [this] { SwMemoButtonClick(); };
+    ModifyFlows->OnClick = [this] { ModifyFlowsClick(); };
     LandfillMemoButton->OnClick = [this] { LandfillMemoButtonClick(); };
     FugCommentButton->OnClick = [this] { FugCommentButtonClick(); };
     connect(NumSites, &QSpinBox::valueChanged, this, [this] { NumSitesChange(); });

@@ -11,7 +11,7 @@
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 namespace {
 
@@ -104,6 +104,8 @@ void TScrResForm::ShowDilutionPagesAlone() {
              ClearPdmSiteResults, RelNumPDMSic, PdmSicResultsList, SubmitNewSic, SubmitReallyNewSic,
              ClearPdmSicResults, ClearPdmSicScreen, NextReleaseActivityPdmSic})
         w->show();
+    // Each submit runs with the category and analysis chosen.
+    OfferPdmSicChoices(true);
     // The chemical is named by the release keys.
     ShowField("CasNumPdmSite", false);
     ShowField("CasNumPdmSic", false);

@@ -19,8 +19,8 @@
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/text_helpers.h"
-#include "shell/species_grid.h"
-#include "shell/startup_flags.h"
+#include "form_helpers/species_grid.h"
+#include "scenario/case_choices.h"
 
 TScrResForm* ScrResForm = nullptr;
 
@@ -143,6 +143,9 @@ void TScrResForm::ResetRun() {
         button->hide();
     ChemListPdmSite->show();
     ChemListPdmSic->show();
+    // The industry-code page shows the run's results with the category and analysis they were
+    // computed with; another choice here would only relabel them, so none is offered.
+    OfferPdmSicChoices(false);
     for (forms::TStringGrid* list :
          {ChemListEnvRel, ChemListSite, ChemListPdmSite, ChemListSic, ChemListPdmSic, ChemListLakes,
           ChemListLandfill, ChemListFugitive}) {
