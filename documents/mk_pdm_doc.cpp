@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "documents/merge/report_numbers.h"
 #include "documents/word_dilution.h"
 #include "documents/word_report_state.h"
 #include "results/scr_res_form.h"
@@ -102,5 +103,5 @@ void TMkPdmDoc::FinishFirstPart(TScrResForm& form) {
 
 std::string SavePdmDocument(TMkPdmDoc& doc, TScrResForm& form) {
     doc.FinishFirstPart(form);
-    return DataFolder + CurrentPmn.CaseNum + ".doc";
+    return DataFolder + FinalReportFileName(CurrentPmn.CaseNum, ".doc");
 }

@@ -1,6 +1,7 @@
 // Joining the Word-format parts of a run into one report, and finishing the final report.
 #include "documents/word_assembly.h"
 
+#include "documents/merge/report_numbers.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
 #include "scenario/globals.h"
@@ -53,7 +54,7 @@ std::optional<std::string> AssembleWordReport(WordReportForm& form) {
         RunAndSave(form, last ? "appfileend" : "appfile");
         form.Report.Step();
     }
-    return DataFolder + CurrentPmn.CaseNum + ".doc";
+    return DataFolder + FinalReportFileName(CurrentPmn.CaseNum, ".doc");
 }
 
 bool FinishWordReport(WordFileCarrier& form) {

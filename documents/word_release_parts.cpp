@@ -4,6 +4,7 @@
 #include "dilution/industry_categories.h"
 #include "documents/merge/report_numbers.h"
 #include "documents/report_values.h"
+#include "scenario/number_text.h"
 #include "scenario/scenario_table.h"
 #include "scenario/text_helpers.h"
 
@@ -77,7 +78,7 @@ BookmarkValues SicCodeValues(const pmn_record& r) {
     BookmarkValues values = ReleaseHead(r);
     Add(values, {{"SicDesc", IndustryCategoryDescription(r.SIC_CODE)},
                  {"SicCodes", SicCodeList},
-                 {"ExpPop", r.PopulationLabel},
+                 {"ExpPop", PopulationLabelFor(r.POP_NUM)},
                  {"WWT", ValueToText(r.WWT_LOW)},
                  {"Dwt", ValueToText(r.DWT)},
                  {"NumSites", ValueToTextWhole(r.SITE_HI)},
@@ -98,7 +99,7 @@ BookmarkValues SicCodeValues(const pmn_record& r) {
 BookmarkValues LandfillValues(const pmn_record& r) {
     BookmarkValues values = ReleaseHead(r);
     Add(values, {{"RelDesc", ""},
-                 {"ExpPop", r.PopulationLabel},
+                 {"ExpPop", PopulationLabelFor(r.POP_NUM)},
                  {"NumSites", ValueToTextWhole(r.SITE_LO)},
                  {"LandfillRel", ValueToText(r.LANDREL)},
                  {"SlDays", ValueToText(r.DAYSSLUDGE)},
@@ -153,7 +154,7 @@ BookmarkValues DispersionInputs(const pmn_record& r) {
 BookmarkValues InhalationValues(const pmn_record& r) {
     BookmarkValues values = ReleaseHead(r);
     Add(values, {{"RelDesc", ""},
-                 {"ExpPop", r.PopulationLabel},
+                 {"ExpPop", PopulationLabelFor(r.POP_NUM)},
                  {"NumSites", ValueToTextWhole(r.SITE_HI)},
                  {"PerSiteFug", NumberOrNa(r.FUGREL, r.FUGREL)},
                  {"DaysFugRel", NumberOrNa(r.FUGDAYLO, r.FUGREL)},

@@ -3,6 +3,7 @@
 
 #include "documents/merge/report_numbers.h"
 #include "documents/report_values.h"
+#include "scenario/number_text.h"
 #include "scenario/scenario_table.h"
 #include "scenario/text_helpers.h"
 
@@ -35,7 +36,7 @@ BookmarkValues RiverSiteValues(const pmn_record& r, const SpeciesRows& grid) {
         {"CaseNum", r.CaseNum}, {"ScenNum", r.ScenNum}, {"RelActivity", ReleaseName()}};
     Add(values, FacilityValues(r));
     Add(values, {{"DataSource", "DurIviz"},
-                 {"Population", r.PopulationLabel},
+                 {"Population", PopulationLabelFor(r.POP_NUM)},
                  {"WWT", ValueToText(r.WWT_LOW)},
                  {"RelDays", ValueToText(r.H2ODAYHI)},
                  {"PreTreatRel", ValueToText(r.H2O_HI)},
@@ -71,7 +72,7 @@ BookmarkValues LakeValues(const pmn_record& r, const SpeciesRows& grid) {
     const std::string duration = ValueToText(r.EXPDURCAN);
     const std::string averaging = ValueToText(r.CANCERAT);
     const std::string bw = ValueToText(r.BW);
-    Add(values, {{"Population", r.PopulationLabel},
+    Add(values, {{"Population", PopulationLabelFor(r.POP_NUM)},
                  {"WWT", ValueToText(r.WWT_LOW)},
                  {"RelDays", ValueToText(r.H2ODAYHI)},
                  {"EffFlow", ValueToText(r.PLANTFLO)},

@@ -75,7 +75,7 @@ std::optional<std::string> PartBody(const std::string& bytes, std::int64_t start
 
 std::optional<std::string> AssembleWpdReport(WpdReportState& form) {
     form.PartFileName = "results";
-    std::string finalName = DataFolder + SafeFileNameComponent(CurrentPmn.CaseNum) + ".wpd";
+    std::string finalName = DataFolder + FinalReportFileName(CurrentPmn.CaseNum, ".wpd");
     if (form.FilesList.empty()) {
         ShowReportError("No report part was written, so no report was stored.");
         return std::nullopt;

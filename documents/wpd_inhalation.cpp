@@ -2,6 +2,7 @@
 #include "documents/merge/report_numbers.h"
 #include "documents/wpd_field_groups.h"
 #include "documents/wpd_release_parts.h"
+#include "scenario/number_text.h"
 #include "scenario/scenario_table.h"
 
 namespace {
@@ -87,7 +88,7 @@ std::optional<std::string> InhalationField(const pmn_record& r, int n) {
         case 5:
             return std::string("Plumo3");
         case 6:
-            return r.PopulationLabel;
+            return PopulationLabelFor(r.POP_NUM);
         case 7:
             return ValueToTextWhole(r.SITE_HI);
         case 8:

@@ -4,6 +4,7 @@
 #include "dilution/industry_categories.h"
 #include "documents/merge/report_numbers.h"
 #include "documents/wpd_field_groups.h"
+#include "scenario/number_text.h"
 #include "scenario/scenario_table.h"
 
 namespace {
@@ -82,7 +83,7 @@ std::optional<std::string> SicCodeField(const pmn_record& r, int n) {
         case 5:
             return SicCodeList;
         case 6:
-            return r.PopulationLabel;
+            return PopulationLabelFor(r.POP_NUM);
         case 7:
             return ValueToText(r.WWT_LOW);
         case 8:
@@ -126,7 +127,7 @@ std::optional<std::string> LandfillField(const pmn_record& r, int n) {
         case 4:
             return std::string();
         case 5:
-            return r.PopulationLabel;
+            return PopulationLabelFor(r.POP_NUM);
         case 6:
             return ValueToTextWhole(r.SITE_LO);
         case 7:

@@ -3,6 +3,7 @@
 
 #include "documents/merge/report_numbers.h"
 #include "documents/wpd_field_groups.h"
+#include "scenario/number_text.h"
 #include "scenario/scenario_table.h"
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 // Placeholders 1-12, common to the river-site and lake parts.
 std::optional<std::string> SurfaceWaterHead(const pmn_record& r, int n) {
     if (n == 12)
-        return r.PopulationLabel;
+        return PopulationLabelFor(r.POP_NUM);
     return FacilityField(r, n);
 }
 

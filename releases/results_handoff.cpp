@@ -47,7 +47,7 @@ void OpenResultsForm() {
 
 std::string FinalReportName() {
     bool wordPerfect = !ScrMain || ScrMain->WordPerfectFormat();
-    return DataFolder + SafeFileNameComponent(CurrentPmn.CaseNum) + (wordPerfect ? ".wpd" : ".doc");
+    return DataFolder + FinalReportFileName(CurrentPmn.CaseNum, wordPerfect ? ".wpd" : ".doc");
 }
 
 bool BuildReportFileNames() {

@@ -24,6 +24,5 @@ std::string SitesText(double value) {
 }
 
 std::string WholeText(double value) {
-    const std::string text = sys::Format("%.0f", value);
-    return text == "-0" ? "0" : text;
+    return sys::FixedHalfAway(value, 0);
 }

@@ -20,9 +20,14 @@ struct AirDoses {
     }
 };
 
-// A dose from a concentration that could not be computed is not computed either.
+// A negative concentration was not assessed (NotApplicable or a failed model run), as on the
+// water pages: what is computed from it is not assessed either.
+bool Assessed(double concentration) {
+    return !(concentration < 0.0);
+}
+
 double Inhaled(double concentration, bool bwUsable, const pmn_record& r) {
-    if (concentration == NotApplicable || !bwUsable)
+    if (!Assessed(concentration) || !bwUsable)
         return NotApplicable;
     return 24 * concentration * r.INHALE / r.BW;
 }
@@ -33,9 +38,9 @@ AirDoses SourceDoses(const pmn_record& r, const DoseDivisors& ok, double annual,
                      RunTotals& form) {
     const DurationsInDays d = DurationsOf(r);
     AirDoses s;
-    s.adc = ok.atNonCancer ? annual * d.EDnc / d.ATnc : NotApplicable;
-    s.ladc = ok.atCancer ? annual * d.EDc / d.ATc : NotApplicable;
-    s.adrc = acute;
+    s.adc = ok.atNonCancer && Assessed(annual) ? annual * d.EDnc / d.ATnc : NotApplicable;
+    s.ladc = ok.atCancer && Assessed(annual) ? annual * d.EDc / d.ATc : NotApplicable;
+    s.adrc = Assessed(acute) ? acute : NotApplicable;
     s.adr = Inhaled(s.adrc, ok.bw, r);
     form.RaiseMaximum(form.RunMaxInhAdr, s.adr);
     s.add = Inhaled(s.adc, ok.bw, r);

@@ -18,24 +18,20 @@ std::string PdmKey(const forms::TStringGrid& list, const QComboBox& box) {
     return forms::Visible(&list) ? SelectedKey(list) : box.currentText().toStdString();
 }
 
-bool Shows(const TScrResForm& f, const std::string& field) {
-    const forms::TEdit* edit = f.Field(field);
-    return edit && forms::Visible(edit);
-}
-
 // The three runs: COC, days and percent exceeded, each on its line when its COC shows.
 struct RunNames {
     std::string coc, days, percent;
 };
 
-void ThreeRuns(ReportPage& page, const TScrResForm& f, int heading, double cocColumn,
-               const std::string& daysHeading, const std::array<RunNames, 3>& runs) {
+void ThreeRuns(ReportPage& page, const TScrResForm& f, const QWidget* onPage, int heading,
+               double cocColumn, const std::string& daysHeading,
+               const std::array<RunNames, 3>& runs) {
     page.Text(10, heading, "Concentration of Concern (ug/L):");
     page.Text(page.X(0.4), heading, daysHeading);
     page.Text(page.X(0.8), heading, "Percent Exceeded (%):");
     for (int r = 0; r < 3; ++r) {
         const RunNames& run = runs[static_cast<size_t>(r)];
-        if (r > 0 && !Shows(f, run.coc))
+        if (r > 0 && !ShownOnPage(f.Field(run.coc), onPage))
             continue;
         const int line = heading + 1 + r;
         page.Text(page.X(cocColumn), line, PadLeft10(f.FieldText(run.coc)));
@@ -63,7 +59,7 @@ void ResultsTable(ReportPage& page, const forms::TStringGrid& grid, int firstLin
 }
 
 void GageBlock(ReportPage& page, const TScrResForm& f) {
-    const bool gage = forms::Visible(f.GagePdmSite);
+    const bool gage = ShownOnPage(f.GagePdmSite, f.PdmSitePage);
     const HeaderColumns at;
     if (gage)
         page.Text(10, 9, "Gaging Station Information:");
@@ -110,10 +106,10 @@ void PrintPdmSiteReport(TScrResForm& f, print::PrintJob& printer) {
                "Post-treatment Release:", Padded(f, "PostTreatPdmSite", " kg/site/day"));
     HeaderLine(page, at, 8, "Facility on Reach?", OnReachText(*f.YesPdmSite, *f.NoPdmSite));
     GageBlock(page, f);
-    if (forms::Visible(f.PdmSiteResultsList))
+    if (ShownOnPage(f.PdmSiteResultsList, f.PdmSitePage))
         ResultsTable(page, *f.PdmSiteResultsList, 18, 0.1, 0.15, 6);
     else
-        ThreeRuns(page, f, 15, 0.2, "Days Exceeded (Days):",
+        ThreeRuns(page, f, f.PdmSitePage, 15, 0.2, "Days Exceeded (Days):",
                   {{{"Coc0PdmSite", "Days0Exceeded", "Percent0Exceeded"},
                     {"Coc1PdmSite", "Days1Exceeded", "Percent1Exceeded"},
                     {"Coc2PdmSite", "Days2Exceeded", "Percent2Exceeded"}}});
@@ -122,7 +118,7 @@ void PrintPdmSiteReport(TScrResForm& f, print::PrintJob& printer) {
 void PrintPdmSicReport(TScrResForm& f, print::PrintJob& printer) {
     ReportPage page(printer, f.EndSpecSite->font());
     const HeaderColumns at{0.23, 0.5, 0.75};
-    const bool table = forms::Visible(f.PdmSicResultsList);
+    const bool table = ShownOnPage(f.PdmSicResultsList, f.PdmSicPage);
     page.Text(10, 1, "PDM SIC Code Page");
     page.Text(page.X(0.7), 1, PdmKey(*f.ChemListPdmSic, *f.RelNumPDMSic));
     HeaderLine(page, at, 2, "Release Activity:", f.FieldText("IndTypePdmSic"));
@@ -138,7 +134,7 @@ void PrintPdmSicReport(TScrResForm& f, print::PrintJob& printer) {
     if (table)
         ResultsTable(page, *f.PdmSicResultsList, 16, 0.02, 0.14, 7);
     else
-        ThreeRuns(page, f, 13, 0.15, "Days Exceeded (days):",
+        ThreeRuns(page, f, f.PdmSicPage, 13, 0.15, "Days Exceeded (days):",
                   {{{"Coc0PdmSic", "Days0ExceededPdmSic", "Percent0ExceededPdmSic"},
                     {"Coc1PdmSic", "Days1ExceededPdmSic", "Percent1ExceededPdmSic"},
                     {"Coc2PdmSic", "Days2ExceededPdmSic", "Percent2ExceededPdmSic"}}});

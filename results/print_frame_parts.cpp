@@ -2,6 +2,7 @@
 // endangered-species page.
 #include "results/print_frame_parts.h"
 
+#include <QStackedWidget>
 #include <QTabWidget>
 
 #include "platform/forms/components.h"
@@ -53,6 +54,16 @@ int CommentLines(ReportPage& page, int firstLine, const std::vector<std::string>
     for (const std::string& line : lines)
         page.Text(page.X(0.17), firstLine + n++, line);
     return n;
+}
+
+bool ShownOnPage(const QWidget* control, const QWidget* page) {
+    for (const QWidget* w = control; w && w != page; w = w->parentWidget()) {
+        // A tab that is not the current one is hidden by its tab set, not by the page.
+        const bool otherTab = qobject_cast<const QStackedWidget*>(w->parentWidget()) != nullptr;
+        if (w->isHidden() && !otherTab)
+            return false;
+    }
+    return control != nullptr;
 }
 
 bool TabShown(const QTabWidget& tabs, QWidget* tab) {

@@ -9,6 +9,7 @@
 
 class TScrResForm;
 class QTabWidget;
+class QWidget;
 namespace forms {
 class TRadioButton;
 class TStringGrid;
@@ -47,6 +48,11 @@ std::string SelectedKey(const forms::TStringGrid& list);
 // The comment lines of a memo up to its first empty line, from the given line on; returns how
 // many were printed.
 int CommentLines(ReportPage& page, int firstLine, const std::vector<std::string>& lines);
+
+// Whether a control shows on its page: neither it nor a box it stands in up to the page is
+// hidden (a page hides a row of fields by hiding their box); a tab that is not the current one
+// counts as shown.
+bool ShownOnPage(const QWidget* control, const QWidget* page);
 
 // Whether a tab of a page's tab set is shown.
 bool TabShown(const QTabWidget& tabs, QWidget* tab);

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "scenario/lookups_flows.h"
-
 void RunTotals::OpenRunTotals() {
     RunWaterReleaseTotal = 0;
     RunAllMediaReleaseTotal = 0;
@@ -23,8 +21,9 @@ void RunTotals::AddToTotal(double& total, double amount) const {
 }
 
 void RunTotals::RaiseMaximum(double& maximum, double value) const {
-    if (RunTotalsOpen)
-        maximum = MaxOf(maximum, value);
+    // Only a greater value raises it: a dose that is not a number leaves the maximum alone.
+    if (RunTotalsOpen && value > maximum)
+        maximum = value;
 }
 
 bool RunTotals::UsableDivisor(double divisor, const std::string& input) {

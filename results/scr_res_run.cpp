@@ -87,7 +87,10 @@ void TScrResForm::FormActivate() {
     ResultsRunBusy = 0;
     SetResultGridUnits();
     ShowPage(Progress, false);
-    // The parts do not outlive the visit; the final report does.
+    // The parts go once the final report holds them; without a report they are all the user
+    // has, and the message said they are kept.
+    if (FinalReport.empty())
+        return;
     for (const WpdPart& part : Report.FilesList)
         sys::DeleteFile(sys::NativePath(part.path));
 }
@@ -228,6 +231,17 @@ void TScrResForm::RunRelease(int row, const std::string& key) {
 
 void TScrResForm::RunSurfaceWater(const std::string& key) {
     const pmn_record& r = CurrentPmn;
+    if (r.SIC_CODE > IndustryCategoryCount) {
+        // Its flows and code list would be another category's: nothing is shown for it.
+        forms::Ui().MessageBox("Release " + key + " has the industry category " +
+                                   std::to_string(r.SIC_CODE) +
+                                   ", which is not one of the categories 1 to " +
+                                   std::to_string(IndustryCategoryCount) +
+                                   "; its industry-code results are not calculated.",
+                               "Error", forms::Buttons::Ok, forms::Icon::Error);
+        StepProgress();
+        return;
+    }
     if (r.SIC_CODE > 0) {
         AddToList(ChemListSic, counters_[SicRows], key);
         SetSicCodesForCategory();
@@ -297,9 +311,9 @@ void TScrResForm::RunSicDilution(const std::string& key) {
                 r.PdmSicDays[s] = PdmDaysExceeded[k];
                 r.PdmSicPercent[s] = PdmPercentExceeded[k];
             }
-            Coc[s]->addItem(QString::fromStdString(sys::Format("%.2f", stored.coc[s])));
-            Days[s]->addItem(QString::fromStdString(sys::Format("%.0f", stored.days[s])));
-            Percent[s]->addItem(QString::fromStdString(sys::Format("%.2f", stored.percent[s])));
+            Coc[s]->addItem(QString::fromStdString(sys::FixedHalfAway(stored.coc[s], 2)));
+            Days[s]->addItem(QString::fromStdString(sys::FixedHalfAway(stored.days[s], 0)));
+            Percent[s]->addItem(QString::fromStdString(sys::FixedHalfAway(stored.percent[s], 2)));
         }
         PdmSicStored.push_back(stored);
     }

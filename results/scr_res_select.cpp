@@ -96,7 +96,12 @@ void TScrResForm::ChemListPdmSicSelectCell(int, int row) {
     }
     PdmSicResultRows = 1;
     ShowPdmSicResults();
-    PreTreatPdmSicExit();
+    // What the pre-treatment input's exit does, from the record's own release: the page shows it
+    // rounded, and a shown text read back would change the release.
+    r.H2O_LO = r.H2O_HI;
+    r.SORPTION = r.SLUDGEAB * 0.01 * r.H2O_HI;
+    ShowPostTreatmentRelease(2);
+    r.DAYSSLUDGE = r.H2ODAYHI;
 }
 
 void TScrResForm::EnvRelHelpClick() {

@@ -102,6 +102,8 @@ void TScrResForm::ShowRiverSiteResults() {
     FillSpeciesGrid(*EndSpecSite);
     if (EndSpecSite->RowCount() <= 1)
         EndSpecSite->hide();
+    // The note stands in for the grid: it goes when species are listed.
+    NoSpeciesLabel->setVisible(EndSpecSite->isHidden());
     RiverTabs->setTabVisible(RiverTabs->indexOf(EndangeredSpecies), r.CRITTERS);
     SetField("FacNameSite", r.FAC_NAME);
     SetField("FacLocSite", r.FAC_LOC);
@@ -115,7 +117,7 @@ void TScrResForm::ShowRiverSiteResults() {
     SetValue("PostTreatSite", r.PostTreat);
     SetValue("BcfSite", r.BCF);
     SetField("IndTypeSite", r.RELEASE);
-    SetField("ExpPopSite", r.PopulationLabel);
+    SetField("ExpPopSite", PopulationLabelFor(r.POP_NUM));
     SetField("DischargeTypeSite", r.DTYPE == 'D' ? "Direct" : "Indirect");
     CheckHit(r.HIT, YesSite, NoSite, UnkSite);
     SetField("HarMeanFlowSite", WithFlag(r.HARFLOW, r.HARMNFLG));
@@ -137,7 +139,7 @@ void TScrResForm::ShowSicCodeResults() {
     const pmn_record& r = CurrentPmn;
     SicMemo1->SetText(SurfaceWaterComments);
     SetField("IndTypeSic", r.RELEASE);
-    SetField("ExpPopSic", r.PopulationLabel);
+    SetField("ExpPopSic", PopulationLabelFor(r.POP_NUM));
     // A stored category outside the list names no category.
     SetField("SicDescSic", IndustryCategoryDescription(r.SIC_CODE));
     SetField("SicCodesSic", SicCodeList);
@@ -189,7 +191,7 @@ void TScrResForm::ShowLakeResults() {
     SetField("ReachNumLake", r.REACH);
     SetField("ReachNameLake", r.REACHNAME);
     SetField("IndTypeLake", r.RELEASE);
-    SetField("ExpPopLake", r.PopulationLabel);
+    SetField("ExpPopLake", PopulationLabelFor(r.POP_NUM));
     SetField("DischargeTypeLake", r.DTYPE == 'D' ? "Direct" : "Indirect");
     CheckHit(r.HIT, YesLake, NoLake, UnkLake);
     SetField("WwtLake", PlainText(r.WWT_LOW));
@@ -265,7 +267,7 @@ void TScrResForm::ShowInhalationResults() {
     }
     SetField("NumSitesFug", SitesText(r.SITE_HI));
     SetField("IndTypeFug", r.RELEASE);
-    SetField("ExpPopFug", r.PopulationLabel);
+    SetField("ExpPopFug", PopulationLabelFor(r.POP_NUM));
     SetField("RelDaysStack", r.INCINDAYS > 0 ? DisplayValue(r.INCINDAYS) : "NA");
     SetField("RelDaysFug", r.FUGDAYLO > 0 ? DisplayValue(r.FUGDAYLO) : "NA");
     SetField("PerSiteReleaseFug", r.FUGREL == 0 ? "NA" : DisplayValue(r.FUGREL));
@@ -287,7 +289,7 @@ void TScrResForm::ShowLandfillResults() {
     SetValue("DaysNonSludgeLand", r.DAYSNSLUDG);
     SetValue("AdsorpLand", r.SLUDGEAB);
     SetField("IndTypeLand", r.RELEASE);
-    SetField("ExpPopLand", r.PopulationLabel);
+    SetField("ExpPopLand", PopulationLabelFor(r.POP_NUM));
     SetField("MigrationFactorLand", r.MigrateText);
     SetValue("ResLaddLand", r.ResLaddLand);
     SetValue("ResLadcLand", r.ResLadcLand);

@@ -26,10 +26,17 @@ std::string GroupThousands(const std::string& fixed) {
     return grouped + rest;
 }
 
-std::string FixedOrNa(double value, const char* format, const char* notApplicable) {
+// Fixed with the decimals, right-aligned in the width; halves go away from zero.
+std::string FixedOrNa(double value, int decimals, size_t width, const char* notApplicable) {
     if (value == NotApplicable)
         return notApplicable;
-    return sys::Format(format, value);
+    std::string text = sys::FixedHalfAway(value, decimals);
+    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+// The value rule: exponent form with 3 significant digits or fixed with 2 decimals.
+std::string ValueForm(double value) {
+    return UsesExponent(value) ? sys::ExponentHalfAway(value, 2) : sys::FixedHalfAway(value, 2);
 }
 
 }  // namespace
@@ -55,33 +62,29 @@ double ParseNumber(const std::string& text) {
 std::string DisplayValue(double value) {
     if (value < 0.0)
         return "N/A";
-    if (UsesExponent(value))
-        return sys::Format("%.2E", value);
-    return GroupThousands(sys::Format("%.2f", value));
+    return UsesExponent(value) ? ValueForm(value) : GroupThousands(ValueForm(value));
 }
 
 std::string FormatValue(double value) {
     if (value < 0.0)
         return "N/A";
-    if (UsesExponent(value))
-        return sys::Format("%.2E", value);
-    return sys::Format("%.2f", value);
+    return ValueForm(value);
 }
 
 std::string FormatFixed0Width10(double value) {
-    return FixedOrNa(value, "%10.0f", "     N/A");
+    return FixedOrNa(value, 0, 10, "     N/A");
 }
 
 std::string FormatFixed0Width6(double value) {
-    return FixedOrNa(value, "%6.0f", " N/A");
+    return FixedOrNa(value, 0, 6, " N/A");
 }
 
 std::string FormatFixed2Width10(double value) {
-    return FixedOrNa(value, "%10.2f", "     N/A");
+    return FixedOrNa(value, 2, 10, "     N/A");
 }
 
 std::string FormatFixed2Width6(double value) {
-    return FixedOrNa(value, "%6.2f", "     N/A");
+    return FixedOrNa(value, 2, 6, "     N/A");
 }
 
 std::string PadLeft10(const std::string& text) {

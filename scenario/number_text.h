@@ -10,6 +10,9 @@ constexpr double NotApplicable = -9.0;
 // is not a number.
 double ParseNumber(const std::string& text);
 
+// The number formats below round an exact half away from zero (2.5 days show "3"), as the
+// report texts do, and never show "-0".
+
 // The display rule of edits and result pages (thousands grouped with ",").
 std::string DisplayValue(double value);
 

@@ -10,6 +10,7 @@ PACKAGES=(
   xvfb xauth fonts-dejavu-core fonts-liberation2
   python3 python3-dbfread python3-numpy python3-scipy
   shapelib unrtf poppler-utils libwpd-tools
+  openbox xdotool x11-apps imagemagick
 )
 
 missing=()

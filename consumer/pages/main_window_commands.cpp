@@ -90,6 +90,10 @@ class TAboutKiv : public forms::Form {
 void KIVWindow::CmNewCase() {
     ResetCaseIdentity(*CaseInputs);
     ResetExposureInputs(*CaseInputs, *CaseResults);
+    // A new case has no scenario until the user chooses one: the Scenario page shows none chosen,
+    // as the pages that ask for a scenario first say.
+    CaseInputs->ScenarioName.clear();
+    CaseInputs->ScenarioKeyword.clear();
     PageCode = '0';
     CaseSaved = false;
     ResultsReady = false;

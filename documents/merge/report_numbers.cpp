@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/sys/text.h"
+
 namespace {
 
 std::string Printed(const char* format, double x) {
@@ -18,12 +20,12 @@ bool UsesExponent(double x) {
     return x >= 10000.0 || (x > 0.0 && x < 0.1);
 }
 
-std::string ValueText(double x, const char* fixedFormat) {
+std::string ValueText(double x, int fixedDecimals) {
     if (!std::isfinite(x) || x < 0.0)
         return "N/A";
     if (UsesExponent(x))
-        return Printed("%.2E", x);
-    return Printed(fixedFormat, x);
+        return sys::ExponentHalfAway(x, 2);
+    return sys::FixedHalfAway(x, fixedDecimals);
 }
 
 // Nine significant digits of a positive value and the place of its decimal point: the value is
@@ -92,11 +94,11 @@ std::string BelowOne(const Digits& d) {
 }  // namespace
 
 std::string ValueToText(double x) {
-    return ValueText(x, "%.2f");
+    return ValueText(x, 2);
 }
 
 std::string ValueToTextWhole(double x) {
-    return ValueText(x, "%.0f");
+    return ValueText(x, 0);
 }
 
 double RoundToWhole(double x) {
@@ -116,10 +118,13 @@ std::string FormatSignificant(double x) {
         return "0.";
     if (x == 0.0)
         return "";
-    if (x >= 1e-5 && x <= 1e6)
+    // The form follows the value as given: rounding to 6 decimals can move 1e-5 or 1e6 a hair
+    // across the boundary.
+    const bool scientific = x > 1e6 || x < 1e-5;
+    if (!scientific)
         x = RoundToWhole(x * 1e6 + 1e-6) * 1e-6;
     Digits d = SignificantDigits(x);
-    if (x > 1e6 || x < 1e-5)
+    if (scientific)
         return ScientificForm(d);
     if (x >= 1.0)
         return WholeAndDecimals(d);
@@ -161,4 +166,8 @@ std::string SafeFileNameComponent(const std::string& text) {
 
 std::string ReportFileName(const std::string& caseNum, const std::string& scenNum, int kind) {
     return SafeFileNameComponent(caseNum + scenNum) + "." + ReportPartExtension(kind);
+}
+
+std::string FinalReportFileName(const std::string& caseNum, const std::string& extension) {
+    return SafeFileNameComponent(caseNum) + extension;
 }

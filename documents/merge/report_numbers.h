@@ -4,9 +4,10 @@
 
 #include <string>
 
-// Negative and non-finite values give "N/A"; 0 gives "0.00"; values from 0.1 below 10000 are
-// fixed with 2 decimals; other positive values take the exponent form with three significant
-// digits ("1.23E+04", "5.00E-02").
+// Negative and non-finite values give "N/A"; 0 (either sign) gives "0.00"; values from 0.1 below
+// 10000 are fixed with 2 decimals; other positive values take the exponent form with three
+// significant digits ("1.23E+04", "5.00E-02"). An exact half goes up, as in RoundToWhole: 0.125
+// gives "0.13", 12250 "1.23E+04".
 std::string ValueToText(double x);
 // The same with 0 decimals in the fixed form ("365", "0").
 std::string ValueToTextWhole(double x);
@@ -51,3 +52,6 @@ std::string SafeFileNameComponent(const std::string& text);
 // The chemical id directly followed by the release number, ".", and the kind's extension
 // ("P-01-01232.stw"), each made safe for a file name; no folder.
 std::string ReportFileName(const std::string& caseNum, const std::string& scenNum, int kind);
+// The final report of a chemical: its id made safe for a file name, then the extension (".wpd"
+// or ".doc"); no folder.
+std::string FinalReportFileName(const std::string& caseNum, const std::string& extension);

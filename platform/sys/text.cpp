@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <clocale>
+#include <cmath>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
@@ -56,6 +57,50 @@ std::string Format(const char* format, ...) {
     }
     va_end(args);
     return result;
+}
+
+namespace {
+
+// Enough decimals for the whole decimal expansion of any double (at most 1074 after the point,
+// at most 767 significant digits), which glibc prints exactly.
+constexpr int ExactDecimals = 1100;
+
+// True when the digits after the shown decimals are a 5 and nothing else but zeros.
+bool ExactHalf(const std::string& exact, int decimals) {
+    const size_t next = exact.find('.') + 1 + static_cast<size_t>(decimals);
+    if (next >= exact.size() || exact[next] != '5')
+        return false;
+    for (size_t i = next + 1; i < exact.size() && exact[i] >= '0' && exact[i] <= '9'; ++i) {
+        if (exact[i] != '0')
+            return false;
+    }
+    return true;
+}
+
+std::string Printed(bool exponent, int decimals, double value) {
+    return exponent ? Format("%.*E", decimals, value) : Format("%.*f", decimals, value);
+}
+
+std::string HalfAway(bool exponent, double value, int decimals) {
+    if (std::isfinite(value) && decimals >= 0 &&
+        ExactHalf(Printed(exponent, ExactDecimals, value), decimals))
+        // Just past the half, printf rounds away from zero.
+        value = std::nextafter(value, value > 0 ? HUGE_VAL : -HUGE_VAL);
+    std::string text = Printed(exponent, decimals, value);
+    const std::string_view digits = std::string_view(text).substr(0, text.find('E'));
+    if (!text.empty() && text[0] == '-' && digits.find_first_of("123456789") == digits.npos)
+        text.erase(0, 1);
+    return text;
+}
+
+}  // namespace
+
+std::string FixedHalfAway(double value, int decimals) {
+    return HalfAway(false, value, decimals);
+}
+
+std::string ExponentHalfAway(double value, int decimals) {
+    return HalfAway(true, value, decimals);
 }
 
 bool ReadTextLine(std::FILE* file, std::string& line) {

@@ -11,6 +11,12 @@ namespace sys {
 // printf-style formatting in the C locale (numbers never take a decimal comma).
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// "%.*f" and "%.*E" with the given decimals, where an exact half goes away from zero (printf
+// sends it to the even digit): 2.5 gives "3", 0.125 with 2 decimals "0.13", 12250 in exponent
+// form "1.23E+04". A text that shows zero has no minus sign.
+std::string FixedHalfAway(double value, int decimals);
+std::string ExponentHalfAway(double value, int decimals);
+
 // Reads one line of any length; the line feed and a carriage return before it are dropped.
 // False at end of file when nothing was read.
 bool ReadTextLine(std::FILE* file, std::string& line);

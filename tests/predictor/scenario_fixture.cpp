@@ -6,11 +6,10 @@
 #include "platform/sys/files.h"
 #include "platform/sys/text.h"
 #include "platform/tables/table.h"
+#include "tests/support/empty_scenario.h"
 
 void MakeScenarioTable(const std::string& folder, const std::vector<RowValues>& rows) {
-    std::string program = OMBRIX_PROGRAM_DIR;
-    ASSERT_TRUE(sys::CopyBytes(program + "/nyr01.dbf", folder + "/nyr01.dbf"));
-    ASSERT_TRUE(sys::CopyBytes(program + "/nyr01.dbt", folder + "/nyr01.dbt"));
+    test_support::CopyEmptyScenarioTable(folder);
     tables::Table table;
     table.Open(folder + "/nyr01.dbf");
     for (const RowValues& row : rows) {

@@ -1,6 +1,9 @@
 // Release totals, incineration, landfill and inhalation doses against values worked by hand.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "calc_fixture.h"
 #include "dilution/pdm_results.h"
 #include "results/dose_rules.h"
@@ -191,6 +194,41 @@ TEST_F(OtherMediaTest, InhalationPopulationAndHealthFlags) {
     CalcInhalationExposure(form_);
     EXPECT_EQ(r.ResAdrStk, NotApplicable);
     EXPECT_DOUBLE_EQ(r.ResAdcStk, 0.001);
+}
+
+TEST_F(OtherMediaTest, AnyNegativeAirConcentrationIsNotAssessed) {
+    CurrentPmn.BW = 24;
+    // A failed dispersion run leaves other negative values than -9 in the record.
+    for (double bad : {-9.0, -1.0, -0.5e-9}) {
+        CurrentPmn.IREL_DOWNF = bad;
+        CurrentPmn.ACUTECONCF = bad;
+        form_.OpenRunTotals();
+        CalcInhalationExposure(form_);
+        const pmn_record& r = CurrentPmn;
+        for (double dose :
+             {r.ResLaddFug, r.ResLadcFug, r.ResAddFug, r.ResAdcFug, r.ResAdrcFug, r.ResAdrFug})
+            EXPECT_EQ(dose, NotApplicable) << bad;
+        // The stack is assessed as before: 1 mg/m3 for 24 hours, 1 m3/hour, 24 kg.
+        EXPECT_DOUBLE_EQ(r.ResAdrStk, 1) << bad;
+        EXPECT_DOUBLE_EQ(form_.RunMaxInhAdr, 1) << bad;
+    }
+}
+
+TEST_F(OtherMediaTest, ADoseThatIsNotANumberLeavesTheRunMaximum) {
+    CurrentPmn.BW = 24;
+    CurrentPmn.ACUTE_CONC = std::numeric_limits<double>::quiet_NaN();
+    form_.OpenRunTotals();
+    CalcInhalationExposure(form_);
+    EXPECT_TRUE(std::isnan(CurrentPmn.ResAdrStk));
+    // The fugitive ADR, 0.01 mg/kg/day, came first and stays the highest.
+    EXPECT_DOUBLE_EQ(form_.RunMaxInhAdr, 0.01);
+
+    RunTotals totals;
+    totals.OpenRunTotals();
+    double maximum = 2;
+    for (double value : {std::numeric_limits<double>::quiet_NaN(), 1.0, 2.0, 3.0})
+        totals.RaiseMaximum(maximum, value);
+    EXPECT_EQ(maximum, 3);
 }
 
 }  // namespace

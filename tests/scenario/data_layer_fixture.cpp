@@ -9,6 +9,7 @@
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
+#include "tests/support/empty_scenario.h"
 
 namespace fixture {
 
@@ -67,8 +68,8 @@ void DataLayerTest::SetUp() {
     for (const auto& [table, fields] : Layouts()) {
         CreateTable(NativePath(table), fields);
     }
-    // The scenario table is the pristine one the program ships, so the tests run on its layout.
-    CopyShippedTable("nyr01.dbf", "data/nyr01.dbf");
+    // The scenario table has the layout of the one the program ships, without its cases.
+    test_support::CopyEmptyScenarioTable(folder_.File("data"));
     ProgramFolder = folder_.Path().string();
     DataFolder = folder_.Path().string() + "/data/";
     SuppressFactorLoad = 1;

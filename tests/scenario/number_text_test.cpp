@@ -24,6 +24,12 @@ TEST(FormatTest, DisplayRulesWithWorkedValues) {
         {1.5e-120, "1.50E-120", "1.50E-120"},
         {-0.5, "N/A", "N/A"},
         {-9.0, "N/A", "N/A"},
+        {-0.0, "0.00", "0.00"},
+        // Exact halves go away from zero, as in the report texts.
+        {0.125, "0.13", "0.13"},
+        {1234.625, "1234.63", "1,234.63"},
+        {12250.0, "1.23E+04", "1.23E+04"},
+        {2.675, "2.67", "2.67"},  // just below the half in binary
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FormatValue(c.value), c.formatValue) << c.value;
@@ -40,6 +46,11 @@ TEST(FormatTest, FixedWidthColumnsAndPadding) {
     EXPECT_EQ(FormatFixed2Width10(-9.0), "     N/A");
     EXPECT_EQ(FormatFixed2Width6(2.5), "  2.50");
     EXPECT_EQ(FormatFixed2Width6(-9.0), "     N/A");
+    EXPECT_EQ(FormatFixed0Width10(2.5), "         3");
+    EXPECT_EQ(FormatFixed0Width6(182.5), "   183");
+    EXPECT_EQ(FormatFixed0Width6(-0.4), "     0");
+    EXPECT_EQ(FormatFixed2Width10(0.125), "      0.13");
+    EXPECT_EQ(FormatFixed2Width10(12345678.125), "12345678.13");
     EXPECT_EQ(PadLeft10("abc"), "       abc");
     EXPECT_EQ(PadLeft10("abcdefghijk"), "abcdefghijk");
     EXPECT_EQ(ZeroPad("  28 ", 4), "0028");

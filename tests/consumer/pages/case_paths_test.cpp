@@ -160,4 +160,37 @@ TEST(CasePaths, AbsorbedDoseWithoutPermeabilityIsRefused) {
     EXPECT_EQ(OpenPage(frame)->Title(), "Dermal Inputs");
 }
 
+// A new stand-alone case: the pages that need a scenario ask for one, and the Scenario page
+// shows none chosen until the user chooses one; then the pages go on.
+TEST(CasePaths, ANewCaseShowsNoScenarioUntilOneIsChosen) {
+    KivFolder folder;
+    PageCode = 'b';
+    NavigationPending = "0";
+    forms::ScriptedUi ui;
+    KIVFrame frame;
+    frame.show();
+    Settle();
+    ASSERT_EQ(OpenPage(frame)->Title(), "Introduction");
+    Click(OpenPage(frame)->PageButton(104));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, "You must first select a scenario!");
+    Go(frame, 102);
+    TScenario* page = ScenarioPage(frame);
+    ASSERT_NE(page, nullptr);
+    for (int id : {118, 119, 111, 112, 113, 117, 114, 115, 116})
+        EXPECT_FALSE(page->Radio(id)->Checked()) << id;
+    // Leaving without a choice is refused; choosing one lets the pages go on.
+    ui.ClearShown();
+    Click(page->PageButton(101));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, "You must select a scenario before continuing");
+    Click(page->Radio(118));
+    Go(frame, 101);
+    EXPECT_EQ(CaseInputs->ScenarioName, "General Purpose Cleaner");
+    ui.ClearShown();
+    Go(frame, 104);
+    EXPECT_EQ(OpenPage(frame)->Title(), "Dermal Inputs");
+    EXPECT_TRUE(ui.Boxes().empty());
+}
+
 }  // namespace

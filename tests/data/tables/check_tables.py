@@ -173,9 +173,13 @@ class ScenarioTableTest(unittest.TestCase):
     KINDS = {"M": "SWMEMO FUGMEMO STKMEMO LNDMEMO REMARKS", "L": "CRITTERS NOWATER NOLAND NOAIR",
              "C": "PMN_ID MODGUYS RELEASES SPECEVAL HEALTH METCLASS LAND_USE STKHTU WNDSPDU"}
 
-    def test_the_pristine_table_is_empty_and_holds_every_field_the_programs_name(self):
+    def test_the_pristine_table_holds_the_demonstration_case_and_every_field_the_programs_name(self):
         table = open_table("nyr01")
-        self.assertEqual(len(table.records), 0)
+        self.assertEqual([r["PMN_ID"] for r in table.records],
+                         ["DEMO-0001,1", "DEMO-0001,2", "DEMO-0001,3"])
+        # A river release at the demonstration facility, a landfill and a stack release.
+        self.assertEqual([r["RELEASES"] for r in table.records], ["XX00", "0X00", "00XX"])
+        self.assertEqual(table.records[0]["NPDES"], "NY0020371")
         types = {f.name: f for f in table.fields}
         self.assertEqual(sorted(types), sorted(self.FIELDS))
         for kind, names in self.KINDS.items():

@@ -38,7 +38,6 @@ TEST_F(ScenarioCopy, KeepsTheValuesTheProgramsStore) {
         tables::Table table;
         table.Open(Path());
         table.SetIndex("PMN_ID");
-        EXPECT_TRUE(table.IsEmpty());
         table.Append();
         table.SetString("PMN_ID", "P-12-0345,B,12");
         table.SetString("CHEMNAME", chemical);

@@ -402,6 +402,11 @@ TEST_F(DilutionPageSaveTest, SavingFinishesTheFirstPartAndNamesTheReport) {
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
+TEST_F(DilutionPageSaveTest, AChemicalIdWithAPathInItNamesAReportInTheDataFolder) {
+    CurrentPmn.CaseNum = "../x";
+    EXPECT_EQ(WordWriters().SavePdmDocument(*results), DataFolder + ".._x.doc");
+}
+
 TEST_F(DilutionPageSaveTest, SavingWithNoPartOrAnUnreadablePartStillNamesTheReport) {
     EXPECT_EQ(WordWriters().SavePdmDocument(*results), DataFolder + "P-01-0123.doc");
     EXPECT_TRUE(ui.Boxes().empty());

@@ -34,6 +34,22 @@ TEST(ReportNumbers, ValueToTextTable) {
         {kInf, "N/A", "N/A"},
         {-kInf, "N/A", "N/A"},
         {kNaN, "N/A", "N/A"},
+        // Zero of either sign prints as zero.
+        {-0.0, "0.00", "0"},
+        // Exact halves go away from zero, as RoundToWhole does (printf would give 2, 12, 182,
+        // "0.12" and "1.22E+04").
+        {2.5, "2.50", "3"},
+        {12.5, "12.50", "13"},
+        {182.5, "182.50", "183"},
+        {0.125, "0.13", "0"},
+        {0.375, "0.38", "0"},
+        {12250.0, "1.23E+04", "1.23E+04"},
+        {0.0625, "6.25E-02", "6.25E-02"},
+        {0.03125, "3.13E-02", "3.13E-02"},
+        // Not a half in binary: 2.675 is a little below it and goes down.
+        {2.675, "2.67", "3"},
+        // The form is the value's: below 10000 it is fixed, even when it rounds up to 10000.
+        {9999.995, "10000.00", "10000"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ValueToText(c.x), c.text) << c.x;
@@ -71,6 +87,10 @@ TEST(ReportNumbers, FormatSignificantTable) {
         {0.099999, "0.1"},
         {0.999999, "1."},
         {0.00002, "0.00002"},
+        // The boundaries are the value's own, not those of its rounded copy.
+        {1e-5, "0.00001"},
+        {0.99999e-5, "9.99e-06"},
+        {1e6 + 1e-7, "1.00e+06"},
         {0.0, ""},
         {-4.0, "0."},
         {1.23456e-20, "1.23e-20"},
@@ -100,4 +120,11 @@ TEST(ReportNumbers, PartNamesJoinCaseReleaseAndKind) {
     for (int kind = 0; kind <= 11; ++kind)
         EXPECT_EQ(ReportFileName("C", "1", kind), std::string("C1.") + extensions[kind]);
     EXPECT_EQ(ReportFileName("C", "1", 12), "C1.");
+}
+
+TEST(ReportNumbers, FinalReportNamesStayInTheDataFolder) {
+    EXPECT_EQ(FinalReportFileName("P-01-0123", ".wpd"), "P-01-0123.wpd");
+    EXPECT_EQ(FinalReportFileName("../x", ".doc"), ".._x.doc");
+    EXPECT_EQ(FinalReportFileName("a\\b:c", ".doc"), "a_b_c.doc");
+    EXPECT_EQ(FinalReportFileName("..", ".wpd"), "_...wpd");
 }

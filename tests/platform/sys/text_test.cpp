@@ -17,6 +17,31 @@ TEST(TextTest, FormatUsesTheSystemFormatsWithoutLength) {
     EXPECT_EQ(sys::Format("%s!", wide.c_str()), wide + "!");
 }
 
+TEST(TextTest, ExactHalvesGoAwayFromZero) {
+    struct Case {
+        double value;
+        int decimals;
+        const char* text;
+    };
+    const Case fixed[] = {
+        {2.5, 0, "3"},      {-2.5, 0, "-3"},
+        {0.5, 0, "1"},      {1.5, 0, "2"},
+        {0.125, 2, "0.13"}, {-0.125, 2, "-0.13"},
+        {2.675, 2, "2.67"},  // below the half
+        {-0.0, 2, "0.00"},  {-0.004, 2, "0.00"},
+        {-0.4, 0, "0"},     {4503599627370495.5, 0, "4503599627370496"},
+    };
+    for (const Case& c : fixed)
+        EXPECT_EQ(sys::FixedHalfAway(c.value, c.decimals), c.text) << c.value;
+    const Case exponent[] = {
+        {12250, 2, "1.23E+04"},  {99950, 2, "1.00E+05"}, {0.03125, 2, "3.13E-02"},
+        {2.5, 0, "3E+00"},       {-0.0, 2, "0.00E+00"},  {-0.004, 2, "-4.00E-03"},
+        {1e300, 2, "1.00E+300"}, {12345, 2, "1.23E+04"},
+    };
+    for (const Case& c : exponent)
+        EXPECT_EQ(sys::ExponentHalfAway(c.value, c.decimals), c.text) << c.value;
+}
+
 TEST(TextTest, NumbersStayInTheCLocaleWhateverTheUsersLocale) {
     const char* german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
     sys::UseCNumericLocale();

@@ -38,51 +38,6 @@ class EnvReleasePrintTest : public PrintTest {
     }
 };
 
-TEST_F(EnvReleasePrintTest, PrintsThePageAsShownInOrderOnOnePage) {
-    FillPage("First remark\nSecond remark\n\nAfter a blank line");
-    PressPrint(form->EnvRelResPage, form->Button1);
-    ASSERT_TRUE(std::filesystem::exists(pdf));
-    EXPECT_EQ(PdfPages(), 1);
-    const std::string text = PdfText();
-    ExpectInOrder(text, {"Environmental Release Results",
-                         "P-17-0042,2",
-                         "Remarks:",
-                         "Number of Sites: 3",
-                         "First remark",
-                         "Second remark",
-                         "Release Activity:",
-                         "Processing",
-                         "Surface Water",
-                         "Landfill/Sludge",
-                         "Stack",
-                         "Fugitive",
-                         "Total Releases",
-                         "1500",
-                         "N/A",
-                         "123456789012345",
-                         "7.5",
-                         "(before treatment)",
-                         "(kg/yr)",
-                         "(kg/yr)",
-                         "(kg/yr)",
-                         "(kg/yr)",
-                         "Release days/yr",
-                         "250",
-                         "N/A",
-                         "300",
-                         "12",
-                         "(before treatment)",
-                         "Per site Releases",
-                         "2",
-                         "N/A",
-                         "0.5",
-                         "0.04",
-                         "(kg/site/day)"});
-    EXPECT_EQ(text.find("After a blank line"), std::string::npos);
-    EXPECT_TRUE(form->ChemListEnvRel->isEnabled());
-    EXPECT_TRUE(ui->Boxes().empty());
-}
-
 TEST_F(EnvReleasePrintTest, CancellingTheDialogPrintsNothing) {
     FillPage("");
     print::SetReportPdfTarget(pdf.string(), 300);

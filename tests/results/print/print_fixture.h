@@ -36,9 +36,12 @@ class PrintTest : public ::testing::Test {
     std::string PdfText() const;
     int PdfPages() const;
     std::vector<PdfWord> PdfWords() const;
+
+  public:
     // The lines of the text whose texts appear in this order, each after the previous one.
     static void ExpectInOrder(const std::string& text, const std::vector<std::string>& expected);
 
+  protected:
     std::filesystem::path dir;
     std::filesystem::path pdf;
     std::unique_ptr<forms::ScriptedUi> ui;

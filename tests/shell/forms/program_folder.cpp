@@ -16,6 +16,7 @@
 #include "shell/scr_main.h"
 #include "shell/startup.h"
 #include "shell/startup_flags.h"
+#include "tests/support/empty_scenario.h"
 
 namespace fs = std::filesystem;
 
@@ -26,7 +27,8 @@ const char* kTableFiles[] = {"nyr01.dbf", "nyr01.dbt", "nyr01.mdx"};
 
 }  // namespace
 
-ProgramFolderCopy::ProgramFolderCopy(bool tables) : previousWorkingFolder_(sys::WorkingFolder()) {
+ProgramFolderCopy::ProgramFolderCopy(bool tables, Scenario scenario)
+    : previousWorkingFolder_(sys::WorkingFolder()) {
     std::string pattern = (fs::temp_directory_path() / "ombrix-shell-XXXXXX").string();
     path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
     if (tables) {
@@ -41,6 +43,8 @@ ProgramFolderCopy::ProgramFolderCopy(bool tables) : previousWorkingFolder_(sys::
             if (fs::exists(source / file))
                 fs::copy_file(source / file, fs::path(path_) / file);
         }
+        if (scenario == Scenario::Empty)
+            test_support::CopyEmptyScenarioTable(path_);
     }
     sys::WriteWholeFile(ProgramFile(), "program");
     SetFileDate(ProgramFile(), 2014, 5, 1);

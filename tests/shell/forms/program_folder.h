@@ -6,8 +6,11 @@
 
 class ProgramFolderCopy {
   public:
+    // The scenario table the copy starts with: empty, or the shipped one with its
+    // demonstration case.
+    enum class Scenario { Empty, Shipped };
     // With tables = false only an empty folder is made.
-    explicit ProgramFolderCopy(bool tables = true);
+    explicit ProgramFolderCopy(bool tables = true, Scenario scenario = Scenario::Empty);
     ~ProgramFolderCopy();
     ProgramFolderCopy(const ProgramFolderCopy&) = delete;
     ProgramFolderCopy& operator=(const ProgramFolderCopy&) = delete;
