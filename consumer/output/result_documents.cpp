@@ -254,6 +254,8 @@ DocumentValues DermalValues(const ExposureInputs& in, const DisplayTexts& t) {
     v[39] = If(soap, "Frequency of Use - Hands (acute) (events/day): ");
     v[40] = t.DermAddAt;
     v[41] = v[42] = "";
+    // The dose of the ADD row, which the codes above leave out.
+    v[58] = t.DermAdd;
     v[43] = t.DermAdr;
     v[44] = t.DermAdrAt;
     v[45] = soap ? "2" : "1";

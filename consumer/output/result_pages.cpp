@@ -3,6 +3,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
 
 #include "consumer/model/result_format.h"
 
@@ -13,7 +15,10 @@ const QColor kBackground(192, 192, 192);
 
 class PageDrawer {
   public:
-    explicit PageDrawer(QPainter& painter) : p_(painter) { Main(); }
+    explicit PageDrawer(QPainter& painter) : p_(painter) {
+        Main();
+        main_ = p_.font();
+    }
 
     void Main() { UseFont(12); }
     void Small() { UseFont(10); }
@@ -35,6 +40,49 @@ class PageDrawer {
         QFontMetricsF metrics(p_.font(), p_.device());
         p_.drawText(QPointF(x - metrics.horizontalAdvance(s) / 2, y + metrics.ascent()), s);
     }
+    // Where the fixed coordinates would make a text touch the one before it, it is moved the
+    // least that keeps them apart (the fonts' widths are not the ones the page was laid out
+    // with). A label at (x, y) and its value right-aligned at valueX, top at valueTop.
+    void LabelAndRight(int x, int y, const std::string& label, int valueX, int valueTop,
+                       const std::string& value) {
+        Left(x, y, label);
+        Right(RightEnd(valueX, x, label, value), valueTop, value);
+    }
+    // Where a value right-aligned at valueX ends so that it starts clear of a label at labelX.
+    int RightEnd(int valueX, int labelX, const std::string& label, const std::string& value) const {
+        return std::max(valueX, EndOf(labelX, label) + kGap + Width(value));
+    }
+    // Where a value that starts at valueX starts so that it is clear of a label at labelX.
+    int LeftStart(int valueX, int labelX, const std::string& label) const {
+        return std::max(valueX, EndOf(labelX, label) + kGap);
+    }
+    // A label at (x, y) and its value starting at valueX on the same baseline.
+    void LabelAndLeft(int x, int y, const std::string& label, int valueX,
+                      const std::string& value) {
+        Left(x, y, label);
+        Left(LeftStart(valueX, x, label), y, value);
+    }
+    // The x of a mark set after the first word of a main-font label at labelX.
+    int After(int x, int labelX, const std::string& word) const {
+        return std::max(x, EndOf(labelX, word) + 1);
+    }
+    // The row label "<dose>     (mg/kg-day)" in the main font with the dose mark in the small font
+    // after the dose; blanks added before the unit where the mark would reach it.
+    void DoseRow(int x, int y, const std::string& dose, const std::string& mark, int markX,
+                 int markY) {
+        int markAt = After(markX, x, dose);
+        Small();
+        int markEnd = markAt + Width(mark);
+        Left(markAt, markY, mark);
+        Main();
+        std::string head = dose + "     ";
+        while (EndOf(x, head) < markEnd + 1)
+            head += ' ';
+        Left(x, y, head + "(mg/kg-day)");
+    }
+    // Texts in the current font: draws the lines from (x, y) one pitch apart, a word moved to
+    // the next line where a line would end past right.
+    void Lines(int x, int y, int pitch, int right, const std::vector<std::string>& lines);
     void Line(int x1, int y1, int x2, int y2) { p_.drawLine(x1, y1, x2, y2); }
     void Rule(int y) { Line(125, y, 675, y); }
     void Frame(int left, int top, int right, int bottom) {
@@ -44,14 +92,28 @@ class PageDrawer {
         p_.drawRect(left, top, right - left - 1, bottom - top - 1);
         p_.restore();
     }
-    // White border, the inside in the window's grey, framed in black.
-    void PageFrame() {
+    // White border, the inside in the window's grey (white on paper), framed in black.
+    void PageFrame(int outputMode) {
         p_.fillRect(QRect(QPoint(99, 29), QPoint(700, 529)), Qt::white);
-        p_.fillRect(QRect(QPoint(100, 30), QPoint(699, 528)), kBackground);
+        p_.fillRect(QRect(QPoint(100, 30), QPoint(699, 528)),
+                    outputMode == 2 ? QColor(Qt::white) : kBackground);
         Frame(99, 29, 701, 530);
     }
 
   private:
+    static constexpr int kGap = 3;
+    int EndOf(int x, const std::string& mainText) const {
+        QFontMetricsF metrics(main_, p_.device());
+        return static_cast<int>(
+            std::ceil(x + metrics.horizontalAdvance(QString::fromStdString(mainText))));
+    }
+    int Width(const std::string& text) const {
+        QFontMetricsF metrics(p_.font(), p_.device());
+        return static_cast<int>(std::ceil(metrics.horizontalAdvance(QString::fromStdString(text))));
+    }
+
+    // The height of a font is its cell height (ascent and descent, internal leading
+    // included), not its em size: Arial at height 12 has an em of about 10.7 units.
     void UseFont(int height) {
         // The pages are laid out for Arial's widths; Liberation Sans has the same.
         static const bool substituted = [] {
@@ -60,13 +122,41 @@ class PageDrawer {
         }();
         (void)substituted;
         QFont font("Arial");
-        font.setPixelSize(height);
         font.setWeight(QFont::Normal);
+        font.setPixelSize(kMeasuringSize);
+        double cellPerEm = QFontMetricsF(font).height() / kMeasuringSize;
+        // A point size on the device's own resolution gives a fractional size in its units.
+        double em = height / cellPerEm;
+        font.setPointSizeF(em * 72.0 / p_.device()->logicalDpiY());
         p_.setFont(font);
     }
 
+    static constexpr int kMeasuringSize = 1000;
     QPainter& p_;
+    QFont main_;
 };
+
+std::string TrimmedRight(std::string text) {
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+void PageDrawer::Lines(int x, int y, int pitch, int right, const std::vector<std::string>& lines) {
+    std::string carried;  // the words a line before could not hold
+    for (size_t k = 0; k < lines.size() || !carried.empty(); ++k) {
+        std::string given = k < lines.size() ? lines[k] : "";
+        std::string line = TrimmedRight(carried.empty() ? given : carried + " " + given);
+        carried.clear();
+        size_t blank;
+        while (x + Width(line) > right && (blank = line.rfind(' ')) != std::string::npos) {
+            carried = line.substr(blank + 1) + (carried.empty() ? "" : " " + carried);
+            line = TrimmedRight(line.substr(0, blank));
+        }
+        Left(x, y, line);
+        y += pitch;
+    }
+}
 
 bool IsBarSoap(const ExposureInputs& in) {
     return in.ScenarioName == "Bar Soap";
@@ -86,12 +176,13 @@ const char* const kNoteLine2 =
 const char* const kNoteLine4 =
     "Exposures to Airborne Chemicals, report EA-1994-07, Exposure Assessment Office, July 1994)";
 
+// The note's lines as given, a word carried to the next line where the main font of the screen
+// would run past the frame.
 void DrawNotes(PageDrawer& d, int firstY, const char* thirdLineStart) {
-    d.Left(120, firstY, kNoteLine1);
-    d.Left(120, firstY + 16, kNoteLine2);
-    d.Left(120, firstY + 32,
-           std::string(thirdLineStart) + "Guidance for Assessing Short-Term Inhalation");
-    d.Left(120, firstY + 48, kNoteLine4);
+    d.Lines(
+        120, firstY, 16, 695,
+        {kNoteLine1, kNoteLine2,
+         std::string(thirdLineStart) + "Guidance for Assessing Short-Term Inhalation", kNoteLine4});
 }
 
 void DrawInhalationInputs(PageDrawer& d, const ResultPageSource& s) {
@@ -124,14 +215,12 @@ void DrawInhalationInputs(PageDrawer& d, const ResultPageSource& s) {
          t.InhBodyWeight},
     };
     for (const Row& row : rows) {
-        d.Left(140, row.y, row.left);
-        d.Right(375, row.y - 8, row.leftValue);
-        d.Left(410, row.y, row.right);
-        d.Right(655, row.y - 8, row.rightValue);
+        d.LabelAndRight(140, row.y, row.left, 375, row.y - 8, row.leftValue);
+        d.LabelAndRight(410, row.y, row.right, 655, row.y - 8, row.rightValue);
     }
     if (in.ScenarioKeyword == "sprayedsurface") {
-        d.Left(140, 278, "Portion of Aerosol in Air (unitless)");
-        d.Right(375, 270, t.AerosolFraction);
+        d.LabelAndRight(140, 278, "Portion of Aerosol in Air (unitless)", 375, 270,
+                        t.AerosolFraction);
     }
 }
 
@@ -148,10 +237,8 @@ void DrawActivityPatterns(PageDrawer& d, const ResultPageSource& s) {
     d.Left(210, 353, t.NonUseDayText);
     d.Left(150, 373, "Hour:");
     d.Left(210, 373, t.HourScale);
-    d.Left(470, 333, "Start Time:");
-    d.Right(655, 325, t.StartTime);
-    d.Left(470, 355, "Room of Use:");
-    d.Right(655, 345, t.RoomName);
+    d.LabelAndRight(470, 333, "Start Time:", 655, 325, t.StartTime);
+    d.LabelAndRight(470, 355, "Room of Use:", 655, 345, t.RoomName);
 }
 
 void DrawDermalInputs(PageDrawer& d, const ResultPageSource& s) {
@@ -163,42 +250,34 @@ void DrawDermalInputs(PageDrawer& d, const ResultPageSource& s) {
         return;
     }
     if (IsBarSoap(in)) {
-        d.Left(150, 413, "Frequency of Use - Body (events/yr) Chronic");
-        d.Right(395, 405, t.FrequencyBody);
-        d.Left(410, 413, "SA/BW - Body (cm2/kg)");
-        d.Right(655, 405, t.SaBwBody);
+        d.LabelAndRight(150, 413, "Frequency of Use - Body (events/yr) Chronic", 395, 405,
+                        t.FrequencyBody);
+        d.LabelAndRight(410, 413, "SA/BW - Body (cm2/kg)", 655, 405, t.SaBwBody);
         d.Left(150, 423, "Frequency of use - Body (events/day) acute               1");
-        d.Left(150, 433, "Frequency of Use - Hands (events/yr) Chronic");
-        d.Right(395, 425, t.FrequencyHands);
-        d.Left(410, 433, "SA/BW - Hands (cm2/kg)");
-        d.Right(655, 425, t.SaBwHands);
+        d.LabelAndRight(150, 433, "Frequency of Use - Hands (events/yr) Chronic", 395, 425,
+                        t.FrequencyHands);
+        d.LabelAndRight(410, 433, "SA/BW - Hands (cm2/kg)", 655, 425, t.SaBwHands);
         d.Left(150, 443, "Frequency of use - Hands (events/day) acute               2");
     } else {
-        d.Left(150, 413, "Frequency of Use (events/yr) Chronic");
-        d.Right(395, 405, t.FrequencyBody);
-        d.Left(410, 413, "SA/BW (cm2/kg)");
-        d.Right(655, 405, t.SaBwBody);
+        d.LabelAndRight(150, 413, "Frequency of Use (events/yr) Chronic", 395, 405,
+                        t.FrequencyBody);
+        d.LabelAndRight(410, 413, "SA/BW (cm2/kg)", 655, 405, t.SaBwBody);
         d.Left(150, 433, "Frequency of Use (events/day) acute                      1");
     }
     if (in.DoseType == "Potential") {
-        d.Left(150, 453, "Amount Retained/Absorbed to Skin (g/cm2-event)");
-        d.Right(480, 445, t.AmountOnSkin);
+        d.LabelAndRight(150, 453, "Amount Retained/Absorbed to Skin (g/cm2-event)", 480, 445,
+                        t.AmountOnSkin);
     } else {
-        d.Left(150, 453, "Permeability coefficient (cm/hr)");
-        d.Right(375, 445, t.Permeability);
+        d.LabelAndRight(150, 453, "Permeability coefficient (cm/hr)", 375, 445, t.Permeability);
         if (in.KowValue > 0.0) {
-            d.Left(410, 453, "Kow");
-            d.Right(655, 445, t.Kow);
+            d.LabelAndRight(410, 453, "Kow", 655, 445, t.Kow);
         }
-        d.Left(150, 463, "Duration of Event (hr/event) acute and chronic");
-        d.Right(390, 455, t.EventDuration);
-        d.Left(410, 463, "Density of Formualtion (g/cm3)");
-        d.Right(655, 455, t.Density);
-        d.Left(150, 473, "Dilution (unitless)");
-        d.Right(390, 465, t.Dilution);
+        d.LabelAndRight(150, 463, "Duration of Event (hr/event) acute and chronic", 390, 455,
+                        t.EventDuration);
+        d.LabelAndRight(410, 463, "Density of Formualtion (g/cm3)", 655, 455, t.Density);
+        d.LabelAndRight(150, 473, "Dilution (unitless)", 390, 465, t.Dilution);
     }
-    d.Left(150, 483, "Exposure Duration (chronic) years");
-    d.Left(375, 483, G4(in.YEARSOFUSE));
+    d.LabelAndLeft(150, 483, "Exposure Duration (chronic) years", 375, G4(in.YEARSOFUSE));
     d.Left(150, 493, "Exposure Duration (acute) days                                1");
 }
 
@@ -208,7 +287,7 @@ void DrawInputsPage(QPainter& painter, const ResultPageSource& s) {
     PageDrawer d(painter);
     const ExposureInputs& in = s.inputs;
     const DisplayTexts& t = s.texts;
-    d.PageFrame();
+    d.PageFrame(s.outputMode);
     for (int y : {78, 98, 138, 158, 298, 318, 378, 398})
         d.Rule(y);
     d.Left(355, 43, "KIV Inputs");
@@ -222,17 +301,14 @@ void DrawInputsPage(QPainter& painter, const ResultPageSource& s) {
     d.Left(215, 93, in.ScenarioName);
     d.Left(405, 93, "Population:");
     d.Left(475, 93, t.Population);
-    d.Left(150, 113, "Molecular Weight (g/mole)");
-    d.Right(375, 106, t.MolecularWeight);
+    d.LabelAndRight(150, 113, "Molecular Weight (g/mole)", 375, 106, t.MolecularWeight);
     if (in.ScenarioClass != 0) {
-        d.Left(403, 115, "VP (torr)");
-        d.Right(505, 106, t.VapourPressure);
+        d.LabelAndRight(403, 115, "VP (torr)", 505, 106, t.VapourPressure);
     }
     d.Left(150, 123, "Consumer Product Weight Fraction");
-    d.Left(150, 133, " - Central Tendency");
-    d.Right(375, 124, t.WeightFractionCentral);
-    d.Left(405, 133, "Consumer Product Weight Fraction - High-End");
-    d.Right(655, 124, t.WeightFractionHighEnd);
+    d.LabelAndRight(150, 133, " - Central Tendency", 375, 124, t.WeightFractionCentral);
+    d.LabelAndRight(405, 133, "Consumer Product Weight Fraction - High-End", 655, 124,
+                    t.WeightFractionHighEnd);
     d.Left(130, 153, "Inhalation Inputs");
     DrawInhalationInputs(d, s);
     DrawActivityPatterns(d, s);
@@ -251,7 +327,7 @@ void DrawInhalationPage(QPainter& painter, const ResultPageSource& s) {
     const ExposureInputs& in = s.inputs;
     const DisplayTexts& t = s.texts;
     bool linked = s.runMode == 2;
-    d.PageFrame();
+    d.PageFrame(s.outputMode);
     d.Rule(80);
     d.Rule(110);
     d.Frame(215, 160, 585, 295);
@@ -285,7 +361,8 @@ void DrawInhalationPage(QPainter& painter, const ResultPageSource& s) {
         d.Left(225, 267, "Chronic Non-Cancer");
         d.Left(235, 289, "ADD     (mg/kg-day)");
         d.Left(235, 309, "ADC     (mg/m3)");
-        d.Left(225, 331, "Acute");
+        // Below the Cp box that the row would cross.
+        d.Left(225, 341, "Acute");
         d.Left(235, 354, "ADR     (mg/kg-day)");
         d.Left(235, 374, "Cp      (mg/m3)");
     } else {
@@ -293,12 +370,12 @@ void DrawInhalationPage(QPainter& painter, const ResultPageSource& s) {
         d.Left(235, 289, "ADR     (mg/kg-day)");
     }
     d.Small();
-    d.Left(263, 227, "pot");
-    d.Left(263, 247, "pot");
-    d.Left(256, 292, "pot");
+    d.Left(d.After(263, 235, "LADD"), 227, "pot");
+    d.Left(d.After(263, 235, "LADC"), 247, "pot");
+    d.Left(d.After(256, 235, linked ? "ADR" : "ADD"), 292, "pot");
     if (!linked) {
-        d.Left(258, 357, "pot");
-        d.Left(249, 377, "pot");
+        d.Left(d.After(258, 235, "ADR"), 357, "pot");
+        d.Left(d.After(249, 235, "Cp"), 377, "pot");
     }
     d.Legend(s.outputMode);
     d.Left(120, 395, "LADDpot - Lifetime Average Daily Dose (mg/kg-day)");
@@ -315,7 +392,7 @@ void DrawInhalationPage(QPainter& painter, const ResultPageSource& s) {
     d.Main();
     d.Left(220, 322, "Cp       (mg/m3)");
     d.Small();
-    d.Left(233, 327, "pot");
+    d.Left(d.After(233, 220, "Cp"), 327, "pot");
     d.Main();
     d.Left(215, 75, in.IdNumber);
     d.Left(425, 75, in.ProductName);
@@ -337,10 +414,10 @@ void DrawInhalationPage(QPainter& painter, const ResultPageSource& s) {
         d.Right(470, 282, t.InhAdr);
         d.Right(565, 282, t.InhAdrAt);
     }
-    d.Left(550, 123, t.InhDuration);
-    d.Left(315, 123, t.InhRate);
-    d.Left(550, 143, t.InhFrequency);
-    d.Left(275, 138, t.InhBodyWeight);
+    d.Left(d.LeftStart(550, 355, "Exposure Duration (years) Chronic"), 123, t.InhDuration);
+    d.Left(d.LeftStart(315, 160, "Inhalation Rate(m3/hr)"), 123, t.InhRate);
+    d.Left(d.LeftStart(550, 355, "Frequency of Use (events/year) Chronic"), 143, t.InhFrequency);
+    d.Left(d.LeftStart(275, 160, "BodyWeight (kg)"), 138, t.InhBodyWeight);
 }
 
 void DrawDermalPage(QPainter& painter, const ResultPageSource& s) {
@@ -350,7 +427,7 @@ void DrawDermalPage(QPainter& painter, const ResultPageSource& s) {
     bool linked = s.runMode == 2;
     bool potential = in.DoseType == "Potential";
     std::string mark = potential ? "pot" : "abs";
-    d.PageFrame();
+    d.PageFrame(s.outputMode);
     d.Rule(80);
     d.Rule(110);
     d.Frame(200, 170, 600, 290);
@@ -367,35 +444,36 @@ void DrawDermalPage(QPainter& painter, const ResultPageSource& s) {
     d.Left(475, 100, t.Population);
     d.Left(140, 123, "Exposure Duration (years) chronic");
     d.Left(140, 133, "Exposure Duration (days) acute                             1");
-    if (IsBarSoap(in)) {
-        d.Left(140, 143, "SA/BW Body (cm2/kg)");
-        d.Left(140, 153, "Frequency of Use - Body (events/year) chronic");
-        d.Left(140, 163, "Frequency of Use - Body (events/day) acute             1");
+    // Bar soap's body lines start further left, clear of the hands lines beside them.
+    bool soap = IsBarSoap(in);
+    int bodyX = soap ? 120 : 140;
+    const char* area = soap ? "SA/BW Body (cm2/kg)" : "SA/BW (cm2/kg)";
+    const char* frequency = soap ? "Frequency of Use - Body (events/year) chronic"
+                                 : "Frequency of Use (events/year) chronic";
+    d.Left(bodyX, 143, area);
+    d.Left(bodyX, 153, frequency);
+    if (soap) {
+        d.Left(bodyX, 163, "Frequency of Use - Body (events/day) acute             1");
         d.Left(385, 143, "SA/BW Hand (cm2/kg)");
         d.Left(385, 153, "Frequency of Use - Hand (events/year) chronic");
         d.Left(385, 163, "Frequency of Use - Hand (events/day) acute                       2");
     } else {
-        d.Left(140, 143, "SA/BW (cm2/kg)");
-        d.Left(140, 153, "Frequency of Use (events/year) chronic");
-        d.Left(140, 163, "Frequency of Use (events/day) acute             1");
+        d.Left(bodyX, 163, "Frequency of Use (events/day) acute             1");
     }
     d.Centre(295, 177, "Exposure Units");
     d.Centre(450, 177, "Result");
     d.Centre(550, 177, "AT (days)");
     d.Left(210, 216, "Chronic, Cancer");
-    d.Left(220, 239, "LADD     (mg/kg-day)");
+    d.DoseRow(220, 239, "LADD", mark, 248, 242);
     if (!linked) {
         d.Left(210, 261, "Chronic Non-Cancer");
-        d.Left(220, 284, "ADD     (mg/kg-day)");
+        d.DoseRow(220, 284, "ADD", mark, 244, 287);
         d.Left(210, 306, "Acute");
         d.Left(220, 329, "ADR     (mg/kg-day)");
     } else {
         d.Left(210, 261, "Acute");
-        d.Left(220, 284, "ADR     (mg/kg-day)");
+        d.DoseRow(220, 284, "ADR", mark, 244, 287);
     }
-    d.Small();
-    d.Left(248, 242, mark);
-    d.Left(244, 287, mark);
     d.Legend(s.outputMode);
     const std::string kind = potential ? "pot" : "abs";
     d.Left(140, 360, "LADD" + kind + " - Lifetime Average Daily Dose (mg/kg-day)");
@@ -408,7 +486,8 @@ void DrawDermalPage(QPainter& painter, const ResultPageSource& s) {
         d.Left(140, 376, "ADR" + kind + " - Acute Dose Rate (mg/kg-day)");
         d.Left(140, 392, doseNote);
     }
-    d.Left(160, 412, "Note: 78 years = 2.85e+04 days");
+    // Above the dose note that stands on its line outside linked mode.
+    d.Left(160, linked ? 412 : 404, "Note: 78 years = 2.85e+04 days");
     DrawNotes(d, 433, "as a chronic exposure.  (");
     d.Main();
     d.Left(215, 75, in.IdNumber);
@@ -428,9 +507,10 @@ void DrawDermalPage(QPainter& painter, const ResultPageSource& s) {
         d.Right(480, 276, t.DermAdr);
         d.Right(580, 276, t.DermAdrAt);
     }
-    d.Right(375, 115, t.DermDuration);
-    d.Right(375, 144, t.FrequencyBody);
-    d.Right(375, 133, t.SaBwBody);
+    d.Right(d.RightEnd(375, 140, "Exposure Duration (years) chronic", t.DermDuration), 115,
+            t.DermDuration);
+    d.Right(d.RightEnd(375, bodyX, frequency, t.FrequencyBody), 144, t.FrequencyBody);
+    d.Right(d.RightEnd(375, bodyX, area, t.SaBwBody), 133, t.SaBwBody);
     if (s.results[27] != 0 && IsBarSoap(in)) {
         d.Right(680, 144, t.FrequencyHands);
         d.Right(680, 133, t.SaBwHands);

@@ -10,6 +10,10 @@ namespace consumer {
 // inhalation-only one. The first three are scaled, keeping their proportions, from the window
 // size they were drawn for onto the page; the comments page keeps its physical size.
 // False when the job could not be started or finished.
+// Draws page 1..4 of the printout onto a painter whose printable area and resolution are given.
+void DrawPrintedPage(QPainter& painter, int page, const QRectF& pageRect, int resolution,
+                     const ResultPageSource& source, const std::string& comments);
+
 bool PrintResultPages(print::PrintJob& job, const ResultPageSource& source,
                       const std::string& comments);
 

@@ -386,6 +386,7 @@ void KIVWindow::CmOutputDocument() {
     forms::FileDialogRequest request;
     request.title = "Save File";
     request.filter = word ? "KIV Word Files (*.doc)" : "KIV WP Files (*.wpd)";
+    request.defaultExtension = word ? "doc" : "wpd";
     std::string proposed = ProposedDocumentName(word ? "doc" : "wpd");
     request.initialFolder = proposed.empty() ? WorkingFolder : sys::FolderPart(proposed);
     request.initialName = sys::FileNamePart(proposed);

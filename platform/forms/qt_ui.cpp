@@ -103,12 +103,18 @@ std::optional<std::string> QtUi::OpenFileDialog(const FileDialogRequest& request
 std::optional<std::string> QtUi::SaveFileDialog(const FileDialogRequest& request) {
     QString start = QString::fromStdString(
         sys::NativePath(sys::JoinPath(request.initialFolder, request.initialName)));
-    QFileDialog::Options options;
-    if (!request.confirmOverwrite)
-        options |= QFileDialog::DontConfirmOverwrite;
-    return Chosen(QFileDialog::getSaveFileName(
-        QApplication::activeWindow(), QString::fromStdString(request.title), start,
-        QString::fromStdString(request.filter), nullptr, options));
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title), start,
+                       QString::fromStdString(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog adds the extension itself, so its overwrite question names the real file.
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    std::optional<std::string> path = Chosen(dialog.selectedFiles().front());
+    if (path)
+        path = WithDefaultExtension(*path, request.defaultExtension);
+    return path;
 }
 
 std::optional<std::string> QtUi::FolderDialog(const std::string& title,

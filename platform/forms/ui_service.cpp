@@ -47,6 +47,12 @@ std::string HelpPagePath(const std::string& topic) {
     return sys::NativePath(sys::ProgramRoot() + "/help/" + topic + ".html");
 }
 
+std::string WithDefaultExtension(const std::string& path, const std::string& extension) {
+    if (extension.empty() || sys::FileNamePart(path).find('.') != std::string::npos)
+        return path;
+    return path + "." + extension;
+}
+
 ScriptedUi::ScriptedUi() : previous_(current) {
     SetUi(this);
 }
@@ -124,7 +130,10 @@ std::optional<std::string> ScriptedUi::OpenFileDialog(const FileDialogRequest& r
 }
 
 std::optional<std::string> ScriptedUi::SaveFileDialog(const FileDialogRequest& request) {
-    return NextDialog("save", request.title);
+    std::optional<std::string> path = NextDialog("save", request.title);
+    if (path && !path->empty())
+        path = WithDefaultExtension(*path, request.defaultExtension);
+    return path;
 }
 
 std::optional<std::string> ScriptedUi::FolderDialog(const std::string& title, const std::string&) {

@@ -34,7 +34,12 @@ struct FileDialogRequest {
     std::string initialName;
     // A save dialog used to pick a place rather than to write a file asks no overwrite question.
     bool confirmOverwrite = true;
+    // Added (after a point) to a name chosen without an extension: "wpd".
+    std::string defaultExtension{};
 };
+
+// The path with the extension added when its file name has none.
+std::string WithDefaultExtension(const std::string& path, const std::string& extension);
 
 // One thing the service showed, in the order shown.
 struct ShownItem {

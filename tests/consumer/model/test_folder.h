@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -54,6 +56,22 @@ inline std::vector<std::string> Lines(const std::string& text) {
     while (std::getline(in, line))
         lines.push_back(line);
     return lines;
+}
+
+// What a shell command writes to its standard output.
+inline std::string CommandOutput(const std::string& command) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string text;
+    char buffer[4096];
+    size_t n;
+    while (pipe && (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0)
+        text.append(buffer, n);
+    return text;
+}
+
+// The text of a WordPerfect document as the independent reader sees it.
+inline std::string Wpd2Text(const std::string& path) {
+    return CommandOutput("wpd2text '" + path + "' 2>/dev/null");
 }
 
 }  // namespace consumer_test

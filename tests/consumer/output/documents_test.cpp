@@ -1,31 +1,20 @@
 // The result documents: merged from the shipped templates and read back with wpd2text.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
-
 #include "consumer/model/case_reset.h"
 #include "consumer/model/case_state.h"
 #include "consumer/output/result_documents.h"
+#include "documents/merge/marker_codes.h"
 #include "documents/merge/wpd_text.h"
 #include "platform/forms/ui_service.h"
+#include "platform/sys/files.h"
 #include "tests/consumer/model/test_folder.h"
 
 namespace {
 
 using namespace consumer;
 using consumer_test::TestFolder;
-
-std::string Wpd2Text(const std::string& path) {
-    std::string command = "wpd2text '" + path + "' 2>/dev/null";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    char buffer[4096];
-    size_t n;
-    while (pipe && (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0)
-        text.append(buffer, n);
-    return text;
-}
+using consumer_test::Wpd2Text;
 
 class ResultDocuments : public ::testing::Test {
   protected:
@@ -137,6 +126,30 @@ TEST_F(ResultDocuments, AMissingTemplateOrDocumentIsReportedAndNothingSaid) {
     EXPECT_EQ(ui.Boxes()[0].text,
               "Unable to create results document!\nThe document was possibly opened during the "
               "attempt to rewrite it.");
+}
+
+// A code that stands twice in a template is filled at its last place only, and the first
+// shows its letters: each template holds each code it uses once, after its start marker.
+TEST(ResultDocumentTemplates, HoldEachCodeOnceAfterTheStartMarker) {
+    const std::pair<const char*, int> templates[] = {
+        {"kiv.wpd", 105}, {"kiv_ino.wpd", 100}, {"kiv_dro.wpd", 100}};
+    for (const auto& [name, maxCode] : templates) {
+        std::optional<std::string> bytes =
+            sys::ReadWholeFile(std::string(OMBRIX_PROGRAM_DIR) + "/kiv/" + name);
+        ASSERT_TRUE(bytes) << name;
+        size_t start = bytes->find(StartMarker);
+        ASSERT_NE(start, std::string::npos) << name;
+        std::map<int, int> uses;
+        for (size_t i = start + 3; i + 2 < bytes->size(); ++i) {
+            int n = MarkerNumberOf((*bytes)[i], (*bytes)[i + 1], (*bytes)[i + 2]);
+            if (n != 0 && n <= maxCode)
+                ++uses[n];
+        }
+        EXPECT_GT(uses.size(), 40u) << name;
+        for (const auto& [n, count] : uses)
+            EXPECT_EQ(count, 1) << name << " holds code " << n << " (" << MarkerCode(n) << ") "
+                                << count << " times";
+    }
 }
 
 }  // namespace

@@ -42,14 +42,7 @@ Case PaintCase() {
 }
 
 std::string PdfText(const std::string& pdf) {
-    std::string command = "pdftotext -layout '" + pdf + "' -";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    char buffer[4096];
-    size_t n;
-    while (pipe && (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0)
-        text.append(buffer, n);
-    return text;
+    return consumer_test::CommandOutput("pdftotext -layout '" + pdf + "' -");
 }
 
 TEST(DisplayTexts, FormsAndTheAgeRule) {
@@ -124,6 +117,23 @@ TEST(ResultPages, DrawTheSamePageOnAnImage) {
     QPainter painter(&image);
     DrawDermalPage(painter, source);
     EXPECT_EQ(c.texts.DermLadd, "N/A");
+}
+
+// On paper the page is white inside its frame; the window keeps its grey.
+TEST(ResultPages, PrintedPagesAreWhiteInsideTheFrame) {
+    Case c = PaintCase();
+    RefreshDisplayTexts(c.in, c.er, c.texts);
+    ResultPageSource source{c.in, c.er, c.texts, 0, 2};
+    // A letter page at 100 dpi: the window's 800 units become 850 pixels.
+    QImage paper(850, 1100, QImage::Format_RGB32);
+    for (int page = 1; page <= 3; ++page) {
+        paper.fill(Qt::gray);
+        QPainter painter(&paper);
+        DrawPrintedPage(painter, page, QRectF(0, 0, 850, 1100), 100, source, "");
+        painter.end();
+        EXPECT_EQ(paper.pixelColor(112, 553), QColor(Qt::white)) << page;
+        EXPECT_EQ(paper.pixelColor(740, 40), QColor(Qt::white)) << page;
+    }
 }
 
 TEST(ResultPages, PrintoutHasFourPagesInPdf) {

@@ -1,6 +1,7 @@
 // A scratch program folder and program state for the consumer model's window tests.
 #include "tests/consumer/pages/kiv_fixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
@@ -10,6 +11,7 @@
 #include "consumer/model/case_reset.h"
 #include "consumer/model/case_state.h"
 #include "consumer/output/display_texts.h"
+#include "consumer/pages/intro_page.h"
 #include "consumer/pages/kiv_state.h"
 
 namespace consumer_test {
@@ -55,26 +57,58 @@ void ResetProgramState() {
     consumer::Display = DisplayTexts();
 }
 
-void MakeLatexPaintCase(ExposureInputs& in) {
+void MakeProductCase(ExposureInputs& in, const ProductChoice& product) {
     ResetCaseIdentity(in);
     ResetExposureInputs(in, *CaseResults);
     in.IdNumber = "P-01-0001";
     in.ProductName = "Wall paint";
     in.ChemicalName = "Test solvent";
-    in.AgeGroup = 1;
+    in.AgeGroup = product.ageGroup;
     in.MOLECWEIGHT = 100;
     in.VAPORPRESS = 1;
     in.WeightFractionMedian = 0.01;
     in.WeightFraction90 = 0.03;
-    in.ScenarioName = "Latex Paint";
-    in.ScenarioNumber = 2;
-    in.ScenarioKeyword = "appliedsurfacepaint";
-    in.ScenarioClass = 2;
-    in.DoseType = "Potential";
+    in.ScenarioName = product.name;
+    in.ScenarioNumber = product.number;
+    in.ScenarioKeyword = product.keyword;
+    in.ScenarioClass = product.scenarioClass;
+    in.DoseType = product.doseType;
     LoadProductDefaults(in);
     LoadExposureFactors(in);
     LoadHouseVolume(in);
+    if (in.DoseType == "Absorbed") {
+        in.PermeabilityCoefficient = 0.0123;
+        in.KowValue = 0;
+        // What the absorbed-dose page asks for where the product has no default.
+        auto fill = [](double& field, double value) {
+            if (!(field > 0))
+                field = value;
+        };
+        fill(in.DermalEventDuration, 0.25);
+        fill(in.Dilution, 0.05);
+        fill(in.FormulationDensity, 1.02);
+    }
     ScenarioChosen = 1;
+}
+
+void MakeLatexPaintCase(ExposureInputs& in) {
+    MakeProductCase(in, {"Latex Paint", 2, "appliedsurfacepaint", 2});
+}
+
+void RunProductCase(KIVFrame& frame, const KivFolder& folder, forms::ScriptedUi& ui,
+                    const ProductChoice& product) {
+    MakeProductCase(*CaseInputs, product);
+    PageCode = '0';
+    frame.show();
+    Settle();
+    auto* intro = dynamic_cast<TInputIntro*>(frame.Client()->OpenPage());
+    ASSERT_NE(intro, nullptr);
+    intro->Identification()->SetText("P-01-0001");
+    intro->Product()->SetText("Wall paint");
+    intro->CommentsEdit()->SetText("Read back.");
+    ui.AnswerNextDialog(folder.Root() + "cases");
+    frame.Command(34)->trigger();
+    Settle();
 }
 
 void Settle() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "consumer/model/case_records.h"
+#include "consumer/pages/main_window.h"
 #include "platform/forms/form.h"
 #include "platform/forms/ui_service.h"
 #include "tests/consumer/model/test_folder.h"
@@ -35,8 +36,28 @@ class KivFolder {
 // Back to the state at program start: records, flags and the window state.
 void ResetProgramState();
 
+// A product scenario as the Scenario page commits it.
+struct ProductChoice {
+    const char* name;
+    int number;
+    const char* keyword;
+    int scenarioClass;
+    int ageGroup = 1;
+    const char* doseType = "Potential";
+};
+
+// A case of the product with the model's defaults for it and its age group, as the Scenario
+// page leaves it (an absorbed dose gets a permeability and a Kow of 0, as the dialog may).
+void MakeProductCase(consumer::ExposureInputs& inputs, const ProductChoice& product);
+
 // An adult "Latex Paint" case with the model's defaults, as the Scenario page leaves it.
 void MakeLatexPaintCase(consumer::ExposureInputs& inputs);
+
+// The case of the product run as a user runs it: the window opened on the Introduction page,
+// the case id "P-01-0001", the product "Wall paint" and the comment "Read back." typed there,
+// Submit Data, and the case saved into the table "cases" of the folder.
+void RunProductCase(consumer::KIVFrame& frame, const KivFolder& folder, forms::ScriptedUi& ui,
+                    const ProductChoice& product);
 
 // Lets queued navigation run.
 void Settle();

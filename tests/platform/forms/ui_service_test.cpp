@@ -97,6 +97,25 @@ TEST(ScriptedUiTest, DialogsHelpAndHourglassAreRecorded) {
     EXPECT_EQ(ui.Shown()[2].caption, "Contents");
 }
 
+TEST(ScriptedUiTest, ASaveDialogAddsTheDefaultExtensionToANameWithout) {
+    forms::ScriptedUi ui;
+    forms::FileDialogRequest request{"Save File", "", "", ""};
+    request.defaultExtension = "wpd";
+    const std::pair<const char*, const char*> cases[] = {
+        {"/tmp/barsoap_doc", "/tmp/barsoap_doc.wpd"},
+        {"/tmp/barsoap.doc", "/tmp/barsoap.doc"},
+        {"/tmp/dotted.folder/report", "/tmp/dotted.folder/report.wpd"},
+        {"c:\\out\\report", "c:\\out\\report.wpd"},
+    };
+    for (const auto& [typed, written] : cases) {
+        ui.AnswerNextDialog(std::string(typed));
+        EXPECT_EQ(forms::Ui().SaveFileDialog(request), written) << typed;
+    }
+    request.defaultExtension.clear();
+    ui.AnswerNextDialog(std::string("/tmp/plain"));
+    EXPECT_EQ(forms::Ui().SaveFileDialog(request), "/tmp/plain");
+}
+
 TEST(ScriptedUiTest, NestedScriptsRestoreThePreviousService) {
     forms::ScriptedUi outer;
     {

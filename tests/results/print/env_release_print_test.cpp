@@ -5,37 +5,59 @@
 #include <cmath>
 #include <map>
 
+#include "pdm_page_fixture.h"
 #include "platform/print/print_job.h"
 #include "print_fixture.h"
 #include "results/print_frame.h"
 #include "results/print_reports.h"
+#include "scenario/scenario_record.h"
+#include "scenario/scenario_reset.h"
+#include "scenario/scenario_table.h"
+#include "shell/startup.h"
+#include "shell/startup_flags.h"
+#include "tests/shell/forms/program_folder.h"
 
 namespace {
 
 class EnvReleasePrintTest : public PrintTest {
   protected:
-    void FillPage(const std::string& remarks) {
-        List(form->ChemListEnvRel, "P-17-0042,1");
-        const QSignalBlocker quiet(form->ChemListEnvRel);
-        form->ChemListEnvRel->SetRowCount(3);
-        form->ChemListEnvRel->SetCells(0, 2, "P-17-0042,2");
-        form->ChemListEnvRel->setCurrentCell(2, 0);
-        Fill({{"IndTypeEnvRel", "Processing"},
-              {"NumSitesEnvRel", "3"},
-              {"TotWaterRelEnvRel", "1500"},
-              {"TotLandfillRelEnvRel", "N/A"},
-              {"TotIncinRelEnvRel", "123456789012345"},
-              {"TotFugitiveRelEnvRel", "7.5"},
-              {"DaysWaterRelEnvRel", "250"},
-              {"DaysLandfillEnvRel", "N/A"},
-              {"DaysStackRelEnvRel", "300"},
-              {"DaysFugitiveRelEnvRel", "12"},
-              {"PerSiteWaterRelEnvRel", "2"},
-              {"PerSiteLandfillRelEnvRel", "N/A"},
-              {"PerSiteIncinRelEnvRel", "0.5"},
-              {"PerSiteFugitiveRelEnvRel", "0.04"}});
-        form->RemarksEnvRel->SetText(remarks);
+    void TearDown() override {
+        PrintTest::TearDown();
+        SurfaceWaterSelected = LandfillSelected = AmbientAirSelected = 0;
+        program.reset();
     }
+
+    // Two releases of 2 kg/day to water at 3 sites for 250 days, run by the results form; the
+    // second, whose remarks are given, is chosen on the page.
+    void FillPage(const std::string& remarks) {
+        program = std::make_unique<ProgramFolderCopy>();
+        CopyReportTemplates(*program);
+        ASSERT_TRUE(RunStartupWork());
+        SurfaceWaterSelected = LandfillSelected = AmbientAirSelected = 1;
+        for (const char* number : {"1", "2"}) {
+            ResetScenarioRecord();
+            SplitReleaseKey(std::string("P-17-0042,") + number);
+            pmn_record& r = CurrentPmn;
+            r.RELEASE = "Processing";
+            r.RELEASES = "0000";
+            r.H2O_HI = 2;
+            r.SITE_LO = r.SITE_HI = 3;
+            r.H2ODAYHI = r.H2ODAYLO = 250;
+            r.REMARKS = remarks;
+            SaveScenarioRecord();
+            form->Inputs.ReleaseKeys.push_back(CurrentPmn.CaseNum + "," + CurrentPmn.ScenNum);
+        }
+        form->FormActivate();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        form->ScrResults->setCurrentWidget(form->EnvRelResPage);
+        form->ChemListEnvRel->setCurrentCell(2, 0);
+        form->ChemListEnvRelSelectCell(0, 2);
+        ASSERT_EQ(form->FieldText("TotWaterRelEnvRel"), "1,500.00");
+        ui->ClearShown();
+    }
+
+    std::unique_ptr<ProgramFolderCopy> program;
 };
 
 TEST_F(EnvReleasePrintTest, CancellingTheDialogPrintsNothing) {
@@ -56,10 +78,10 @@ TEST_F(EnvReleasePrintTest, LinesFollowTheLineHeightAtEachResolution) {
         int dpi;
         int lineHeight;
     };
+    FillPage("R1\nR2");
     for (const Case& c : {Case{96, 15}, Case{300, 46}, Case{600, 93}, Case{1200, 186}}) {
         SCOPED_TRACE(c.dpi);
         EXPECT_EQ(print::LineHeight(8, c.dpi), c.lineHeight);
-        FillPage("R1\nR2");
         PressPrint(form->EnvRelResPage, form->Button1, c.dpi);
         double title = -1, activity = -1, perSite = -1;
         for (const PdfWord& w : PdfWords()) {
@@ -136,7 +158,10 @@ TEST_F(EnvReleasePrintTest, ThePenIsRestoredWhenTheReportFails) {
 // starts at the cell's left edge, where the column's heading starts.
 TEST_F(EnvReleasePrintTest, ValueCellsRightAlignInTwelveCharacters) {
     FillPage("");
-    Fill({{"TotWaterRelEnvRel", "123456789012"}, {"DaysWaterRelEnvRel", "7"}});
+    // Texts of twelve characters and more, which no page shows, test the frame's cells alone.
+    Fill({{"TotWaterRelEnvRel", "123456789012"},
+          {"DaysWaterRelEnvRel", "7"},
+          {"TotIncinRelEnvRel", "123456789012345"}});
     PressPrint(form->EnvRelResPage, form->Button1, 600);
     std::map<std::string, PdfWord> at;
     for (const PdfWord& w : PdfWords())

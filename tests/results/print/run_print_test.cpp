@@ -576,4 +576,27 @@ TEST_F(RunPrintTest, LakePrintsItsTablesAndABoldSpeciesPage) {
     EXPECT_NE(fonts.find("Bold"), std::string::npos) << fonts;
 }
 
+TEST_F(RunPrintTest, LongRiverCommentsContinueOnANewPage) {
+    Write(1, [](pmn_record& r) {
+        r.RELEASES = "X000";
+        r.NPDES = "NY0020371";
+        r.H2O_HI = 2;
+        r.H2ODAYHI = r.H2ODAYLO = 250;
+    });
+    Run();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    std::string comments;
+    std::vector<std::string> expected = {"Surface water comments:"};
+    for (int i = 1; i <= 60; ++i) {
+        comments += "Comment line " + std::to_string(i) + "\n";
+        expected.push_back("Comment line " + std::to_string(i) + "\n");
+    }
+    form->RiverMemo1->SetText(comments);
+    const std::string printed =
+        ChooseAndPrint(form->SurfWaterResPage, form->ChemListSite, 1, form->Button2);
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\f'), 2);
+    PrintTest::ExpectInOrder(printed, expected);
+}
+
 }  // namespace

@@ -72,19 +72,4 @@ TEST_F(SurfaceWaterPrintTest, LongSpeciesListsContinueWithEveryRowInItsColumns) 
     ExpectInOrder(text, rows);
 }
 
-TEST_F(SurfaceWaterPrintTest, LongCommentsContinueOnANewPage) {
-    FillSite();
-    form->RiverTabs->setTabVisible(form->RiverTabs->indexOf(form->EndangeredSpecies), false);
-    std::string comments;
-    std::vector<std::string> expected = {"Surface water comments:"};
-    for (int i = 1; i <= 60; ++i) {
-        comments += "Comment line " + std::to_string(i) + "\n";
-        expected.push_back("Comment line " + std::to_string(i) + "\n");
-    }
-    form->RiverMemo1->SetText(comments);
-    PressPrint(form->SurfWaterResPage, form->Button2, 300);
-    EXPECT_EQ(PdfPages(), 2);
-    ExpectInOrder(PdfText(), expected);
-}
-
 }  // namespace
