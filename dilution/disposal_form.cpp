@@ -37,6 +37,13 @@ double ReadNumber(const forms::TEdit& edit) {
 }  // namespace
 
 TDisposalForm::~TDisposalForm() {
+    // Hiding the window on the way out moves the focus and the pages; this form is no longer
+    // there to take the edit left or show a page.
+    QObject::disconnect(DispPages, nullptr, this, nullptr);
+    for (forms::TEdit* edit : findChildren<forms::TEdit*>()) {
+        edit->OnEnter = nullptr;
+        edit->OnExit = nullptr;
+    }
     if (DisposalForm == this)
         DisposalForm = nullptr;
 }
@@ -119,13 +126,28 @@ void TDisposalForm::FormActivate() {
     LoadScenarioRecord(chemical + ",1");
     ShowCurrentChemical();
     AdoptMainPagePopulation();
+    ShowAgeGroupFields();
     ShowPdmControls();
     SaveScenarioRecord();
+    shownChemical_ = chemical;
+    DisposalActive = 1;
+    if (DispPages->currentWidget() == DispInputsPage)
+        DispInputsPageShow();
+}
+
+void TDisposalForm::DispInputsPageShow() {
+    ChemIdDispInp1->setFocus();
+}
+
+// The health switches and the exposure duration follow the age group of the chemical in the
+// record: only adults are assessed for long-term doses and asked for years of use. The switches
+// go with the record when it is saved.
+void TDisposalForm::ShowAgeGroupFields() {
     const bool adult = CurrentPmn.POP_NUM <= 0;
+    HealthFlags = adult ? "111" : "001";
     YrsUseDispInp->setVisible(adult);
     Label162->setVisible(adult);
     Label163->setVisible(adult);
-    DisposalActive = 1;
 }
 
 void TDisposalForm::ShowCurrentChemical() {
@@ -145,12 +167,8 @@ void TDisposalForm::AdoptMainPagePopulation() {
                 CurrentPmn.POP_NUM = group.popNum;
         }
     }
-    if (CurrentPmn.POP_NUM <= 0) {
+    if (CurrentPmn.POP_NUM <= 0)
         CurrentPmn.POP_NUM = 0;
-        HealthFlags = "111";
-    } else {
-        HealthFlags = "001";
-    }
 }
 
 void TDisposalForm::FormClose() {
@@ -167,12 +185,16 @@ std::string TDisposalForm::RunChemical() const {
     return {};
 }
 
+// Another chemical named: its values and its age group are shown. Leaving the field with the
+// chemical shown keeps what was typed for it.
 void TDisposalForm::ChemIdDispInpExit() {
     const std::string chemical = RunChemical();
-    if (chemical.empty())
+    if (chemical.empty() || chemical == shownChemical_)
         return;
     LoadScenarioRecord(chemical + ",1");
     ShowCurrentChemical();
+    ShowAgeGroupFields();
+    shownChemical_ = chemical;
 }
 
 void TDisposalForm::ShowPdmControls() {
@@ -239,6 +261,10 @@ bool TDisposalForm::LookUpDisposalChemical() {
     }
     Tables().PmnTable.SetIndex("PMN_ID");
     LoadScenarioRecord(chemical + ",1");
+    // The run is of this chemical, with its own age group, also when its id was typed and the
+    // field not yet left; the health switches are stored with it for the run's reload.
+    ShowAgeGroupFields();
+    shownChemical_ = chemical;
     DisposalHighEnd = HighEnd->Checked() ? 1 : 2;
     LoadScreeningExposureFactors();
     pmn_record& r = CurrentPmn;
@@ -383,11 +409,27 @@ void TDisposalForm::RunTableDays() {
     for (size_t i = 0; i < 3; ++i) {
         std::optional<double> d =
             DisposalTableDays(*axis, *days, cocs[i], Results.PostTreatRelease, highEnd);
-        if (!d)
-            continue;
-        Results.DaysExceeded[i] = *d;
-        Results.PercentExceeded[i] = *d / 365 * 100;
+        if (d) {
+            WriteFlushResults(FlushFileName, *d);
+            ReadFlushResults(i);
+        }
     }
+}
+
+// Takes the days and percent of level i from the hand-over file; a level whose file is missing
+// or unreadable has no result rather than one of another level.
+void TDisposalForm::ReadFlushResults(size_t i) {
+    const FlushRead read = ::ReadFlushResults(FlushFileName);
+    if (read.state == FlushReadState::Read) {
+        Results.DaysExceeded[i] = read.results.days;
+        Results.PercentExceeded[i] = read.results.percent;
+        return;
+    }
+    Results.DaysExceeded[i] = Results.PercentExceeded[i] = NotApplicable;
+    forms::ShowMessage(read.state == FlushReadState::Missing
+                           ? std::string("File not found")
+                           : std::string("The file ") + FlushFileName + " could not be read.",
+                       "Error", forms::Icon::Error);
 }
 
 void TDisposalForm::DispContinueClick() {

@@ -82,6 +82,8 @@ class TDisposalForm : public forms::Form {
     void DispResHelpClick();
     void Button2Click();
     void ChemIdDispInpExit();
+    // The cursor goes to the chemical id.
+    void DispInputsPageShow();
 
     void ShowPdmControls();
     void ReadDisposalInputs();
@@ -106,15 +108,18 @@ class TDisposalForm : public forms::Form {
     bool CheckRunInputs();
     void RunCategoryDilution();
     void RunTableDays();
+    void ReadFlushResults(size_t i);
     void FinishRun();
     void WriteReport();
     void ShowCurrentChemical();
     void ListChemicals();
     void AdoptMainPagePopulation();
+    void ShowAgeGroupFields();
 
     std::map<std::string, forms::TEdit*> fields_;
     bool noChemicals_ = false;
     bool activated_ = false;
+    std::string shownChemical_;  // the chemical whose values and age group the inputs show
 };
 
 // The form of the visit under way (nullptr outside it).

@@ -1,4 +1,5 @@
 // The layout of the down-the-drain form: the inputs page and the results page with its tabs.
+#include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -10,6 +11,13 @@ namespace {
 
 forms::TLabel* NewLabel(QWidget* parent, const std::string& text) {
     return new forms::TLabel(text, parent);
+}
+
+// Radios that are one choice: exactly one of them is checked, whatever their parents.
+void OneChoice(QWidget* owner, std::initializer_list<QAbstractButton*> radios) {
+    auto* group = new QButtonGroup(owner);
+    for (QAbstractButton* radio : radios)
+        group->addButton(radio);
 }
 
 forms::TEdit* InputEdit(QWidget* parent, const char* name) {
@@ -46,6 +54,10 @@ void TDisposalForm::BuildLayout() {
     DisposalResPage = BuildResultsPage();
     DispPages->addTab(DisposalResPage, "Disposal Results");
     DispPages->setTabVisible(1, false);
+    QObject::connect(DispPages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (DispPages->widget(index) == DispInputsPage)
+            DispInputsPageShow();
+    });
 }
 
 QWidget* TDisposalForm::BuildInputsPage() {
@@ -78,6 +90,7 @@ QWidget* TDisposalForm::BuildInputsPage() {
     PdmNoRunItem->setObjectName("PdmNoRunItem");
     options->addWidget(PdmRunItem);
     options->addWidget(PdmNoRunItem);
+    OneChoice(this, {PdmRunItem, PdmNoRunItem});
     PdmNoRunItem->SetChecked(true);
     PdmRunItem->OnClick = [this] { PdmSelectionClick(); };
     PdmNoRunItem->OnClick = [this] { PdmSelectionClick(); };
@@ -107,6 +120,7 @@ QWidget* TDisposalForm::BuildInputsPage() {
     AveEnd = new forms::TRadioButton("Average case scenario", page);
     HighEnd->setObjectName("HighEnd");
     AveEnd->setObjectName("AveEnd");
+    OneChoice(this, {HighEnd, AveEnd});
     HighEnd->SetChecked(true);
     HighEnd->OnClick = [this] { HideResultsTab(); };
     AveEnd->OnClick = [this] { HideResultsTab(); };
@@ -209,6 +223,7 @@ QWidget* TDisposalForm::BuildPdmTab() {
     AveCase = new forms::TRadioButton("Average case scenario", tab);
     HiEnd->setObjectName("HiEnd");
     AveCase->setObjectName("AveCase");
+    OneChoice(this, {HiEnd, AveCase});
     HiEnd->setEnabled(false);
     AveCase->setEnabled(false);
     grid->addWidget(HiEnd, 0, 0);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "dilution/pdm_older_path.h"
@@ -81,4 +82,50 @@ std::optional<double> DisposalTableDays(const std::vector<float>& axis,
         }
     }
     return value * 365 / (highEnd ? HighEndTableYear : AverageTableYear);
+}
+
+bool WriteFlushResults(const std::string& path, double days) {
+    const float dayValue = static_cast<float>(days);
+    const float percent = dayValue / 365.0f * 100.0f;
+    if (!sys::DeleteFile(path))
+        return false;
+    std::FILE* file = sys::OpenFile(path, "wt");
+    if (!file)
+        return false;
+    const bool written = std::fprintf(file, "%f %f\n", static_cast<double>(dayValue),
+                                      static_cast<double>(percent)) > 0;
+    return std::fclose(file) == 0 && written;
+}
+
+std::optional<FlushResults> ParseFlushResults(std::string_view text) {
+    const std::string copy(text.substr(0, text.find('\0')));
+    const char* at = copy.c_str();
+    std::optional<FlushResults> last;
+    for (int pair = 0; pair < 3; ++pair) {
+        float days = 0;
+        float percent = 0;
+        int used = 0;
+        if (std::sscanf(at, "%f %f%n", &days, &percent, &used) != 2)
+            break;
+        if (!std::isfinite(days) || !std::isfinite(percent))
+            return std::nullopt;
+        last = FlushResults{days, percent};
+        at += used;
+    }
+    return last;
+}
+
+FlushRead ReadFlushResults(const std::string& path) {
+    FlushRead read;
+    if (!sys::FileExists(path))
+        return read;
+    read.state = FlushReadState::Unreadable;
+    const std::optional<std::string> text = sys::ReadWholeFile(path);
+    if (!text)
+        return read;
+    if (const std::optional<FlushResults> results = ParseFlushResults(*text)) {
+        read.state = FlushReadState::Read;
+        read.results = *results;
+    }
+    return read;
 }

@@ -28,3 +28,27 @@ int SearchPdmConcTable(const std::vector<float>& axis, double x);
 std::optional<double> DisposalTableDays(const std::vector<float>& axis,
                                         const std::vector<float>& days, double coc, double release,
                                         bool highEnd);
+
+// The hand-over of one concentration of concern from the table lookup to the results: a one-line
+// text file in the working folder, rewritten for every level.
+inline constexpr const char* FlushFileName = "flush.inp";
+
+struct FlushResults {
+    double days = 0;     // days per year the level is exceeded
+    double percent = 0;  // percent of the year
+};
+
+// Writes "%f %f\n" of the days and the percent of the year they make, in single precision. An
+// older file goes first, so that a file that cannot be written is never read back in its place.
+bool WriteFlushResults(const std::string& path, double days);
+
+// The pair of the text: up to three pairs "%f %f" are read and the last one read counts;
+// nothing when the text holds no pair of finite numbers.
+std::optional<FlushResults> ParseFlushResults(std::string_view text);
+
+enum class FlushReadState { Read, Missing, Unreadable };
+struct FlushRead {
+    FlushReadState state = FlushReadState::Missing;
+    FlushResults results;
+};
+FlushRead ReadFlushResults(const std::string& path);

@@ -74,8 +74,11 @@ std::optional<std::string> PartBody(const std::string& bytes, std::int64_t start
 }
 
 std::optional<std::string> AssembleWpdReport(WpdReportState& form) {
+    return AssembleWpdReport(form, DataFolder + FinalReportFileName(CurrentPmn.CaseNum, ".wpd"));
+}
+
+std::optional<std::string> AssembleWpdReport(WpdReportState& form, const std::string& finalName) {
     form.PartFileName = "results";
-    std::string finalName = DataFolder + FinalReportFileName(CurrentPmn.CaseNum, ".wpd");
     if (form.FilesList.empty()) {
         ShowReportError("No report part was written, so no report was stored.");
         return std::nullopt;

@@ -14,6 +14,8 @@
 // nothing when no report could be stored (the user was told which file failed; the parts are
 // kept). A further part that cannot be read is named to the user and left out.
 std::optional<std::string> AssembleWpdReport(WpdReportState& form);
+// The same joined into the report of the given name instead.
+std::optional<std::string> AssembleWpdReport(WpdReportState& form, const std::string& finalName);
 
 // The bytes strictly between a body's start and end markers at the given offsets; nothing when
 // the offsets do not hold the markers.

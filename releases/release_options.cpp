@@ -1,5 +1,6 @@
 // TScrLevelForm: concentrations of concern, the dilution-model choices, comments, the number of
 // sites, the landfill and stack days, and help.
+#include "dilution/flow_mods.h"
 #include "dilution/pdm_results.h"
 #include "platform/forms/ui_service.h"
 #include "releases/release_rules.h"
@@ -60,6 +61,11 @@ void TScrLevelForm::ShowMemoForm(int kind) {
 
 void TScrLevelForm::SwMemoButtonClick() {
     ShowMemoForm(1);
+}
+
+void TScrLevelForm::ModifyFlowsClick() {
+    TFlowMods flows;
+    flows.ShowModal();
 }
 
 void TScrLevelForm::LandfillMemoButtonClick() {

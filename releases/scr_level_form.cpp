@@ -134,6 +134,7 @@ void TScrLevelForm::ConnectHandlers() {
     AvePdm->OnClick = [this] { PdmAnalysisClick(0); };
     HiEndPdm->OnClick = [this] { PdmAnalysisClick(1); };
     SwMemoButton->OnClick = [this] { SwMemoButtonClick(); };
+    ModifyFlows->OnClick = [this] { ModifyFlowsClick(); };
     LandfillMemoButton->OnClick = [this] { LandfillMemoButtonClick(); };
     FugCommentButton->OnClick = [this] { FugCommentButtonClick(); };
     connect(NumSites, &QSpinBox::valueChanged, this, [this] { NumSitesChange(); });

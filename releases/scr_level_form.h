@@ -256,6 +256,8 @@ class TScrLevelForm : public forms::Form {
     void DoPdmClick();
     void PdmAnalysisClick(int item);
     void SwMemoButtonClick();
+    // The facility's flows replaced by the user's own (the button is not shown).
+    void ModifyFlowsClick();
     void LandfillMemoButtonClick();
     void FugCommentButtonClick();
     void NumSitesChange();

@@ -38,12 +38,6 @@ double TypedNumber(const std::string& text) {
     }
 }
 
-void AddMissing(std::string& missing, const char* label) {
-    if (!missing.empty())
-        missing += ", ";
-    missing += label;
-}
-
 void TakeRemovalInput(forms::TEdit& edit) {
     pmn_record& r = CurrentPmn;
     CheckNumberEdit(edit, r.WWT_LOW, "Low end wastewater treatment removal", [&] {
@@ -72,4 +66,35 @@ void TakePreTreatmentInput(forms::TEdit& edit) {
                     [&] { ReadPositiveEdit(edit, &r.H2O_HI); });
     r.H2O_LO = r.H2O_HI;
     r.SORPTION = r.SLUDGEAB * 0.01 * r.H2O_HI;
+}
+
+namespace {
+
+// Adds an input's label to the list of missing inputs, after ", " when the list holds one.
+void AddMissing(std::string& missing, const char* label) {
+    if (!missing.empty())
+        missing += ", ";
+    missing += label;
+}
+
+}  // namespace
+
+std::string MissingPdmRunInputs(const pmn_record& r) {
+    std::string missing;
+    if (!(r.COC0 > 0))
+        AddMissing(missing, "COC");
+    if (!(r.H2ODAYHI > 0))
+        AddMissing(missing, "Release days");
+    if (!(r.H2O_HI > 0))
+        AddMissing(missing, "Pretreatment release");
+    return missing;
+}
+
+std::string PdmRunInputsRefusal(const pmn_record& r) {
+    const std::string missing = MissingPdmRunInputs(r);
+    if (!missing.empty())
+        return missing + " must be greater than 0 before running PDM";
+    if (r.H2ODAYHI > 365)
+        return "Release days must be less than or equal to 365 days.";
+    return {};
 }

@@ -213,6 +213,9 @@ class TScrResForm : public forms::Form, public RunTotals {
     // The rest of the dilution industry-code page: the chemical, the analysis, the inputs and
     // their checks, the submit commands and the hidden run on the older tables.
     void ChemListSoloPdmSicChange();
+    // Whether the category list and the analysis can be chosen: on the stand-alone pages, where
+    // a submit runs with them, not in a full run.
+    void OfferPdmSicChoices(bool offered);
     void HiEndPdmSicClick();
     void AvePdmSicClick();
     void WwtPdmSicExit();

@@ -8,6 +8,7 @@
 
 #include "dilution/pdm_results.h"
 #include "documents/merge/report_numbers.h"
+#include "documents/wpd_assembly.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
@@ -131,13 +132,16 @@ bool CopyReport(const std::string& report, const std::string& target) {
 }
 
 // Writes the page's part and returns the report to hand to the user ("" when none was made).
-std::string WritePageReport(TScrResForm& form, const PageSave& page, int rowsWritten) {
+// A WordPerfect-format report of one page part is stored under the page's own name: the name of
+// the chemical's report belongs to the full run's report, which it must not replace.
+std::string WritePageReport(TScrResForm& form, const PageSave& page, int rowsWritten,
+                            const std::string& pageReportName) {
     ResultRowsDuringWrite rows(page.resultRows, rowsWritten);
     form.Report.ForgetProblems();  // each save is a report of its own
     if (WordPerfectReports()) {
         if (!WriteReportPart(form, page.part))
             return "";
-        return AssembleReport(form).value_or("");
+        return AssembleWpdReport(form.Report, pageReportName).value_or("");
     }
     if (!WordWriters().WritePdmPageDoc(form, page.part))
         return "";
@@ -183,7 +187,8 @@ void SavePdmPage(TScrResForm& form, const PageSave& page) {
     }
     if (!wordPerfect && WordPageWritersMissing())
         return;
-    const std::string report = WritePageReport(form, page, rowsWritten);
+    const std::string report =
+        WritePageReport(form, page, rowsWritten, DataFolder + caseName + page.namePart + extension);
     page.saveButton->hide();
     page.submitAndSave->hide();
     if (report.empty())

@@ -256,6 +256,11 @@ void TScrResForm::SicDescPdmSicChange() {
         SaveScenarioRecord();
 }
 
+void TScrResForm::OfferPdmSicChoices(bool offered) {
+    for (QWidget* choice : std::initializer_list<QWidget*>{SicDescPdmSic, HiEndPdmSic, AvePdmSic})
+        choice->setEnabled(offered);
+}
+
 void TScrResForm::HiEndPdmSicClick() {
     PdmHighEnd = 1;
     CurrentPmn.WHICHANAL = 1;

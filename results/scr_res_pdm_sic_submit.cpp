@@ -49,17 +49,9 @@ Refusal CheckPage(TScrResForm& form) {
     const pmn_record& r = CurrentPmn;
     if (r.SIC_CODE <= 0)
         return {NoCategoryText, "Error"};
-    std::string missing;
-    if (!(r.COC0 > 0))
-        AddMissing(missing, "COC");
-    if (!(r.H2ODAYHI > 0))
-        AddMissing(missing, "Release days");
-    if (!(r.H2O_HI > 0))
-        AddMissing(missing, "Pretreatment release");
-    if (!missing.empty())
-        return {missing + " must be greater than 0 before running PDM", "Error"};
-    if (r.H2ODAYHI > 365)
-        return {"Release days must be less than or equal to 365 days.", "Error"};
+    std::string refusal = PdmRunInputsRefusal(r);
+    if (!refusal.empty())
+        return {refusal, "Error"};
     return {};
 }
 

@@ -294,14 +294,9 @@ int TScrResForm::CollectPdmSiteInputs() {
     const bool gage = forms::Visible(GagePdmSite);
     r.GAGE_POS = gage ? GagePdmSite->currentIndex() : 0;
     r.NUM_GAGES = gage ? GagePdmSite->count() : 0;
-    if (r.COC0 == 0)
-        AddMissing(MissingInputsText, "COC");
     r.H2ODAYHI = r.H2ODAYLO = TypedNumber(FieldText("RelDaysPdmSite"));
-    if (r.H2ODAYHI == 0)
-        AddMissing(MissingInputsText, "Release days");
     r.H2O_HI = r.H2O_LO = TypedNumber(FieldText("PreTreatPdmSite"));
-    if (r.H2O_HI == 0)
-        AddMissing(MissingInputsText, "Pretreatment release");
+    MissingInputsText = MissingPdmRunInputs(r);
     r.WWT_HI = r.WWT_LOW;
     if (r.RELEASES.size() < 4)
         r.RELEASES.resize(4, '0');
@@ -362,8 +357,9 @@ void TScrResForm::SubmitNewSiteClick() {
     if (PdmPagesActive == 1 && !StandAloneSiteRunAllowed(*PdmSiteResultsList, key))
         return;
     LoadScenarioRecord(key.empty() ? CurrentPmn.CaseNum + "," + CurrentPmn.ScenNum : key);
-    if (CollectPdmSiteInputs() != 1) {
-        ShowError(MissingInputsText + " must be greater than 0 before running PDM");
+    CollectPdmSiteInputs();
+    if (const std::string refusal = PdmRunInputsRefusal(CurrentPmn); !refusal.empty()) {
+        ShowError(refusal);
         SavePdmSite->show();
         return;
     }
@@ -411,8 +407,9 @@ void TScrResForm::CalcAsTreatPdmSiteClick() {
 }
 
 void TScrResForm::SubmitPdmSiteClick() {
-    if (CollectPdmSiteInputs() == 0) {
-        ShowError(MissingInputsText + " must be greater than 0 before running PDM");
+    CollectPdmSiteInputs();
+    if (const std::string refusal = PdmRunInputsRefusal(CurrentPmn); !refusal.empty()) {
+        ShowError(refusal);
     } else {
         SaveScenarioRecord();
         RunPdmBySite(0);

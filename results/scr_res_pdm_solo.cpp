@@ -104,6 +104,8 @@ void TScrResForm::ShowDilutionPagesAlone() {
              ClearPdmSiteResults, RelNumPDMSic, PdmSicResultsList, SubmitNewSic, SubmitReallyNewSic,
              ClearPdmSicResults, ClearPdmSicScreen, NextReleaseActivityPdmSic})
         w->show();
+    // Each submit runs with the category and analysis chosen.
+    OfferPdmSicChoices(true);
     // The chemical is named by the release keys.
     ShowField("CasNumPdmSite", false);
     ShowField("CasNumPdmSic", false);

@@ -143,6 +143,9 @@ void TScrResForm::ResetRun() {
         button->hide();
     ChemListPdmSite->show();
     ChemListPdmSic->show();
+    // The industry-code page shows the run's results with the category and analysis they were
+    // computed with; another choice here would only relabel them, so none is offered.
+    OfferPdmSicChoices(false);
     for (forms::TStringGrid* list :
          {ChemListEnvRel, ChemListSite, ChemListPdmSite, ChemListSic, ChemListPdmSic, ChemListLakes,
           ChemListLandfill, ChemListFugitive}) {

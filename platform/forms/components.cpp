@@ -1,6 +1,7 @@
 // Widgets with the behaviour the forms expect where Qt's own differs.
 #include "platform/forms/components.h"
 
+#include <QButtonGroup>
 #include <QStringList>
 
 namespace forms {
@@ -127,11 +128,18 @@ void TRadioButton::SetChecked(bool checked) {
         setChecked(true);
         return;
     }
-    // Qt keeps the checked radio of an exclusive set checked; code may still uncheck it.
-    bool exclusive = autoExclusive();
+    // Qt keeps the checked radio of an exclusive set checked, whether the set is its parent's
+    // radios or a button group; code may still uncheck it.
+    QButtonGroup* buttons = group();
+    const bool groupExclusive = buttons && buttons->exclusive();
+    if (groupExclusive)
+        buttons->setExclusive(false);
+    const bool exclusive = autoExclusive();
     setAutoExclusive(false);
     setChecked(false);
     setAutoExclusive(exclusive);
+    if (groupExclusive)
+        buttons->setExclusive(true);
 }
 
 TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent) {

@@ -8,16 +8,20 @@
 #include <QtTest/QTest>
 #include <filesystem>
 
+#include "dilution/disposal_older_run.h"
 #include "dilution/disposal_report.h"
 #include "dilution/pdm_site_run.h"
 #include "platform/forms/ui_service.h"
+#include "platform/sys/files.h"
 #include "platform/sys/text.h"
 #include "scenario/globals.h"
+#include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
 #include "tests/documents/wpd/wpd_read.h"
 #include "tests/scenario/data_layer_fixture.h"
+#include "tests/support/radio_groups.h"
 
 namespace {
 
@@ -48,7 +52,8 @@ class DisposalFormTest : public fixture::DataLayerTest {
                                       {"IACC", "A"}});
     }
 
-    void AddRelease(const std::string& key, const std::string& days) {
+    void AddRelease(const std::string& key, const std::string& days,
+                    const std::string& popNum = "0", const std::string& yearsUse = "30") {
         Add("nyr01.dbf", {{"PMN_ID", key},
                           {"WWT_LOW", "90"},
                           {"H2ODAYLO", days},
@@ -56,8 +61,8 @@ class DisposalFormTest : public fixture::DataLayerTest {
                           {"BW", "70"},
                           {"CANCERAT", "78"},
                           {"BCF", "50"},
-                          {"YEARS_USE", "30"},
-                          {"POP_NUM", "0"}});
+                          {"YEARS_USE", yearsUse},
+                          {"POP_NUM", popNum}});
     }
 
     void Open() {
@@ -80,6 +85,20 @@ class DisposalFormTest : public fixture::DataLayerTest {
     // The form on chemical P-7 with one release of 120 days.
     void OpenOnOneRelease() { OpenOn({{"P-7,1", "120"}}); }
 
+    // The same with the older run's tables and the dilution model chosen, a production volume
+    // and years of use typed, and the working folder the program folder.
+    void OpenForOlderRun() {
+        std::filesystem::create_directories(folder_.File("pdm"));
+        for (const char* name : {"pdmconc.dat", "pdm4954.dat", "pdma4954.dat"})
+            std::filesystem::copy_file(fixture::ShippedProgramFolder() / "pdm" / name,
+                                       folder_.File(std::string("pdm/") + name));
+        ASSERT_TRUE(sys::SetWorkingFolder(folder_.Path().string()));
+        OpenOnOneRelease();
+        Click(form_->PdmRunItem);
+        Type(form_->ProdVolDispInp, "1000000");
+        Type(form_->YrsUseDispInp, "30");
+    }
+
     static void Type(forms::TEdit* edit, const std::string& text) {
         if (edit->OnEnter)
             edit->OnEnter();
@@ -89,10 +108,18 @@ class DisposalFormTest : public fixture::DataLayerTest {
     }
 
     static void Click(QWidget* widget) {
-        if (qobject_cast<QRadioButton*>(widget))
-            QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+        if (auto* radio = qobject_cast<QRadioButton*>(widget))
+            PressButton(radio);
         else
             QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
+    // Types into an edit as a person does: a click into it, the keys, and a click elsewhere.
+    void TypeByHand(forms::TEdit* edit, const std::string& text, QWidget* next) {
+        QTest::mouseClick(edit, Qt::LeftButton);
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromStdString(text));
+        QTest::mouseClick(next, Qt::LeftButton);
     }
 
     // The record of a key as the table holds it now.
@@ -109,6 +136,7 @@ class DisposalFormTest : public fixture::DataLayerTest {
 
     forms::ScriptedUi ui_;
     std::unique_ptr<TDisposalForm> form_;
+    sys::WorkingFolderGuard back_{sys::WorkingFolder()};
 };
 
 TEST_F(DisposalFormTest, EmptyScenarioTableIsRefusedAndNothingIsAppended) {
@@ -223,15 +251,8 @@ TEST_F(DisposalFormTest, CategoryRunForTreatmentPlantsOverTheWholeYear) {
 }
 
 TEST_F(DisposalFormTest, OlderRunBehindItsHiddenButtonReadsTheBinaryTables) {
-    std::filesystem::create_directories(folder_.File("pdm"));
-    for (const char* name : {"pdmconc.dat", "pdm4954.dat", "pdma4954.dat"})
-        std::filesystem::copy_file(fixture::ShippedProgramFolder() / "pdm" / name,
-                                   folder_.File(std::string("pdm/") + name));
-    OpenOnOneRelease();
+    OpenForOlderRun();
     EXPECT_FALSE(forms::Visible(form_->DispContinue));
-    Click(form_->PdmRunItem);
-    Type(form_->ProdVolDispInp, "1000000");
-    Type(form_->YrsUseDispInp, "30");
     Type(form_->Coc0DispInp, "0.5");
     Type(form_->Coc1DispInp, "0");
     Type(form_->Coc2DispInp, "0");
@@ -240,9 +261,202 @@ TEST_F(DisposalFormTest, OlderRunBehindItsHiddenButtonReadsTheBinaryTables) {
     const double days = form_->Results.DaysExceeded[0];
     EXPECT_GE(days, 0);
     EXPECT_LE(days, 365);
-    EXPECT_DOUBLE_EQ(form_->Results.PercentExceeded[0], days / 365 * 100);
+    // Handed over in single precision.
+    EXPECT_FLOAT_EQ(float(form_->Results.PercentExceeded[0]), float(days / 365 * 100));
     EXPECT_EQ(form_->Results.DaysExceeded[1], 0);
     EXPECT_EQ(Stored("P-7,1").H2ODAYHI, 120);
+}
+
+// Each choice of the form is one group of radios, wherever the radios lie; the scenario shown
+// with the results is set by the run, not pressed.
+TEST_F(DisposalFormTest, EachChoiceIsOneGroupOfRadios) {
+    OpenOnOneRelease();
+    const std::vector<QRadioButton*> fromCode = ExpectExclusiveRadioGroups(
+        form_.get(), {{{form_->PdmRunItem, form_->PdmNoRunItem}},
+                      {{form_->HighEnd, form_->AveEnd}, [this] { Click(form_->PdmRunItem); }},
+                      {{form_->HiEnd, form_->AveCase}}});
+    EXPECT_EQ(fromCode, (std::vector<QRadioButton*>{form_->HiEnd, form_->AveCase}));
+}
+
+// "Average case scenario" pressed with the mouse is the scenario of the run, of the page and of
+// the document; pressing "High-end scenario" again gives the high-end days.
+TEST_F(DisposalFormTest, TheAverageCaseChosenWithTheMouseIsRunAndReported) {
+    OpenOnOneRelease();
+    Click(form_->PdmRunItem);
+    Click(form_->AveEnd);
+    EXPECT_TRUE(form_->AveEnd->Checked());
+    EXPECT_FALSE(form_->HighEnd->Checked());
+    EXPECT_TRUE(form_->PdmRunItem->Checked());
+    Type(form_->ProdVolDispInp, "1000000");
+    Type(form_->YrsUseDispInp, "30");
+    Type(form_->Coc0DispInp, "0.0001");
+    Click(form_->RunDisp);
+    ASSERT_TRUE(form_->RunSucceeded);
+    const double average = form_->PdmRun.AverageFractions[0];
+    const double highEnd = form_->PdmRun.HighEndFractions[0];
+    ASSERT_NE(sys::Format("%.2f", 365 * average), sys::Format("%.2f", 365 * highEnd))
+        << "the two scenarios must show apart for the test to tell";
+    EXPECT_DOUBLE_EQ(form_->Results.PercentExceeded[0], 100 * average);
+    EXPECT_DOUBLE_EQ(form_->Results.DaysExceeded[0], 365 * average);
+    EXPECT_EQ(form_->FieldText("CocPer0Disp"), sys::Format("%.2f", 100 * average));
+    EXPECT_EQ(form_->FieldText("CocDays0Disp"), sys::Format("%.2f", 365 * average));
+    EXPECT_TRUE(form_->AveCase->Checked());
+    EXPECT_FALSE(form_->HiEnd->Checked());
+    const std::string text = WpdToText(DataFolder + "P-71.dtd.wpd");
+    EXPECT_NE(text.find("Average case scenario"), std::string::npos) << text;
+    EXPECT_EQ(text.find("High-end scenario"), std::string::npos) << text;
+    EXPECT_NE(text.find(sys::Format("%.2f", 365 * average)), std::string::npos) << text;
+
+    form_->DispPages->setCurrentWidget(form_->DispInputsPage);
+    Click(form_->HighEnd);
+    EXPECT_FALSE(form_->AveEnd->Checked());
+    Click(form_->RunDisp);
+    ASSERT_TRUE(form_->RunSucceeded);
+    EXPECT_DOUBLE_EQ(form_->Results.DaysExceeded[0], 365 * highEnd);
+    EXPECT_TRUE(form_->HiEnd->Checked());
+    EXPECT_FALSE(form_->AveCase->Checked());
+    EXPECT_NE(WpdToText(DataFolder + "P-71.dtd.wpd").find("High-end scenario"), std::string::npos);
+}
+
+// Whenever the inputs page is shown the cursor is in the chemical id.
+TEST_F(DisposalFormTest, TheInputsPageShowsWithTheCursorInTheChemicalId) {
+    OpenOnOneRelease();
+    EXPECT_EQ(form_->focusWidget(), form_->ChemIdDispInp1);
+    Type(form_->ProdVolDispInp, "1000000");
+    Type(form_->YrsUseDispInp, "30");
+    Click(form_->RunDisp);
+    ASSERT_TRUE(form_->RunSucceeded);
+    ASSERT_EQ(form_->DispPages->currentWidget(), form_->DisposalResPage);
+    form_->Button2->setFocus();
+    QTabBar* tabs = form_->DispPages->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    EXPECT_EQ(form_->DispPages->currentWidget(), form_->DispInputsPage);
+    EXPECT_EQ(form_->focusWidget(), form_->ChemIdDispInp1);
+}
+
+// The exposure duration is asked of adults only: another chemical typed in brings its own age
+// group, so a child case followed by an adult chemical asks for, and shows, years of use.
+TEST_F(DisposalFormTest, TheFieldsShownFollowTheChemicalTyped) {
+    for (const auto& [key, popNum] : {std::pair{"P-7,1", "2"}, std::pair{"P-9,1", "0"}})
+        Add("nyr01.dbf", {{"PMN_ID", key},
+                          {"WWT_LOW", "90"},
+                          {"BW", "70"},
+                          {"CANCERAT", "78"},
+                          {"DRINK", "2"},
+                          {"DRINKCHRON", "2"},
+                          {"POP_NUM", popNum}});
+    OpenTables();
+    SelectedChemId = "P-7";
+    CurrentPmn.CaseNum = "P-7";
+    Open();
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    EXPECT_FALSE(forms::Visible(form_->YrsUseDispInp));
+    EXPECT_EQ(HealthFlags, "001");
+
+    TypeByHand(form_->ChemIdDispInp1, "P-9", form_->ProdVolDispInp);
+    EXPECT_TRUE(forms::Visible(form_->YrsUseDispInp));
+    EXPECT_TRUE(forms::Visible(form_->Label162));
+    EXPECT_EQ(HealthFlags, "111");
+    TypeByHand(form_->ProdVolDispInp, "1000000", form_->YrsUseDispInp);
+    TypeByHand(form_->YrsUseDispInp, "30", form_->ProdVolDispInp);
+    ui_.ClearShown();
+    Click(form_->RunDisp);
+    ASSERT_TRUE(form_->RunSucceeded) << (ui_.Boxes().empty() ? "" : ui_.Boxes()[0].text);
+    EXPECT_GT(std::strtod(form_->FieldText("DwLadd50Disp").c_str(), nullptr), 0);
+    EXPECT_EQ(Stored("P-9,1").YEARS_USE, 30);
+
+    // Back to the child: no years asked, and only the acute doses are assessed.
+    form_->DispPages->setCurrentWidget(form_->DispInputsPage);
+    TypeByHand(form_->ChemIdDispInp1, "P-7", form_->ProdVolDispInp);
+    EXPECT_FALSE(forms::Visible(form_->YrsUseDispInp));
+    TypeByHand(form_->ProdVolDispInp, "1000000", form_->Coc0DispInp);
+    Click(form_->RunDisp);
+    ASSERT_TRUE(form_->RunSucceeded) << (ui_.Boxes().empty() ? "" : ui_.Boxes()[0].text);
+    EXPECT_EQ(form_->FieldText("DwLadd50Disp"), DisplayValue(NotApplicable));
+    EXPECT_GT(std::strtod(form_->FieldText("DwAdr50Disp").c_str(), nullptr), 0);
+}
+
+// The older run hands each level's days over through flush.inp in the working folder, as
+// "%f %f" of days and percent; the results are what is read back.
+TEST_F(DisposalFormTest, TheOlderRunHandsEachLevelOverThroughItsFile) {
+    OpenForOlderRun();
+    Type(form_->Coc0DispInp, "0.5");
+    Type(form_->Coc1DispInp, "0.05");
+    form_->DispContinueClick();
+    ASSERT_TRUE(form_->RunSucceeded);
+    EXPECT_TRUE(ui_.Boxes().empty() || ui_.Boxes().back().caption != "Error");
+    // The file holds the last level's pair, as the older run wrote it.
+    const std::optional<std::string> text = sys::ReadWholeFile(folder_.File("flush.inp"));
+    ASSERT_TRUE(text);
+    const auto axis = ReadPdmDatTable(folder_.File("pdm/pdmconc.dat"));
+    const auto high = ReadPdmDatTable(folder_.File("pdm/pdm4954.dat"));
+    const double release = form_->Results.PostTreatRelease;
+    for (size_t i = 0; i < 2; ++i) {
+        const float days =
+            float(*DisposalTableDays(*axis, *high, i == 0 ? 0.5 : 0.05, release, true));
+        const std::string pair =
+            sys::Format("%f %f\n", double(days), double(days / 365.0f * 100.0f));
+        EXPECT_EQ(form_->FieldText("CocDays" + std::to_string(i) + "Disp"),
+                  sys::Format("%.2f", std::strtod(pair.c_str(), nullptr)));
+        EXPECT_DOUBLE_EQ(form_->Results.DaysExceeded[i],
+                         double(std::strtof(pair.c_str(), nullptr)));
+        if (i == 1) {
+            EXPECT_EQ(*text, pair);
+        }
+    }
+    EXPECT_GT(form_->Results.DaysExceeded[1], form_->Results.DaysExceeded[0]);
+
+    // A hand-over that cannot be made is an error, and the level has no result.
+    sys::DeleteFile(folder_.File("flush.inp"));
+    std::filesystem::create_directories(folder_.File("flush.inp/inside"));
+    ui_.ClearShown();
+    form_->DispContinueClick();
+    std::vector<std::string> errors;
+    for (const auto& box : ui_.Boxes())
+        if (box.caption == "Error")
+            errors.push_back(box.text);
+    EXPECT_EQ(errors, (std::vector<std::string>(2, "The file flush.inp could not be read.")));
+    EXPECT_EQ(form_->FieldText("CocDays0Disp"), "N/A");
+}
+
+TEST(FlushResults, ParsedAsTheOlderRunReadsIt) {
+    const struct {
+        const char* text;
+        bool read;
+        double days, percent;
+    } cases[] = {
+        {"12.500000 3.424658\n", true, 12.5, 3.424658},
+        {"12.5 3.4\r\n", true, 12.5, 3.4},
+        {"1 2\n3 4\n5 6\n7 8\n", true, 5, 6},  // up to three pairs, the last one read
+        {"1 2\n3\n", true, 1, 2},
+        {"", false, 0, 0},
+        {"days\n", false, 0, 0},
+        {"nan 1\n", false, 0, 0},
+        {"7", false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<FlushResults> parsed = ParseFlushResults(c.text);
+        ASSERT_EQ(parsed.has_value(), c.read);
+        if (c.read) {
+            EXPECT_DOUBLE_EQ(parsed->days, double(float(c.days)));
+            EXPECT_DOUBLE_EQ(parsed->percent, double(float(c.percent)));
+        }
+    }
+}
+
+TEST(FlushResults, WrittenAndReadBackOrMissing) {
+    fixture::TempFolder folder;
+    const std::string path = folder.File("flush.inp");
+    EXPECT_EQ(ReadFlushResults(path).state, FlushReadState::Missing);
+    ASSERT_TRUE(WriteFlushResults(path, 365.0 * 443 / 887));
+    EXPECT_EQ(sys::ReadWholeFile(path), std::optional<std::string>("182.294250 49.943630\n"));
+    const FlushRead read = ReadFlushResults(path);
+    EXPECT_EQ(read.state, FlushReadState::Read);
+    EXPECT_FLOAT_EQ(float(read.results.days), 182.29425f);
+    ASSERT_TRUE(WriteFlushResults(path, 365));
+    EXPECT_EQ(sys::ReadWholeFile(path), std::optional<std::string>("365.000000 100.000000\n"));
 }
 
 TEST_F(DisposalFormTest, FullRemovalStoresTheReleaseItselfAsPreTreatment) {

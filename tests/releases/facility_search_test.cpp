@@ -6,6 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include <QStackedWidget>
+#include <QTest>
+
+#include "dilution/flow_mods.h"
 #include "releases/facility_search.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
@@ -177,6 +181,40 @@ TEST_F(FacilitySearchTest, ChoosingAFacilityWithSeveralStations) {
     ASSERT_TRUE(LoadRow(std::string(kChem) + ",1"));
     EXPECT_EQ(CurrentPmn.GAGE_POS, 2);
     EXPECT_EQ(CurrentPmn.NPDES, "CA3629654");
+}
+
+// "Modify Flows" is not shown; when it is pressed all the same, the flow dialog opens on the
+// chosen facility and the flow typed there is stored with its mark.
+TEST_F(FacilitySearchTest, ModifyFlowsOpensTheFlowDialogOnTheFacility) {
+    Search(0, "CA3629654");
+    DoubleClickRow(form->FacilityGrid, 1);
+    EXPECT_FALSE(forms::Visible(form->ModifyFlows));
+    ui.ClearShown();
+    std::string shownNpdes;
+    ui.OnNextModal([&](forms::Form& shown) {
+        auto* flows = dynamic_cast<TFlowMods*>(&shown);
+        if (!flows)
+            return int(forms::mrCancel);
+        shownNpdes = flows->Npdes->Text();
+        flows->MeanFlow->OnEnter();
+        flows->MeanFlow->SetText("4000");
+        flows->MeanFlow->OnExit();
+        flows->show();
+        QTest::mouseClick(flows->BitBtn1, Qt::LeftButton);
+        flows->hide();
+        return int(forms::mrOk);
+    });
+    form->ModifyFlows->show();
+    for (QWidget* w = form->ModifyFlows; w->parentWidget(); w = w->parentWidget())
+        if (auto* pages = qobject_cast<QStackedWidget*>(w->parentWidget()))
+            pages->setCurrentWidget(w);
+    Click(form->ModifyFlows);
+    ASSERT_EQ(ui.Shown().size(), 1u);
+    EXPECT_EQ(ui.Shown()[0].kind, "modal");
+    EXPECT_EQ(shownNpdes, "CA3629654");
+    ASSERT_TRUE(LoadRow(std::string(kChem) + ",1"));
+    EXPECT_DOUBLE_EQ(CurrentPmn.MEANFLOW, 4000);
+    EXPECT_EQ(CurrentPmn.MEANFLG, "*");
 }
 
 TEST_F(FacilitySearchTest, AFacilityWithoutAValidReachSaysSo) {

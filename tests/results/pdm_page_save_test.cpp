@@ -134,15 +134,17 @@ struct PageCase {
     void (TScrResForm::*save)();
     forms::TButton* TScrResForm::*saveButton;
     const char* fallbackName;  // after the case number, in the data folder
+    const char* ownName;       // after the case number: the page's report in the data folder
     const char* savedText;
     const char* savedCaption;
 };
 
 const PageCase kPages[] = {
     {"site", &TScrResForm::PdmSiteResultsList, &TScrResForm::SavePdmSiteClick,
-     &TScrResForm::SavePdmSite, ".pdmsite.wpd", "File has been saved as ", "Note"},
+     &TScrResForm::SavePdmSite, ".pdmsite.wpd", ".pdmsite.wpd", "File has been saved as ", "Note"},
     {"industry code", &TScrResForm::PdmSicResultsList, &TScrResForm::SavePdmSicClick,
-     &TScrResForm::SavePdmSic, "pdmsic.wpd", "Final report stored as ", "Calculations Complete"},
+     &TScrResForm::SavePdmSic, "pdmsic.wpd", ".pdmsic.wpd", "Final report stored as ",
+     "Calculations Complete"},
 };
 
 class PdmPageReportTest : public PdmPageSaveTest {
@@ -161,8 +163,12 @@ class PdmPageReportTest : public PdmPageSaveTest {
         (form.get()->*page.save)();
     }
 
-    // The report the assembly stored for the chemical.
-    std::string AssembledReport() const { return sys::NativePath(DataFolder + kChem + ".wpd"); }
+    // The report the assembly stored for the page.
+    static std::string AssembledReport(const PageCase& page = kPages[0]) {
+        return sys::NativePath(DataFolder + kChem + page.ownName);
+    }
+    // The report of the chemical's full run.
+    static std::string FullReport() { return sys::NativePath(DataFolder + kChem + ".wpd"); }
 
     std::vector<std::string> OutFiles() const { return sys::ListFolder(out); }
 
@@ -183,7 +189,7 @@ TEST_F(PdmPageReportTest, TheAssembledReportIsCopiedToTheChosenName) {
         const std::optional<std::string> copy = sys::ReadWholeFile(chosen);
         ASSERT_TRUE(copy);
         EXPECT_EQ(copy->substr(0, 4), "\xFFWPC");
-        EXPECT_EQ(copy, sys::ReadWholeFile(AssembledReport()));
+        EXPECT_EQ(copy, sys::ReadWholeFile(AssembledReport(page)));
         EXPECT_TRUE((form.get()->*page.saveButton)->isHidden());
         EXPECT_EQ(form->ReportBaseName, out + "/" + page.name + " report");
     }
@@ -197,7 +203,7 @@ TEST_F(PdmPageReportTest, ACancelledDialogWritesTheRowsOnly) {
         SaveAs(page, std::nullopt);
         EXPECT_TRUE(ui.Boxes().empty());
         EXPECT_EQ(FileLines(RowFile()).size(), 21u);
-        EXPECT_FALSE(sys::FileExists(AssembledReport()));
+        EXPECT_FALSE(sys::FileExists(AssembledReport(page)));
         EXPECT_EQ(PdmSiteResultRows, 2);
         EXPECT_EQ(PdmSicResultRows, 2);
         EXPECT_FALSE((form.get()->*page.saveButton)->isHidden() &&
@@ -227,7 +233,7 @@ TEST_F(PdmPageReportTest, AFolderThatCannotBeWrittenFallsBackToTheDataFolder) {
         ASSERT_EQ(ui.Boxes().size(), 1u);
         EXPECT_EQ(ui.Boxes()[0].text, page.savedText + sys::NativePath(fallback));
         EXPECT_EQ(sys::ReadWholeFile(sys::NativePath(fallback)),
-                  sys::ReadWholeFile(AssembledReport()));
+                  sys::ReadWholeFile(AssembledReport(page)));
         EXPECT_FALSE(sys::FileExists(out + "/missing"));
     }
 }
@@ -264,7 +270,7 @@ TEST_F(PdmPageReportTest, AMissingTemplateIsNamedAtEverySave) {
 TEST_F(PdmPageReportTest, SavingOntoTheAssembledReportKeepsIt) {
     const std::string folder = sys::NativePath(DataFolder);
     for (const std::string& chosen :
-         {AssembledReport(), folder + "./" + std::string(kChem) + ".wpd"}) {
+         {AssembledReport(), folder + "./" + std::string(kChem) + ".pdmsite.wpd"}) {
         SCOPED_TRACE(chosen);
         ui.ClearShown();
         SaveAs(kPages[0], chosen);
@@ -274,6 +280,29 @@ TEST_F(PdmPageReportTest, SavingOntoTheAssembledReportKeepsIt) {
         EXPECT_EQ(report->substr(0, 4), "\xFFWPC");
         ASSERT_EQ(ui.Boxes().size(), 1u);
         EXPECT_EQ(ui.Boxes()[0].text, "File has been saved as " + chosen);
+    }
+}
+
+// A page's report is its own: the report of the chemical's full run stays as it was, whether the
+// page is saved under a name chosen or at once by a submit.
+TEST_F(PdmPageReportTest, APageReportNeverReplacesTheFullRunReport) {
+    ASSERT_TRUE(sys::WriteWholeFile(FullReport(), "the full run's report"));
+    for (const PageCase& page : kPages) {
+        SCOPED_TRACE(page.name);
+        sys::DeleteFile(AssembledReport(page));
+        SaveAs(page, out + "/" + page.name + ".wpd");
+        EXPECT_TRUE(sys::FileExists(AssembledReport(page)));
+
+        sys::DeleteFile(AssembledReport(page));
+        FillPdmResultRow(form.get()->*page.grid, 1, 10, 12, 44, "High    ");
+        form->SaveWithoutAsking = true;
+        (form.get()->*page.save)();
+        form->SaveWithoutAsking = false;
+        const std::optional<std::string> report = sys::ReadWholeFile(AssembledReport(page));
+        ASSERT_TRUE(report);
+        EXPECT_EQ(report->substr(0, 4), "\xFFWPC");
+        EXPECT_EQ(sys::ReadWholeFile(FullReport()),
+                  std::optional<std::string>("the full run's report"));
     }
 }
 

@@ -245,6 +245,38 @@ TEST_F(PdmSitePageTest, ASubmitWithoutAConcentrationOfConcernRunsNothing) {
     EXPECT_FALSE(form->SavePdmSite->isHidden());
 }
 
+// A submit takes the inputs as they stand, left or not, and refuses what the industry-code page
+// refuses: nothing is run and nothing is stored with the release.
+TEST_F(PdmSitePageTest, ASubmitRefusesInputsNoRunCanUse) {
+    const struct {
+        const char* field;
+        const char* typed;
+        const char* message;
+    } cases[] = {
+        {"RelDaysPdmSite", "-9", "Release days must be greater than 0 before running PDM"},
+        {"PreTreatPdmSite", "-9", "Pretreatment release must be greater than 0 before running PDM"},
+        {"CocPdmSite", "-9", "COC must be greater than 0 before running PDM"},
+        {"RelDaysPdmSite", "400", "Release days must be less than or equal to 365 days."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.typed);
+        EnterRunInputs();
+        LoadScenarioRecord(Key(1));
+        const pmn_record before = CurrentPmn;
+        Type(c.field, c.typed);
+        QTest::mouseClick(form->SubmitNewSite, Qt::LeftButton);
+        ASSERT_EQ(ui.Boxes().size(), 1u);
+        EXPECT_EQ(ui.Boxes()[0].text, c.message);
+        EXPECT_EQ(ui.Boxes()[0].caption, "Error");
+        EXPECT_EQ(Row(1), std::vector<std::string>(6, ""));
+        EXPECT_EQ(PdmSiteResultRows, 1);
+        LoadScenarioRecord(Key(1));
+        EXPECT_EQ(CurrentPmn.H2ODAYHI, before.H2ODAYHI);
+        EXPECT_EQ(CurrentPmn.H2O_HI, before.H2O_HI);
+        EXPECT_EQ(CurrentPmn.COC0, before.COC0);
+    }
+}
+
 TEST_F(PdmSitePageTest, TwoSubmitsOnTheStandAlonePagesFillTwoRows) {
     EnterRunInputs();
     QTest::mouseClick(form->SubmitNewSite, Qt::LeftButton);

@@ -298,7 +298,9 @@ TEST_F(PdmSoloTest, FiveRunsSavedInWordPerfectFormatGiveAReportOfFiveRows) {
     EXPECT_TRUE(ui.Boxes().empty()) << ui.Boxes().front().text;
     EXPECT_EQ(PdmSiteResultRows, 6);
 
-    const std::string report = sys::NativePath(DataFolder + kChem + ".wpd");
+    // Under the page's own name: the chemical's full report is not the page's.
+    EXPECT_FALSE(sys::FileExists(sys::NativePath(DataFolder + kChem + ".wpd")));
+    const std::string report = sys::NativePath(DataFolder + kChem + ".pdmsite.wpd");
     const std::string text = WpdToText(report);
     const std::string heading = "treatment removal (%)\n";
     const size_t start = text.find(heading);

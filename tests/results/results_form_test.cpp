@@ -239,6 +239,32 @@ TEST_F(ResultsFormTest, HelpButtonsOpenTheirTopics) {
 }
 
 // The industry-code dilution page of a full run makes no release: its chemical list is empty.
+// In a full run the industry-code page shows the run's results under the category and analysis
+// they were computed with: neither can be chosen anew there, so nothing relabels them.
+TEST_F(ResultsFormTest, AFullRunOffersNoOtherCategoryOrAnalysis) {
+    WriteFiveReleases();
+    Run();
+    form->show();
+    form->ScrResults->setCurrentWidget(form->PdmSicPage);
+    const int category = form->SicDescPdmSic->currentIndex();
+    EXPECT_EQ(category, 1);
+    const bool highEnd = form->HiEndPdmSic->isChecked();
+    PressButton(highEnd ? form->AvePdmSic : form->HiEndPdmSic);
+    QTest::mouseClick(form->SicDescPdmSic, Qt::LeftButton);
+    QTest::keyClick(form->SicDescPdmSic, Qt::Key_Down);
+    EXPECT_EQ(form->HiEndPdmSic->isChecked(), highEnd);
+    EXPECT_EQ(form->SicDescPdmSic->currentIndex(), category);
+    for (QWidget* choice :
+         std::initializer_list<QWidget*>{form->SicDescPdmSic, form->HiEndPdmSic, form->AvePdmSic})
+        EXPECT_FALSE(choice->isEnabled());
+    form->hide();
+    // The stand-alone pages run with the choices made on them.
+    form->ShowDilutionPagesAlone();
+    for (QWidget* choice :
+         std::initializer_list<QWidget*>{form->SicDescPdmSic, form->HiEndPdmSic, form->AvePdmSic})
+        EXPECT_TRUE(choice->isEnabled());
+}
+
 TEST_F(ResultsFormTest, ACategoryChangeAfterTheRunMakesNoRelease) {
     WriteFiveReleases();
     Run();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QButtonGroup>
 #include <QWidget>
 
 namespace {
@@ -38,6 +39,25 @@ TEST(ComponentsTest, CheckFromCodeClicksOnlyWhenTheStateChanges) {
     box.click();  // a user's click
     EXPECT_EQ(boxClicks, 2);
     EXPECT_FALSE(box.Checked());
+}
+
+// A choice is one exclusive button group whatever the radios' parents; code may still leave it
+// with no radio checked.
+TEST(ComponentsTest, CodeUnchecksARadioOfAnExclusiveGroup) {
+    QWidget first, second;
+    forms::TRadioButton a("a", &first), b("b", &second);
+    QButtonGroup group;
+    group.addButton(&a);
+    group.addButton(&b);
+    a.SetChecked(true);
+    b.SetChecked(true);
+    EXPECT_FALSE(a.Checked());
+    b.SetChecked(false);
+    EXPECT_FALSE(b.Checked());
+    EXPECT_TRUE(group.exclusive());
+    a.SetChecked(true);
+    EXPECT_TRUE(a.Checked());
+    EXPECT_FALSE(b.Checked());
 }
 
 TEST(ComponentsTest, EditChangeFiresForCodeWithoutRecursion) {

@@ -8,30 +8,6 @@ namespace {
 
 using AirLandPrintTest = PrintTest;
 
-TEST_F(AirLandPrintTest, DilutionSiteTablePrintsRowsDownToTheFirstEmptyOne) {
-    form->ChemListPdmSite->hide();
-    form->PdmSiteResultsList->show();
-    form->RelNumPDMSite->addItem("P-17-0042,7");
-    form->GagePdmSite->show();
-    form->GagePdmSite->addItem("01357500");
-    form->GagePdmSite->addItem("01358000");
-    forms::TStringGrid& grid = *form->PdmSiteResultsList;
-    grid.SetRowCount(6);
-    grid.SetCells(0, 0, "(ug/L)");
-    for (int r = 1; r <= 4; ++r)
-        if (r != 3)
-            grid.SetCells(0, r, "coc" + std::to_string(r));
-    grid.SetCells(5, 2, "wwt2");
-    PressPrint(form->PdmSitePage, form->Button7);
-    const std::string text = PdfText();
-    ExpectInOrder(text, {"PDM Site Specific Page", "P-17-0042,7", "Gaging Station Information:",
-                         "Station ID:", "01357500", "# of Stations on Reach:", "2",
-                         "Percent of Year", "Number of days", "COC", "COC Exceeded", "COC Exceeded",
-                         "Release Days", "Pretreat Load", "WWT", "(ug/L)", "coc1", "coc2", "wwt2"});
-    EXPECT_EQ(text.find("coc4"), std::string::npos);
-    EXPECT_EQ(text.find("Concentration of Concern"), std::string::npos);
-}
-
 // The table of the stand-alone page's runs; the three runs of a full run are printed from the
 // page in the run's printout tests.
 TEST_F(AirLandPrintTest, DilutionIndustryCodeTableMode) {

@@ -49,6 +49,15 @@ void PrintTest::PressPrint(QWidget* page, QWidget* button, int dpi) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+std::string PrintToPdfText(forms::ScriptedUi& ui, QWidget* button,
+                           const std::filesystem::path& pdf) {
+    std::filesystem::remove(pdf);
+    ui.AnswerNextPrintDialog(true);
+    print::SetReportPdfTarget(pdf.string(), 300);
+    QTest::mouseClick(button, Qt::LeftButton);
+    return CommandOutput("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null");
+}
+
 std::string CommandOutput(const std::string& command) {
     std::string out;
     if (FILE* pipe = ::popen(command.c_str(), "r")) {

@@ -48,5 +48,10 @@ class PrintTest : public ::testing::Test {
     std::unique_ptr<TScrResForm> form;
 };
 
+// Presses a page's "Print Page" button with the print dialog accepted, printing into the PDF
+// file; returns the PDF's text as pdftotext lays it out.
+std::string PrintToPdfText(forms::ScriptedUi& ui, QWidget* button,
+                           const std::filesystem::path& pdf);
+
 // Runs a command and returns what it wrote.
 std::string CommandOutput(const std::string& command);

@@ -8,10 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "dilution/pdm_results.h"
 #include "platform/print/print_job.h"
 #include "platform/sys/text.h"
 #include "print_fixture.h"
+#include "results/scr_res_pdm_solo.h"
 #include "results_run_fixture.h"
+#include "scenario/globals.h"
 #include "scenario/number_text.h"
 
 namespace {
@@ -44,11 +47,7 @@ class RunPrintTest : public ResultsFormTest {
             const QRect cell = list->visualItemRect(list->item(row, 0));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         }
-        std::filesystem::remove(pdf);
-        ui.AnswerNextPrintDialog(true);
-        print::SetReportPdfTarget(pdf.string(), 300);
-        QTest::mouseClick(button, Qt::LeftButton);
-        return CommandOutput("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null");
+        return PrintToPdfText(ui, button, pdf);
     }
 
     // Whether a field shows on its page: it and the boxes it stands in are not hidden; a tab
@@ -597,6 +596,74 @@ TEST_F(RunPrintTest, LongRiverCommentsContinueOnANewPage) {
         ChooseAndPrint(form->SurfWaterResPage, form->ChemListSite, 1, form->Button2);
     EXPECT_EQ(std::count(printed.begin(), printed.end(), '\f'), 2);
     PrintTest::ExpectInOrder(printed, expected);
+}
+
+// The stand-alone dilution site page: two runs submitted fill two rows of its table, which the
+// printout lists under its headings, with the station the page shows.
+class DilutionPagePrintTest : public PdmPageTest {
+  protected:
+    // The dilution pages alone, as the main page opens them for the chemical.
+    void SetUp() override {
+        PdmPageTest::SetUp();
+        PdmPagesActive = 0;
+        SelectedChemId = kChem;
+        SetUpPdmPages(*form);
+        form->show();
+        form->FormActivate();
+        form->ScrResults->setCurrentWidget(form->PdmSitePage);
+        ui.ClearShown();
+    }
+    void TearDown() override {
+        form->hide();
+        print::SetReportPdfTarget("");
+        SelectedChemId.clear();
+        PdmPageTest::TearDown();
+    }
+    void Enter(const char* name, const std::string& text) {
+        form->Field(name)->SetText(text);
+        form->Field(name)->OnExit();
+    }
+};
+
+TEST_F(DilutionPagePrintTest, TheSiteTablePrintsTheRowsOfTheSubmittedRuns) {
+    form->Field("NpdesPdmSite")->SetText("NY0020371");
+    QTest::mouseClick(form->FindNpdesPdmSite, Qt::LeftButton);
+    Enter("CocPdmSite", "10");
+    Enter("RelDaysPdmSite", "250");
+    Enter("PreTreatPdmSite", "2.5");
+    QTest::mouseClick(form->SubmitNewSite, Qt::LeftButton);
+    form->Field("CocPdmSite")->SetText("100");
+    QTest::mouseClick(form->SubmitReallyNewSite, Qt::LeftButton);
+    ASSERT_TRUE(ui.Boxes().empty()) << ui.Boxes().front().text;
+    const forms::TStringGrid& grid = *form->PdmSiteResultsList;
+    ASSERT_TRUE(grid.isVisible());
+    // The runs as worked out from the inputs: 10 and 100 ug/L, 250 days, 2.5 kg/day, 50 %.
+    EXPECT_EQ(grid.Cells(0, 1), "     10.00");
+    EXPECT_EQ(grid.Cells(0, 2), "    100.00");
+    EXPECT_EQ(grid.Cells(4, 2), "      2.50");
+    const std::filesystem::path pdf = std::filesystem::path(program.path()) / "site.pdf";
+    const std::string printed = PrintToPdfText(ui, form->Button7, pdf);
+    std::vector<std::string> expected = {"PDM Site Specific Page",
+                                         form->RelNumPDMSite->currentText().toStdString(),
+                                         "Gaging Station Information:",
+                                         "Station ID:",
+                                         form->GagePdmSite->currentText().toStdString(),
+                                         "# of Stations on Reach:",
+                                         std::to_string(form->GagePdmSite->count()),
+                                         "Percent of Year",
+                                         "Number of days",
+                                         "COC",
+                                         "COC Exceeded",
+                                         "COC Exceeded",
+                                         "Release Days",
+                                         "Pretreat Load",
+                                         "WWT"};
+    for (int row = 1; row <= 2; ++row) {
+        for (int col = 0; col < 6; ++col)
+            expected.push_back(sys::Trim(grid.Cells(col, row)));
+    }
+    PrintTest::ExpectInOrder(printed, expected);
+    EXPECT_EQ(printed.find("Concentration of Concern"), std::string::npos);
 }
 
 }  // namespace
