@@ -14,7 +14,7 @@
 #include "platform/forms/ui_service.h"
 #include "platform/sys/text.h"
 #include "scenario/scenario_record.h"
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/sys/text.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 namespace {
 

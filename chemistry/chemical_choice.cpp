@@ -2,7 +2,7 @@
 #include "chemistry/chemical_choice.h"
 
 #include "scenario/globals.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 
 TPchemFate* PchemFate = nullptr;
 

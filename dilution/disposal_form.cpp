@@ -12,15 +12,14 @@
 #include "dilution/pdm_site_run.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/text.h"
-#include "results/print_reports.h"
+#include "form_helpers/print_one_page.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/globals.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "shell/edit_helpers.h"
-#include "shell/scr_main.h"
-#include "shell/startup_flags.h"
+#include "form_helpers/edit_helpers.h"
+#include "scenario/case_choices.h"
 
 TDisposalForm* DisposalForm = nullptr;
 
@@ -160,13 +159,8 @@ void TDisposalForm::ShowCurrentChemical() {
 }
 
 void TDisposalForm::AdoptMainPagePopulation() {
-    if (ScrMain) {
-        for (const AgeGroup& group : kAgeGroups) {
-            forms::TRadioButton* radio = ScrMain->AgeRadio(group.popNum);
-            if (radio && radio->Checked())
-                CurrentPmn.POP_NUM = group.popNum;
-        }
-    }
+    if (MainChoices.exposedPopNum >= 0)
+        CurrentPmn.POP_NUM = MainChoices.exposedPopNum;
     if (CurrentPmn.POP_NUM <= 0)
         CurrentPmn.POP_NUM = 0;
 }
@@ -328,7 +322,7 @@ void TDisposalForm::RunCategoryDilution() {
 
 void TDisposalForm::WriteReport() {
     DisposalReport report{CurrentPmn, Results, PdmSelectionIndex() != 1, HighEnd->Checked()};
-    const bool wordPerfect = ScrMain == nullptr || ScrMain->WordPerfectFormat();
+    const bool wordPerfect = WordPerfectReports();
     DisposalReportOutcome outcome =
         wordPerfect ? SaveDisposalReport(report) : WriteDisposalDoc(report);
     ReportPath = outcome.path;

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "dilution/disposal_form.h"
-#include "results/print_frame.h"
+#include "platform/print/print_frame.h"
 
 namespace {
 

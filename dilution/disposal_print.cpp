@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "dilution/disposal_form.h"
-#include "results/print_frame_parts.h"
+#include "form_helpers/print_frame_parts.h"
 #include "scenario/number_text.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 
 bool FlowDiffersFromReference(double value, double reference) {
     if (!(reference > 0))

@@ -3,7 +3,7 @@
 
 #include "documents/merge/report_numbers.h"
 #include "scenario/scenario_table.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 double ConcentrationAtFlow(const pmn_record& r, double flow) {
     if (flow <= 0.0)

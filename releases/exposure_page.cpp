@@ -6,7 +6,7 @@
 #include "scenario/exposure_factor_entries.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/scenario_record.h"
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 
 namespace {
 

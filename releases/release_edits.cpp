@@ -7,7 +7,7 @@
 #include "releases/treatment_handoff.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_record.h"
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 
 namespace {
 

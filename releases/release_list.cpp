@@ -12,8 +12,8 @@
 #include "scenario/exposure_factors.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "shell/edit_helpers.h"
-#include "shell/startup_flags.h"
+#include "form_helpers/edit_helpers.h"
+#include "scenario/case_choices.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "shell/memo.h"
-#include "shell/startup_flags.h"
+#include "releases/memo.h"
+#include "scenario/case_choices.h"
 
 void TScrLevelForm::CocExit(forms::TEdit& edit, double& member, const std::string& label) {
     ReadReleaseEdit(Shown, edit, member, label);

@@ -10,7 +10,7 @@
 #include "platform/sys/paths.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
-#include "shell/scr_main.h"
+#include "scenario/case_choices.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ void OpenResultsForm() {
 }
 
 std::string FinalReportName() {
-    bool wordPerfect = !ScrMain || ScrMain->WordPerfectFormat();
+    bool wordPerfect = WordPerfectReports();
     return DataFolder + FinalReportFileName(CurrentPmn.CaseNum, wordPerfect ? ".wpd" : ".doc");
 }
 

@@ -11,9 +11,8 @@
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "shell/edit_helpers.h"
-#include "shell/scr_main.h"
-#include "shell/startup_flags.h"
+#include "form_helpers/edit_helpers.h"
+#include "scenario/case_choices.h"
 
 void TScrLevelForm::FormActivate() {
     if (activated_)
@@ -154,10 +153,10 @@ void TScrLevelForm::GenPopSheetEnter() {
     SaveScenarioRecord();
     ChemId1->SetText(SelectedChemId);
     LastChemIdIndex = ChemIdIndex;
-    if (ScrMain) {
-        Cancer->SetChecked(ScrMain->Cancer->Checked());
-        Chronic->SetChecked(ScrMain->Chronic->Checked());
-        Acute->SetChecked(ScrMain->Acute->Checked());
+    if (MainChoices.fromMainPage) {
+        Cancer->SetChecked(MainChoices.cancer);
+        Chronic->SetChecked(MainChoices.chronic);
+        Acute->SetChecked(MainChoices.acute);
     }
     BitBtn2Click();
     ShowPageTabsByChecks();

@@ -6,7 +6,7 @@
 #include "platform/forms/ui_service.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/scenario_record.h"
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 
 TScrLevelForm* ScrLevelForm = nullptr;
 

@@ -5,7 +5,7 @@
 #include "platform/forms/ui_service.h"
 #include "platform/sys/text.h"
 #include "releases/release_numbers.h"
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 
 void ShownValues::Number(forms::TextControl& control, double value) {
     Text(control, DisplayValue(value), value);

@@ -3,10 +3,10 @@
 
 #include "platform/forms/components.h"
 #include "scenario/number_text.h"
-#include "shell/scr_main.h"
+#include "scenario/case_choices.h"
 
 bool AddAdcNotAsked() {
-    return ScrMain == nullptr || ScrMain->NoAdd->Checked();
+    return MainChoices.noAdd;
 }
 
 void MarkNotAssessed(double* dose, int concern) {

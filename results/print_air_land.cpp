@@ -1,5 +1,5 @@
 // The printed inhalation and groundwater reports.
-#include "results/print_frame_parts.h"
+#include "form_helpers/print_frame_parts.h"
 #include "results/print_reports.h"
 #include "results/scr_res_form.h"
 #include "scenario/number_text.h"

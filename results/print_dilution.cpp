@@ -2,7 +2,7 @@
 #include <QComboBox>
 
 #include "platform/forms/components.h"
-#include "results/print_frame_parts.h"
+#include "form_helpers/print_frame_parts.h"
 #include "results/print_reports.h"
 #include "results/scr_res_form.h"
 #include "scenario/number_text.h"

@@ -1,7 +1,7 @@
 // The printed environmental release report.
 #include <array>
 
-#include "results/print_frame.h"
+#include "platform/print/print_frame.h"
 #include "results/print_reports.h"
 #include "results/scr_res_form.h"
 

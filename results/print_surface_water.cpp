@@ -1,7 +1,7 @@
 // The printed surface-water reports: river site, industry code and lake.
 #include <QTabWidget>
 
-#include "results/print_frame_parts.h"
+#include "form_helpers/print_frame_parts.h"
 #include "results/print_reports.h"
 #include "results/scr_res_form.h"
 #include "scenario/globals.h"

@@ -3,7 +3,7 @@
 #include "results/dose_rules.h"
 #include "results/exposure_calcs.h"
 #include "scenario/number_text.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 void CalcEnvironmentalReleases(RunTotals& form) {
     ScenarioCode = 0;

@@ -10,15 +10,10 @@
 #include "platform/sys/files.h"
 #include "results/scr_res_form.h"
 #include "results/special_evaluation.h"
-#include "shell/scr_main.h"
 
 WordReportWriters& WordWriters() {
     static WordReportWriters writers;
     return writers;
-}
-
-bool WordPerfectReports() {
-    return ScrMain == nullptr || ScrMain->WordPerfectFormat();
 }
 
 namespace {

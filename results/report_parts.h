@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "scenario/case_choices.h"
+
 class TScrResForm;
 
 enum class ReportPart {
@@ -33,9 +35,6 @@ struct WordReportWriters {
     std::function<std::string(TScrResForm&)> SavePdmDocument;
 };
 WordReportWriters& WordWriters();
-
-// True while WordPerfect is the report format (the main page's NoWord panel is visible).
-bool WordPerfectReports();
 
 // Writes the part of the current release in the chosen format; false when it failed.
 bool WriteReportPart(TScrResForm& form, ReportPart part);

@@ -8,7 +8,7 @@
 
 #include "dilution/industry_categories.h"
 #include "results/scr_res_form.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 namespace {
 

@@ -19,8 +19,7 @@
 #include "scenario/number_text.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "shell/scr_main.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 namespace {
 
@@ -61,25 +60,20 @@ std::vector<std::string> CategoryReleaseKeys(const std::string& chemicalId) {
 // The dose kinds ticked on the main page.
 void TakeMainPageSettings() {
     HealthFlags = "111";
-    if (!ScrMain)
-        return;
-    if (!ScrMain->Cancer->Checked())
+    if (!MainChoices.cancer)
         HealthFlags[0] = '0';
-    if (!ScrMain->Chronic->Checked())
+    if (!MainChoices.chronic)
         HealthFlags[1] = '0';
-    if (!ScrMain->Acute->Checked())
+    if (!MainChoices.acute)
         HealthFlags[2] = '0';
 }
 
 void TakeMainPagePopulation(pmn_record& r) {
-    if (!ScrMain)
+    const int popNum = MainChoices.exposedPopNum;
+    if (popNum < 0 || popNum > 6)
         return;
-    for (int popNum = 0; popNum <= 6; ++popNum) {
-        if (forms::TRadioButton* radio = ScrMain->AgeRadio(popNum); radio && radio->Checked()) {
-            r.POP_NUM = popNum;
-            r.PopulationLabel = PopulationLabelFor(popNum);
-        }
-    }
+    r.POP_NUM = popNum;
+    r.PopulationLabel = PopulationLabelFor(popNum);
 }
 
 // Blanks the seven columns of rows 1..lastRow of the results grid.

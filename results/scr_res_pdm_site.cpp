@@ -24,7 +24,7 @@
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 
 namespace {
 

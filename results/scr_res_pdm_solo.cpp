@@ -11,7 +11,7 @@
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/text_helpers.h"
-#include "shell/species_grid.h"
-#include "shell/startup_flags.h"
+#include "form_helpers/species_grid.h"
+#include "scenario/case_choices.h"
 
 TScrResForm* ScrResForm = nullptr;
 

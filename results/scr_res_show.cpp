@@ -7,8 +7,8 @@
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "shell/species_grid.h"
-#include "shell/startup_flags.h"
+#include "form_helpers/species_grid.h"
+#include "scenario/case_choices.h"
 
 void TScrResForm::SetField(const std::string& name, const std::string& text) {
     if (forms::TEdit* edit = Field(name))

@@ -16,7 +16,7 @@
 #include "shell/data_drive.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 TIntro* Intro = nullptr;
 

@@ -18,7 +18,7 @@
 #include "results/scr_res_form.h"
 #include "shell/data_drive.h"
 #include "shell/intro.h"
-#include "shell/memo.h"
+#include "releases/memo.h"
 #include "shell/scr_main.h"
 
 namespace {

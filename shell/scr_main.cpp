@@ -1,6 +1,7 @@
 // TScrMain: the screening-level main page with its modules, age groups and report format.
 #include "shell/scr_main.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -10,6 +11,7 @@
 #include "platform/forms/ui_service.h"
 #include "releases/scr_level_form.h"
 #include "results/scr_res_pdm_solo.h"
+#include "scenario/case_choices.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
@@ -17,7 +19,6 @@
 #include "scenario/table_set.h"
 #include "shell/consumer_exchange.h"
 #include "shell/intro.h"
-#include "shell/startup_flags.h"
 
 TScrMain* ScrMain = nullptr;
 
@@ -58,11 +59,48 @@ int ChemicalPosition(const std::vector<std::string>& keys, const std::string& ch
 TScrMain::TScrMain() {
     ScrMain = this;
     BuildLayout();
+    PublishChoices();
+    PublishChoicesOnChange();
 }
 
 TScrMain::~TScrMain() {
-    if (ScrMain == this)
+    if (ScrMain == this) {
         ScrMain = nullptr;
+        MainChoices = MainPageChoices{};
+    }
+}
+
+void TScrMain::PublishChoices() {
+    if (ScrMain != this)
+        return;
+    MainChoices.fromMainPage = true;
+    MainChoices.cancer = Cancer->Checked();
+    MainChoices.chronic = Chronic->Checked();
+    MainChoices.acute = Acute->Checked();
+    MainChoices.noAdd = NoAdd->Checked();
+    MainChoices.exposedPopNum = -1;
+    for (const AgeGroup& group : kAgeGroups) {
+        if (forms::TRadioButton* radio = AgeRadio(group.popNum); radio && radio->Checked())
+            MainChoices.exposedPopNum = group.popNum;
+    }
+    MainChoices.reportFormat =
+        WordPerfectFormat() ? ReportFormat::WordPerfect : ReportFormat::Word;
+}
+
+// Connected before the pages' own actions, so an action that a change runs reads the new choices.
+void TScrMain::PublishChoicesOnChange() {
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             Cancer, Chronic, Acute, YesAdd, NoAdd}) {
+        connect(button, &QAbstractButton::toggled, this, [this] { PublishChoices(); });
+    }
+    NoWord->installEventFilter(this);
+}
+
+bool TScrMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == NoWord &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        PublishChoices();
+    return forms::Form::eventFilter(watched, event);
 }
 
 void TScrMain::BuildLayout() {
@@ -139,6 +177,7 @@ void TScrMain::BuildAgeGroups(QLayout* layout) {
     for (size_t i = 0; i < kAgeGroups.size(); ++i) {
         connect(ageRadios_[i], &QRadioButton::toggled, this,
                 [this, popNum = kAgeGroups[i].popNum](bool checked) {
+                    PublishChoices();
                     if (checked)
                         AgeGroupClick(popNum);
                 });

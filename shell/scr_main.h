@@ -95,6 +95,10 @@ class TScrMain : public forms::Form {
     // True while WordPerfect is the report format.
     bool WordPerfectFormat() const { return forms::Visible(NoWord); }
 
+  protected:
+    // Follows the report-format panel being shown or hidden, by any code.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void BuildLayout();
     void BuildModules(QLayout* layout);
@@ -105,11 +109,14 @@ class TScrMain : public forms::Form {
     void ShowWordFormat(bool word);
     void CountChemicalPosition(const std::string& chemicalId);
     void CheckStoredAgeGroup();
+    // Writes the page's choices into MainChoices, which every other part reads.
+    void PublishChoices();
+    void PublishChoicesOnChange();
 
     bool shownOnce_ = false;
     bool activated_ = false;
     std::vector<forms::TRadioButton*> ageRadios_;
 };
 
-// The start-up instance; report writers read its NoWord panel.
+// The start-up instance.
 extern TScrMain* ScrMain;

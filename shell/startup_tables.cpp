@@ -11,7 +11,7 @@
 #include "scenario/scenario_reset.h"
 #include "scenario/table_set.h"
 #include "shell/startup.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 // The table is closed first, so a failed open leaves it closed rather than on another file.
 std::string OpenScenarioTable(const std::string& path) {

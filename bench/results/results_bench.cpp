@@ -15,7 +15,7 @@
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "shell/startup.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "platform/sys/files.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 void ResetAsTreatValues() {
     for (double* v :

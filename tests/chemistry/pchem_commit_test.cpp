@@ -7,7 +7,7 @@
 #include "chemistry/pchem_fate.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_table.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 #include "tests/chemistry/chemistry_fixture.h"
 
 namespace {

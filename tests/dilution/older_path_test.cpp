@@ -11,7 +11,7 @@
 #include "dilution/pdm_results.h"
 #include "dilution/pdm_tables.h"
 #include "scenario/scenario_record.h"
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "platform/sys/text.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_record.h"
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 #include "tests/dilution/reference_script.h"
 #include "tests/scenario/data_layer_fixture.h"
 

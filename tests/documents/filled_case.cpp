@@ -3,7 +3,7 @@
 
 #include "scenario/globals.h"
 #include "scenario/scenario_table.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 void FillCase(pmn_record& r) {
     r = pmn_record{};

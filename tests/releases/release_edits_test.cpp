@@ -8,7 +8,7 @@
 #include "releases/treatment_handoff.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 #include "tests/releases/release_form_fixture.h"
 #include "tests/support/radio_groups.h"
 

@@ -14,7 +14,7 @@
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
 #include "shell/startup.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 void ReleaseFormTest::SetUp() {
     ASSERT_TRUE(RunStartupWork());

@@ -9,7 +9,7 @@
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "shell/memo.h"
+#include "releases/memo.h"
 #include "tests/releases/release_form_fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The calculations' fixture: a known release in a fresh record.
 #include "calc_fixture.h"
 
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 
 void CalcTest::SetUp() {
     CurrentPmn = pmn_record{};

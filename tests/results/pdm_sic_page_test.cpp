@@ -28,7 +28,7 @@
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 #include "tests/dilution/reference_script.h"
 
 namespace {

@@ -21,7 +21,7 @@
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "shell/scr_main.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 #include "tests/documents/wpd/wpd_read.h"
 
 namespace {

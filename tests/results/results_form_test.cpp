@@ -25,7 +25,7 @@
 #include "scenario/table_set.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 #include "tests/shell/forms/program_folder.h"
 #include "tests/support/radio_groups.h"
 

@@ -9,7 +9,7 @@
 #include "documents/word_report_state.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_table.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 #include "tests/documents/filled_case.h"
 #include "tests/documents/word/word_fixture.h"
 

@@ -14,7 +14,7 @@
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 #include "tests/documents/filled_case.h"
 #include "wpd_read.h"
 

@@ -8,13 +8,13 @@
 #include "pdm_page_fixture.h"
 #include "platform/print/print_job.h"
 #include "print_fixture.h"
-#include "results/print_frame.h"
+#include "platform/print/print_frame.h"
 #include "results/print_reports.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "shell/startup.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 #include "tests/shell/forms/program_folder.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "scenario/scenario_table.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 #include "tests/shell/forms/nyr_lines.h"
 #include "tests/shell/forms/program_folder.h"
 

@@ -15,7 +15,7 @@
 #include "scenario/table_set.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
-#include "shell/startup_flags.h"
+#include "scenario/case_choices.h"
 #include "tests/support/empty_scenario.h"
 
 namespace fs = std::filesystem;

@@ -1,5 +1,5 @@
 // The grid of endangered species listed for the facility's county.
-#include "shell/species_grid.h"
+#include "form_helpers/species_grid.h"
 
 #include "scenario/lookups_endangered.h"
 

@@ -1,5 +1,5 @@
 // The memo form: the comment field of each kind and its edit going into the release row.
-#include "shell/memo.h"
+#include "releases/memo.h"
 
 #include <gtest/gtest.h>
 

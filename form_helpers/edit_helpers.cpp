@@ -1,5 +1,5 @@
 // Edit helpers: numeric edits, their range checks and showing a value in an edit.
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 
 #include "platform/forms/ui_service.h"
 

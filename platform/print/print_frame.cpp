@@ -1,6 +1,6 @@
 // The frame every printed report of the result pages shares: page geometry, the line grid, the
 // doubled pen and the two framed-cell drawings.
-#include "results/print_frame.h"
+#include "platform/print/print_frame.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>

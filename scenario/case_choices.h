@@ -1,4 +1,5 @@
-// Module flags and run flags shared by the main program's forms, cleared by the start-up work.
+// The case-wide choices every part of the main program reads: module flags and run flags, cleared
+// by the start-up work, and the main page's choices, written by the page while it exists.
 #pragma once
 
 // The nine module flags: 1 when the module's check box was ticked when the chemical was chosen
@@ -32,3 +33,22 @@ extern unsigned char ExpFactorsPending;
 // last loaded.
 extern int ChemIdIndex;
 extern int LastChemIdIndex;
+
+// The main page's choices. While no main page exists they stand at what a case without one
+// assumes: every dose kind, no ADD/ADC, no age group chosen and WordPerfect documents.
+enum class ReportFormat { WordPerfect, Word };
+struct MainPageChoices {
+    bool cancer = true;   // "Cancer" ticked
+    bool chronic = true;  // "Chronic non-cancer" ticked
+    bool acute = true;    // "Acute" ticked
+    bool noAdd = true;    // ADD/ADC values not asked for
+    int exposedPopNum = -1;  // the population group of the checked age radio; -1 for none
+    ReportFormat reportFormat = ReportFormat::WordPerfect;
+    bool fromMainPage = false;  // true while a main page holds the choices
+};
+extern MainPageChoices MainChoices;
+
+// True while WordPerfect is the report format.
+inline bool WordPerfectReports() {
+    return MainChoices.reportFormat == ReportFormat::WordPerfect;
+}

@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "results/print_frame.h"
+#include "platform/print/print_frame.h"
 
-class TScrResForm;
 class QTabWidget;
 class QWidget;
 namespace forms {
@@ -35,9 +34,6 @@ void Cells(ReportPage& page, int line, const std::vector<double>& columns,
 // A row label at x = 10 followed by value cells holding the texts.
 void LabelledRow(ReportPage& page, int line, const std::string& label,
                  const std::vector<double>& columns, const std::vector<std::string>& texts);
-// A row label at x = 10 followed by value cells holding the texts of the named fields.
-void ValueRow(ReportPage& page, const TScrResForm& form, int line, const std::string& label,
-              const std::vector<double>& columns, const std::vector<std::string>& fields);
 
 // "Yes", "No" or "Unknown" as the facility-on-reach buttons show it.
 std::string OnReachText(const forms::TRadioButton& yes, const forms::TRadioButton& no);

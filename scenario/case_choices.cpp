@@ -1,5 +1,5 @@
-// Module flags and run flags shared by the main program's forms, cleared by the start-up work.
-#include "shell/startup_flags.h"
+// The case-wide choices every part of the main program reads.
+#include "scenario/case_choices.h"
 
 unsigned char SurfaceWaterSelected = 0;
 unsigned char LandfillSelected = 0;
@@ -25,3 +25,5 @@ unsigned char ExpFactorsPending = 0;
 
 int ChemIdIndex = -1;
 int LastChemIdIndex = -1;
+
+MainPageChoices MainChoices;

@@ -1,12 +1,11 @@
 // Pieces the printed reports share: label/value pairs, tables of framed cells, comments and the
 // endangered-species page.
-#include "results/print_frame_parts.h"
+#include "form_helpers/print_frame_parts.h"
 
 #include <QStackedWidget>
 #include <QTabWidget>
 
 #include "platform/forms/components.h"
-#include "results/scr_res_form.h"
 
 void HeaderLine(ReportPage& page, const HeaderColumns& at, int line, const std::string& label,
                 const std::string& value, const std::string& rightLabel,
@@ -29,14 +28,6 @@ void LabelledRow(ReportPage& page, int line, const std::string& label,
                  const std::vector<double>& columns, const std::vector<std::string>& texts) {
     PrintReportRow(page, 10, line, label, kRowLabelWidth);
     Cells(page, line, columns, texts, 1);
-}
-
-void ValueRow(ReportPage& page, const TScrResForm& form, int line, const std::string& label,
-              const std::vector<double>& columns, const std::vector<std::string>& fields) {
-    std::vector<std::string> texts;
-    for (const std::string& field : fields)
-        texts.push_back(form.FieldText(field));
-    LabelledRow(page, line, label, columns, texts);
 }
 
 std::string OnReachText(const forms::TRadioButton& yes, const forms::TRadioButton& no) {

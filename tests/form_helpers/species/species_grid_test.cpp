@@ -1,6 +1,6 @@
 // The grid of endangered species listed for the facility's county, on small tables and on the
 // demonstration region.
-#include "shell/species_grid.h"
+#include "form_helpers/species_grid.h"
 
 #include <gtest/gtest.h>
 

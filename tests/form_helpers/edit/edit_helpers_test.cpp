@@ -1,5 +1,5 @@
 // Numeric edits and their range checks.
-#include "shell/edit_helpers.h"
+#include "form_helpers/edit_helpers.h"
 
 #include <gtest/gtest.h>
 

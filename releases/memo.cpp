@@ -1,5 +1,5 @@
 // TMemoForm: shows and edits one comment memo of the current release row.
-#include "shell/memo.h"
+#include "releases/memo.h"
 
 #include <QVBoxLayout>
 
