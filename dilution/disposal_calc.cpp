@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "results/dose_rules.h"
+#include "exposure/dose_rules.h"
 #include "scenario/number_text.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // TScrLevelForm: concentrations of concern, the dilution-model choices, comments, the number of
 // sites, the landfill and stack days, and help.
-#include "dilution/flow_mods.h"
+#include "releases/flow_mods.h"
 #include "dilution/pdm_results.h"
 #include "platform/forms/ui_service.h"
 #include "releases/release_rules.h"

@@ -9,7 +9,7 @@
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "results/scr_res_form.h"
-#include "results/special_evaluation.h"
+#include "exposure/special_evaluation.h"
 
 WordReportWriters& WordWriters() {
     static WordReportWriters writers;

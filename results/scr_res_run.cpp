@@ -12,7 +12,7 @@
 #include "platform/sys/text.h"
 #include "releases/scr_level_form.h"
 #include "results/dilution_row_file.h"
-#include "results/exposure_calcs.h"
+#include "exposure/exposure_calcs.h"
 #include "results/report_parts.h"
 #include "results/scr_res_form.h"
 #include "scenario/globals.h"

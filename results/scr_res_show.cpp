@@ -2,7 +2,7 @@
 #include "dilution/industry_categories.h"
 #include "platform/sys/text.h"
 #include "results/display_formats.h"
-#include "results/exposure_calcs.h"
+#include "exposure/exposure_calcs.h"
 #include "results/scr_res_form.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"

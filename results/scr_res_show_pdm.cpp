@@ -9,7 +9,7 @@
 #include "results/display_formats.h"
 #include "results/scr_res_form.h"
 #include "results/scr_res_pdm_solo.h"
-#include "results/special_evaluation.h"
+#include "exposure/special_evaluation.h"
 #include "scenario/lookups_flows.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"

@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "dilution/disposal_form.h"
+#include "disposal/disposal_form.h"
 #include "dilution/pdm_results.h"
 #include "platform/forms/ui_service.h"
 #include "releases/scr_level_form.h"

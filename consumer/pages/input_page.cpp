@@ -28,6 +28,8 @@ const PageButtonEntry kPageButtons[] = {{101, "Introduction"},       {102, "Scen
 NumberEdit::NumberEdit(QWidget* parent) : forms::TEdit(parent) {
     setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9.,eE+\\-]*"), this));
     setMaximumWidth(110);
+    // Wide enough for any number it shows (four significant digits and an exponent).
+    setMinimumWidth(fontMetrics().horizontalAdvance("-8.888e-88") + 16);
 }
 
 void NumberEdit::ShowNumber(double value, bool toStore) {
@@ -46,6 +48,8 @@ double NumberEdit::Number() const {
     return Text() == shown_ ? shownValue_ : EditNumberValue(Text());
 }
 
+const QColor kStaticTextColour(0, 0, 255);
+
 char PageCodeOfButton(int id) {
     return static_cast<char>('0' + (id - 101));
 }
@@ -57,8 +61,11 @@ TInputPage::TInputPage(const std::string& title, int helpContext, QWidget* paren
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(166, 202, 240));
     // Disabled buttons keep the style's grey text, so that they look disabled.
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    // Static texts (labels, radio and group captions) in light blue, button texts in wine red.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::ButtonText, QColor(128, 0, 64));
+        palette.setColor(group, QPalette::WindowText, kStaticTextColour);
+    }
     setPalette(palette);
     auto* outer = new QHBoxLayout(this);
     auto* column = new QVBoxLayout;

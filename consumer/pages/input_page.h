@@ -2,6 +2,7 @@
 // stored value unless the user changed the text, navigation through the page code.
 #pragma once
 
+#include <QColor>
 #include <QGridLayout>
 #include <QWidget>
 #include <functional>
@@ -33,6 +34,9 @@ class NumberEdit : public forms::TEdit {
     double shownValue_ = 0;
     bool storeShown_ = false;
 };
+
+// The colour of the pages' static texts: the window library's light blue.
+extern const QColor kStaticTextColour;
 
 // The page code of a page button 101..107 ('0'..'6').
 char PageCodeOfButton(int id);

@@ -2,9 +2,11 @@
 #include "consumer/pages/main_window.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 #include "consumer/model/case_state.h"
 #include "consumer/output/display_texts.h"
@@ -200,7 +202,22 @@ void KIVWindow::OpenPageFor(char code) {
         ScheduleNavigation();
     };
     page->SetupWindow();
+    ShowWholePage();
     NavigationPending = "1";
+}
+
+// The page takes the size its filled controls need; where that runs past the client area, the
+// window grows, so that no edit is squeezed below its number and no label is cut.
+void KIVWindow::ShowWholePage() {
+    if (QLayout* layout = page_->layout())
+        layout->activate();
+    pageWindow_->adjustSize();
+    const int margin = 10;
+    QRect page = pageWindow_->geometry();
+    int wider = page.right() + 1 + margin - area_->width();
+    int taller = page.bottom() + 1 + margin - area_->height();
+    if (wider > 0 || taller > 0)
+        window()->resize(window()->size() + QSize(std::max(wider, 0), std::max(taller, 0)));
 }
 
 // The page goes later, since it may be closing from inside one of its own handlers.

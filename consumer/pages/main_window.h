@@ -80,6 +80,7 @@ class KIVWindow : public QWidget {
 
   private:
     void OpenPageFor(char code);
+    void ShowWholePage();
     QMdiSubWindow* AddChild(QWidget* widget, const QPoint& position, bool caption);
     void CloseOpenPage();
     void StoreOpenPage(int command);

@@ -4,7 +4,9 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "consumer/data/reference_lists.h"
@@ -80,14 +82,33 @@ void LineListDialog::OkClick() {
         SetModalResult(forms::mrOk);
 }
 
+namespace {
+
+// The heads line over a table line: "Median" from the column of its first number, "90th %" from
+// that of its last (each number starts one character before its point).
+std::string WeightFractionHeads(const std::string& line) {
+    size_t first = line.find('.');
+    size_t last = line.rfind('.');
+    if (first == std::string::npos || first == 0 || last == first)
+        return "Median    90th %";
+    std::string heads(first - 1, ' ');
+    heads += "Median";
+    heads.resize(std::max(heads.size() + 1, last - 1), ' ');
+    return heads + "90th %";
+}
+
+}  // namespace
+
 TWFValue::TWFValue(QWidget* parent) : LineListDialog("Weight Fraction", parent) {
-    auto* heads = new QHBoxLayout;
-    heads->addStretch();
-    heads->addWidget(new forms::TLabel("Median", this));
-    heads->addSpacing(30);
-    heads->addWidget(new forms::TLabel("90th %", this));
-    static_cast<QVBoxLayout*>(layout())->insertLayout(0, heads);
-    FillLines(WeightFractionLines(CaseInputs->ScenarioName));
+    std::vector<std::string> lines = WeightFractionLines(CaseInputs->ScenarioName);
+    heads_ = new forms::TLabel(WeightFractionHeads(lines.empty() ? "" : lines.front()), this);
+    heads_->setFont(List()->font());
+    // The heads start where the list's texts do: inside its frame and the item's margin.
+    int textStart = List()->frameWidth() +
+                    List()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, List()) + 1;
+    heads_->setContentsMargins(textStart, 0, 0, 0);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, heads_);
+    FillLines(lines);
 }
 
 bool TWFValue::Accept(const std::string& line) {

@@ -40,6 +40,10 @@ class TWFValue : public LineListDialog {
 
   protected:
     bool Accept(const std::string& line) override;
+
+  private:
+    // The column heads, in the list's font, each starting where its column of numbers does.
+    forms::TLabel* heads_ = nullptr;
 };
 
 // Published permeability coefficients from table kpval.

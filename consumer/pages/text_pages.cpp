@@ -170,8 +170,9 @@ void TDermInput::SetupWindow() {
         Number(137)->ShowNumber(in.SurfaceAreaHands);
         Number(138)->ShowNumber(in.FrequencyHands);
         bodyFrequencyLabel_->SetText("Frequency of Use - Body (chronic)");
+        // Two lines: on one the label would widen its columns and squeeze the edits beside it.
         acuteLabel_->SetText(
-            "Frequency of Use 1 Event/Day - Body (acute); Frequency of Use 2 Events/Day - Hands "
+            "Frequency of Use 1 Event/Day - Body (acute);\nFrequency of Use 2 Events/Day - Hands "
             "(acute)");
     } else {
         bodyFrequencyLabel_->SetText("Frequency of Use (chronic)");

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <map>
 
-#include "dilution/disposal_page.h"
+#include "disposal/disposal_page.h"
 #include "scenario/number_text.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <QStackedWidget>
 #include <QTest>
 
-#include "dilution/flow_mods.h"
+#include "releases/flow_mods.h"
 #include "releases/facility_search.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"

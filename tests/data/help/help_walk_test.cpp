@@ -24,7 +24,7 @@
 #include "consumer/pages/scenario_page.h"
 #include "consumer/pages/start_dialogs.h"
 #include "consumer/pages/text_pages.h"
-#include "dilution/disposal_form.h"
+#include "disposal/disposal_form.h"
 #include "platform/forms/ui_service.h"
 #include "predictor/main_form.h"
 #include "releases/scr_level_form.h"

@@ -22,7 +22,7 @@
 #include "platform/sys/paths.h"
 #include "platform/wordproc/document.h"
 #include "platform/wordproc/processor.h"
-#include "results/exposure_calcs.h"
+#include "exposure/exposure_calcs.h"
 #include "results/report_parts.h"
 #include "results/scr_res_form.h"
 #include "scenario/globals.h"

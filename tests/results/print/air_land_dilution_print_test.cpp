@@ -1,36 +1,10 @@
-// The printed inhalation, groundwater and dilution-model reports.
-#include <QComboBox>
-#include <regex>
-
+// The comment lines of a printed report as the memo wraps them; the reports' values are printed
+// from a run in the run's printout tests.
 #include "print_fixture.h"
 
 namespace {
 
 using AirLandPrintTest = PrintTest;
-
-// The table of the stand-alone page's runs; the three runs of a full run are printed from the
-// page in the run's printout tests.
-TEST_F(AirLandPrintTest, DilutionIndustryCodeTableMode) {
-    Fill({{"CocPdmSic", "55"}});
-    form->ChemListPdmSic->hide();
-    form->PdmSicResultsList->show();
-    form->RelNumPDMSic->addItem("P-17-0042,8");
-    form->HiEndPdmSic->SetChecked(true);
-    forms::TStringGrid& grid = *form->PdmSicResultsList;
-    grid.SetRowCount(3);
-    grid.SetCells(0, 1, "run1");
-    grid.SetCells(6, 1, "High    ");
-    PressPrint(form->PdmSicPage, form->Button8);
-    const std::string text = PdfText();
-    ExpectInOrder(
-        text, {"PDM SIC Code Page", "P-17-0042,8", "Concentration of Concern:", "        55 ug/L",
-               "High End Scenario", "Percent of Year", "run1", "High"});
-    EXPECT_EQ(text.find("Days Exceeded"), std::string::npos);
-}
-
-}  // namespace
-
-namespace {
 
 // A comment paragraph longer than the memo is wide prints as the lines the memo shows.
 TEST_F(AirLandPrintTest, ALongCommentPrintsAsTheMemoWrapsIt) {

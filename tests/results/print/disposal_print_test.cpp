@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "dilution/disposal_form.h"
-#include "dilution/disposal_print.h"
+#include "disposal/disposal_form.h"
+#include "disposal/disposal_print.h"
 #include "print_fixture.h"
 
 namespace {

@@ -1,5 +1,7 @@
 // The printed reports of a whole results run: the releases are run, chosen on each page with the
 // mouse and printed with the page's button; what is printed is compared with what the page shows.
+#include <QComboBox>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTest>
 #include <algorithm>
@@ -664,6 +666,43 @@ TEST_F(DilutionPagePrintTest, TheSiteTablePrintsTheRowsOfTheSubmittedRuns) {
     }
     PrintTest::ExpectInOrder(printed, expected);
     EXPECT_EQ(printed.find("Concentration of Concern"), std::string::npos);
+}
+
+TEST_F(DilutionPagePrintTest, TheIndustryCodeTablePrintsTheRowOfTheSubmittedRun) {
+    form->ScrResults->setCurrentWidget(form->PdmSicPage);
+    form->ChemListSoloPdmSicChange();
+    // The first category, chosen with the keyboard from no choice.
+    QComboBox* categories = form->SicDescPdmSic;
+    {
+        const QSignalBlocker quiet(categories);
+        categories->setCurrentIndex(-1);
+    }
+    categories->setFocus();
+    QTest::keyClick(categories, Qt::Key_Down);
+    ASSERT_EQ(categories->currentIndex(), 0);
+    Enter("RelDaysPdmSic", "250");
+    Enter("CocPdmSic", "10");
+    Enter("PreTreatPdmSic", "2.5");
+    ui.ClearShown();
+    QTest::mouseClick(form->SubmitNewSic, Qt::LeftButton);
+    ASSERT_TRUE(ui.Boxes().empty()) << ui.Boxes().front().text;
+    const forms::TStringGrid& grid = *form->PdmSicResultsList;
+    ASSERT_TRUE(grid.isVisible());
+    // The run as entered: 10 ug/L, 250 days, 2.5 kg/day, 50 %, the high-end scenario.
+    EXPECT_EQ(grid.Cells(0, 1), "     10.00");
+    EXPECT_EQ(grid.Cells(3, 1), "   250");
+    EXPECT_EQ(grid.Cells(4, 1), "      2.50");
+    const std::filesystem::path pdf = std::filesystem::path(program.path()) / "sic.pdf";
+    const std::string printed = PrintToPdfText(ui, form->Button8, pdf);
+    std::vector<std::string> expected = {
+        "PDM SIC Code Page",         form->RelNumPDMSic->currentText().toStdString(),
+        "SIC Code Description:",     categories->currentText().toStdString(),
+        "Concentration of Concern:", PadLeft10(form->FieldText("CocPdmSic")) + " ug/L",
+        "High End Scenario",         "Percent of Year"};
+    for (int col = 0; col < 7; ++col)
+        expected.push_back(sys::Trim(grid.Cells(col, 1)));
+    PrintTest::ExpectInOrder(printed, expected);
+    EXPECT_EQ(printed.find("Days Exceeded"), std::string::npos);
 }
 
 }  // namespace

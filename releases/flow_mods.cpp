@@ -1,5 +1,5 @@
 // The stream-flow modification dialog: layout, activation and the reading of each flow.
-#include "dilution/flow_mods.h"
+#include "releases/flow_mods.h"
 
 #include <QGridLayout>
 #include <cmath>

@@ -6,8 +6,8 @@
 
 #include "calc_fixture.h"
 #include "dilution/pdm_results.h"
-#include "results/dose_rules.h"
-#include "results/exposure_calcs.h"
+#include "exposure/dose_rules.h"
+#include "exposure/exposure_calcs.h"
 #include "scenario/number_text.h"
 #include "scenario/case_choices.h"
 

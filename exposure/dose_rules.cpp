@@ -1,5 +1,5 @@
 // The dose kinds a case asks for, durations in days and the divisors every dose needs.
-#include "results/dose_rules.h"
+#include "exposure/dose_rules.h"
 
 #include "platform/forms/components.h"
 #include "scenario/number_text.h"

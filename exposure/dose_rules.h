@@ -2,7 +2,7 @@
 // guarded divisors.
 #pragma once
 
-#include "results/run_totals.h"
+#include "exposure/run_totals.h"
 #include "scenario/scenario_record.h"
 
 // Concerns, the positions in HealthFlags.

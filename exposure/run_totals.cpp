@@ -1,5 +1,5 @@
 // The run totals of a results run and the notes on inputs that could not be divided by.
-#include "results/run_totals.h"
+#include "exposure/run_totals.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "results/run_totals.h"
+#include "exposure/run_totals.h"
 #include "scenario/scenario_record.h"
 #include "shell/scr_main.h"
 

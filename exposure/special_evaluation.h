@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "results/run_totals.h"
+#include "exposure/run_totals.h"
 
 // True when the value reaches the threshold, allowing a relative rounding error of 1e-9 (a
 // release of 1000 kg/yr summed to 999.9999999999998 reaches 1000).

@@ -1,5 +1,5 @@
 // The texts of the down-the-drain results page.
-#include "dilution/disposal_page.h"
+#include "disposal/disposal_page.h"
 
 #include "platform/sys/text.h"
 #include "scenario/number_text.h"

@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "dilution/disposal_form.h"
+#include "disposal/disposal_form.h"
 #include "platform/print/print_frame.h"
 
 namespace {

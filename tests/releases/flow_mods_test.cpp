@@ -1,5 +1,5 @@
 // The stream-flow modification dialog: marks of flows that differ from the tables, and saving.
-#include "dilution/flow_mods.h"
+#include "releases/flow_mods.h"
 
 #include <gtest/gtest.h>
 

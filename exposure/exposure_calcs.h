@@ -4,7 +4,7 @@
 // noted in the form.
 #pragma once
 
-#include "results/run_totals.h"
+#include "exposure/run_totals.h"
 
 // Release totals per medium, kg/yr (kind 0).
 void CalcEnvironmentalReleases(RunTotals& form);

@@ -1,7 +1,7 @@
 // Groundwater doses from a release to landfill, directly or as treatment sludge.
 #include "dilution/pdm_results.h"
-#include "results/dose_rules.h"
-#include "results/exposure_calcs.h"
+#include "exposure/dose_rules.h"
+#include "exposure/exposure_calcs.h"
 #include "scenario/number_text.h"
 
 void CalcLandfillExposure(RunTotals& form) {

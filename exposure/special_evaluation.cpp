@@ -1,5 +1,5 @@
 // The special evaluation grid: which run totals meet the exposure-based and persistence criteria.
-#include "results/special_evaluation.h"
+#include "exposure/special_evaluation.h"
 
 #include <cmath>
 

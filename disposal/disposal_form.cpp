@@ -1,13 +1,13 @@
 // The behaviour of the down-the-drain form: activation, inputs, the run and the results page.
-#include "dilution/disposal_form.h"
+#include "disposal/disposal_form.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "dilution/disposal_older_run.h"
-#include "dilution/disposal_page.h"
-#include "dilution/disposal_print.h"
+#include "disposal/disposal_page.h"
+#include "disposal/disposal_print.h"
 #include "dilution/disposal_report.h"
 #include "dilution/pdm_site_run.h"
 #include "platform/forms/ui_service.h"

@@ -1,7 +1,7 @@
 // Inhalation doses from the fugitive and stack air concentrations of a release.
 #include "dilution/pdm_results.h"
-#include "results/dose_rules.h"
-#include "results/exposure_calcs.h"
+#include "exposure/dose_rules.h"
+#include "exposure/exposure_calcs.h"
 #include "scenario/number_text.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The printed down-the-drain report: the disposal results page drawn on one printed page.
-#include "dilution/disposal_print.h"
+#include "disposal/disposal_print.h"
 
 #include <algorithm>
 
-#include "dilution/disposal_form.h"
+#include "disposal/disposal_form.h"
 #include "form_helpers/print_frame_parts.h"
 #include "scenario/number_text.h"
 

@@ -1,5 +1,5 @@
 // The special evaluation grid against its thresholds.
-#include "results/special_evaluation.h"
+#include "exposure/special_evaluation.h"
 
 #include <gtest/gtest.h>
 

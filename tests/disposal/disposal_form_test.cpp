@@ -1,6 +1,6 @@
 // The down-the-drain form on a small scenario table: activation, checks, the run with the
 // treatment-plant category, the results page and the WordPerfect-format document.
-#include "dilution/disposal_form.h"
+#include "disposal/disposal_form.h"
 
 #include <gtest/gtest.h>
 
