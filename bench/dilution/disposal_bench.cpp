@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "dilution/disposal_form.h"
+#include "disposal/disposal_form.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "scenario/globals.h"
