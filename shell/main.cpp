@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "documents/word_report_install.h"
+#include "results/word_report_install.h"
 #include "platform/forms/application.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"

@@ -8,7 +8,7 @@
 
 #include "chemistry/pchem_fate.h"
 #include "documents/dilution_rows.h"
-#include "documents/word_report_install.h"
+#include "results/word_report_install.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "dilution/pdm_results.h"
-#include "documents/word_report_install.h"
+#include "results/word_report_install.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
 #include "platform/wordproc/processor.h"

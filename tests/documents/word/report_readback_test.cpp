@@ -15,7 +15,7 @@
 #include "dilution/pdm_results.h"
 #include "documents/dilution_rows.h"
 #include "documents/merge/report_numbers.h"
-#include "documents/word_report_install.h"
+#include "results/word_report_install.h"
 #include "documents/word_report_state.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"

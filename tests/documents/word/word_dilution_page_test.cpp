@@ -7,7 +7,7 @@
 #include <string>
 
 #include "dilution/pdm_results.h"
-#include "documents/word_report_install.h"
+#include "results/word_report_install.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/wordproc/document.h"

@@ -8,9 +8,9 @@
 
 #include "dilution/industry_categories.h"
 #include "dilution/pdm_results.h"
-#include "documents/mk_pdm_doc.h"
+#include "results/mk_pdm_doc.h"
 #include "documents/word_dilution.h"
-#include "documents/word_report_install.h"
+#include "results/word_report_install.h"
 #include "platform/sys/paths.h"
 #include "results/report_parts.h"
 #include "results/scr_res_form.h"

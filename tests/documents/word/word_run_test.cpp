@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "documents/word_report_install.h"
+#include "results/word_report_install.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"

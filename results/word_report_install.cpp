@@ -1,8 +1,8 @@
 // Installs the Word-format writers, the Word assembly and the finishing of the Word report into
 // the results run.
-#include "documents/word_report_install.h"
+#include "results/word_report_install.h"
 
-#include "documents/mk_pdm_doc.h"
+#include "results/mk_pdm_doc.h"
 #include "documents/word_assembly.h"
 #include "documents/word_dilution.h"
 #include "documents/word_release_parts.h"

@@ -1,5 +1,5 @@
 // The dilution pages' document form and the finishing of their saved documents.
-#include "documents/mk_pdm_doc.h"
+#include "results/mk_pdm_doc.h"
 
 #include <algorithm>
 
