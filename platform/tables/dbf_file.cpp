@@ -132,6 +132,7 @@ void DbfFile::Map() {
         Fail("cannot map the table: " + ErrnoText());
     map_ = static_cast<const char*>(p);
     mapped_ = size;
+    InstallBusHandler();
 }
 
 void DbfFile::Unmap() {
@@ -151,35 +152,47 @@ void DbfFile::Remap(std::uint64_t end) {
     Map();
 }
 
+DbfFile::Walk DbfFile::WalkMapping(std::uint32_t from, int step, char* out) const {
+    std::uint32_t count = ReadU32(reinterpret_cast<const unsigned char*>(map_) + 4);
+    std::uint64_t end = header_.headerLength + std::uint64_t(count) * header_.recordLength;
+    if (end > mapped_)
+        return {0, end};  // the file grew: map it again first
+    std::int64_t r = std::min<std::int64_t>(from, std::int64_t(count) + 1) + step;
+    for (; r >= 1 && r <= count; r += step) {
+        const char* record = map_ + RecordStart(std::uint32_t(r));
+        if (record[0] != '*') {
+            std::memcpy(out, record, header_.recordLength);
+            return {std::uint32_t(r), 0};
+        }
+    }
+    return {0, 0};
+}
+
 std::uint32_t DbfFile::ReadLive(std::uint32_t from, int step, std::string& out) {
     if (map_ == nullptr)
         Fail("the table is not open");
     out.resize(header_.recordLength);
     for (;;) {
-        std::uint32_t found = 0;
-        std::uint64_t needed = 0;
-        auto walk = [&] {
-            std::uint32_t count = ReadU32(reinterpret_cast<const unsigned char*>(map_) + 4);
-            std::uint64_t end = header_.headerLength + std::uint64_t(count) * header_.recordLength;
-            if (end > mapped_) {
-                needed = end;  // the file grew: map it again first
-                return;
-            }
-            std::int64_t r = std::min<std::int64_t>(from, std::int64_t(count) + 1) + step;
-            for (; r >= 1 && r <= count; r += step) {
-                const char* record = map_ + RecordStart(std::uint32_t(r));
-                if (record[0] != '*') {
-                    std::memcpy(out.data(), record, out.size());
-                    found = std::uint32_t(r);
-                    return;
-                }
-            }
-        };
-        if (!ReadMapping(walk))
+        // A walk through the whole table comes here for every row, so it takes the guard that
+        // costs nothing until a page is gone.
+        MappingRead guard(map_, mapped_);
+        Walk walk = WalkMapping(from, step, out.data());
+        if (guard.End()) {
+            RestoreMapping();
             ChangedElsewhere();
-        if (needed == 0)
-            return found;
-        EnsureMapped(needed);
+        }
+        if (walk.needed == 0)
+            return walk.found;
+        EnsureMapped(walk.needed);
+    }
+}
+
+void DbfFile::RestoreMapping() {
+    // The same file pages at the same place: the pages that are gone fault again when read.
+    void* p = ::mmap(const_cast<char*>(map_), mapped_, PROT_READ, MAP_SHARED | MAP_FIXED, fd_, 0);
+    if (p == MAP_FAILED) {
+        Unmap();
+        Fail("cannot map the table again: " + ErrnoText());
     }
 }
 

@@ -118,6 +118,15 @@ class DbfFile {
             ChangedElsewhere();
     }
     [[noreturn]] void ChangedElsewhere() const;
+    // One step of ReadLive, reading the mapping only (run under the bus-error guard): the record
+    // found (0 when none), or the end the mapping must reach first (0 when it does).
+    struct Walk {
+        std::uint32_t found;
+        std::uint64_t needed;
+    };
+    Walk WalkMapping(std::uint32_t from, int step, char* out) const;
+    // Maps the file again over the mapping after a guarded read put zeros where pages were gone.
+    void RestoreMapping();
     void Remap(std::uint64_t end);
     void RequireWritable() const;
     void FlushData();

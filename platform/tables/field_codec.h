@@ -1,6 +1,7 @@
 // Reading and writing single field values inside a record's bytes.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -57,17 +58,104 @@ std::string EncodeMemoBlock(const FieldDef& field, std::uint32_t block, std::str
 std::string EncodeFromText(const FieldDef& field, std::string_view utf8, std::string& out);
 
 // Both decoders run for every field of a scan, so their common cases are written inline here.
+// Blanks are found eight bytes at a time: a row's fields are mostly padding.
 namespace detail {
+
+static_assert(std::endian::native == std::endian::little, "bytes are read as little-endian words");
 
 std::string Cp1252Text(std::string_view text);
 bool OtherNumber(std::string_view text, double& value);
+
+inline std::uint64_t Load8(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// The high bit of every byte of the word that is zero, and of no other.
+inline std::uint64_t ZeroBytes(std::uint64_t word) {
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    return ~(((word & kLow7) + kLow7) | word | kLow7);
+}
+
+// The high bit of every byte of the word that is neither a blank nor a zero byte: those two are
+// the bytes with no bit set but 0x20, and no sum of the other bits carries into the next byte.
+inline std::uint64_t KeptBytes(std::uint64_t word) {
+    return (((word & 0x5F5F5F5F5F5F5F5FULL) + 0x7F7F7F7F7F7F7F7FULL) | word) & kHighBits;
+}
+
+// The first `count` (below 8) bytes of a word.
+inline std::uint64_t FirstBytes(std::uint64_t word, std::size_t count) {
+    return word & ((std::uint64_t(1) << (8 * count)) - 1);
+}
+
+inline bool Blank(char c) {
+    return c == ' ' || c == '\0';
+}
+
+// The length of the field without its trailing blanks and zero bytes.
+inline std::size_t TrimmedEnd(std::string_view raw) {
+    const char* p = raw.data();
+    std::size_t end = raw.size();
+    for (; end >= 8; end -= 8) {
+        if (std::uint64_t kept = KeptBytes(Load8(p + end - 8)))
+            return end - std::size_t(std::countl_zero(kept)) / 8;
+    }
+    if (end == 0 || raw.size() < 8) {
+        while (end > 0 && Blank(p[end - 1]))
+            --end;
+        return end;
+    }
+    std::uint64_t kept = FirstBytes(KeptBytes(Load8(p)), end);
+    return kept == 0 ? 0 : 8 - std::size_t(std::countl_zero(kept)) / 8;
+}
+
+// The position of the first byte before `end` that is no blank (there is one).
+inline std::size_t TrimmedBegin(const char* p, std::size_t end) {
+    std::size_t begin = 0;
+    for (; begin + 8 <= end; begin += 8) {
+        if (std::uint64_t kept = KeptBytes(Load8(p + begin)))
+            return begin + std::size_t(std::countr_zero(kept)) / 8;
+    }
+    while (Blank(p[begin]))
+        ++begin;
+    return begin;
+}
+
+// Whether the field's bytes are plain ASCII. The whole field is looked at, blanks and all: its
+// width, unlike its text's length, is the same in every row.
+inline bool AllAscii(std::string_view raw) {
+    const char* p = raw.data();
+    std::size_t n = raw.size();
+    std::uint64_t bits = 0;
+    if (n < 8) {
+        for (std::size_t at = 0; at < n; ++at)
+            bits |= static_cast<unsigned char>(p[at]);
+    } else {
+        for (std::size_t at = 0; at + 8 < n; at += 8)
+            bits |= Load8(p + at);
+        bits |= Load8(p + n - 8);
+    }
+    return (bits & kHighBits) == 0;
+}
+
+// digits / 10^places with the sign: exact digits (below 2^53) and an exact power of ten, so the
+// one division gives the correctly rounded value, the same as any full conversion.
+inline double Scaled(std::uint64_t digits, std::size_t places, bool negative) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    double result = static_cast<double>(digits);
+    if (places > 0)
+        result /= kPowers[places];
+    return negative ? -result : result;
+}
 
 // Decimal text of up to 15 digits converts exactly: the digits make an exact whole number and
 // the power of ten is exact, so one division gives the correctly rounded result, the same as any
 // full conversion. False when the text is not of that simple form.
 inline bool SimpleDecimal(std::string_view text, double& value) {
-    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const char* p = text.data();
     const char* end = p + text.size();
     bool negative = p < end && *p == '-';
@@ -90,43 +178,122 @@ inline bool SimpleDecimal(std::string_view text, double& value) {
     }
     if (p != end || p == start || (p - start) - point > 15)
         return false;
-    double result = static_cast<double>(digits);
-    if (decimals > 0)
-        result /= kPowers[decimals];
-    value = negative ? -result : result;
+    value = Scaled(digits, std::size_t(decimals), negative);
+    return true;
+}
+
+// The whole number the digits raw[from, to) make: at most eight of them, in a field at least
+// eight bytes wide (the word read never leaves the field). False when one of them is no digit.
+inline bool EightDigits(const char* raw, std::size_t from, std::size_t to, std::uint64_t& number) {
+    std::size_t count = to - from;
+    if (count == 0) {
+        number = 0;
+        return true;
+    }
+    std::size_t start = to >= 8 ? to - 8 : 0;
+    // The digits move to the top of the word; the bytes below them read as leading zeros.
+    std::uint64_t word = Load8(raw + start) >> (8 * (from - start)) << (8 * (8 - count));
+    word |= 0x3030303030303030ULL & ~(~std::uint64_t(0) << (8 * (8 - count)));
+    std::uint64_t carried = ((word + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4;
+    if (((word & 0xF0F0F0F0F0F0F0F0ULL) | carried) != 0x3333333333333333ULL)
+        return false;
+    word -= 0x3030303030303030ULL;
+    word = word * 10 + (word >> 8);  // pairs of digits
+    constexpr std::uint64_t kMask = 0x000000FF000000FFULL;
+    constexpr std::uint64_t kTimes1 = 100 + (1000000ULL << 32);
+    constexpr std::uint64_t kTimes2 = 1 + (10000ULL << 32);
+    number = (((word & kMask) * kTimes1) + (((word >> 16) & kMask) * kTimes2)) >> 32;
+    return true;
+}
+
+// The common number of a field 8 to 16 bytes wide, [blanks][-]digits[.digits][blanks] with
+// at most eight digits on either side of the point, read a word at a time. The digits (15 at
+// most in 16 bytes with the point) make an exact whole number and the power of ten is exact, so the one division gives
+// the correctly rounded value. False when the field is not of that form.
+inline bool WordDecimal(std::string_view raw, std::size_t begin, std::size_t end, double& value) {
+    static constexpr std::uint64_t kScales[] = {1,      10,      100,      1000,     10000,
+                                                100000, 1000000, 10000000, 100000000};
+    const char* p = raw.data();
+    std::size_t width = raw.size();
+    if (width < 8 || width > 16)
+        return false;
+    bool negative = p[begin] == '-';
+    begin += negative;
+    constexpr std::uint64_t kPoints = 0x2E2E2E2E2E2E2E2EULL;
+    std::size_t point = end;
+    if (std::uint64_t last = ZeroBytes(Load8(p + width - 8) ^ kPoints))
+        point = width - 8 + std::size_t(std::countr_zero(last)) / 8;
+    else if (std::uint64_t first = ZeroBytes(Load8(p) ^ kPoints))
+        point = std::size_t(std::countr_zero(first)) / 8;
+    std::size_t fraction = point < end ? point + 1 : end;
+    std::uint64_t whole = 0;
+    std::uint64_t part = 0;
+    if (point - begin > 8 || end - fraction > 8 || point - begin + end - fraction == 0 ||
+        !EightDigits(p, begin, point, whole) || !EightDigits(p, fraction, end, part))
+        return false;
+    std::size_t decimals = end - fraction;
+    value = Scaled(whole * kScales[decimals] + part, decimals, negative);
+    return true;
+}
+
+// A number as writers lay it out in a field with `decimals` decimals: right-aligned,
+// [blanks][-]digits, then the point and exactly that many digits. The field's own layout tells
+// where the point must be, so nothing is searched; the digits (15 at most) make an exact whole
+// number and the power of ten is exact, so the one division gives the correctly rounded value.
+// False when the field is not laid out so.
+inline bool AlignedDecimal(std::string_view raw, int decimals, double& value) {
+    const char* p = raw.data();
+    std::size_t width = raw.size();
+    std::size_t places = std::size_t(decimals);
+    if (decimals < 0 || places > 14 || width < places + 2)
+        return false;
+    std::size_t point = places > 0 ? width - places - 1 : width;
+    if (places > 0 ? p[point] != '.' : unsigned(p[width - 1] - '0') > 9)
+        return false;
+    std::uint64_t digits = 0;
+    std::size_t begin = TrimmedBegin(p, point);  // stops at the point or the last digit
+    bool negative = p[begin] == '-';
+    begin += negative;
+    if (begin == point || point - begin > 15 - places)
+        return false;
+    // One test for every digit at the end: the loops keep no branch but their own.
+    const auto* bytes = reinterpret_cast<const unsigned char*>(p);
+    unsigned notDigit = 0;
+    for (std::size_t at = begin; at < point; ++at) {
+        unsigned digit = bytes[at] - 48u;
+        notDigit |= digit > 9;
+        digits = digits * 10 + digit;
+    }
+    for (std::size_t at = point + 1; at < width; ++at) {
+        unsigned digit = bytes[at] - 48u;
+        notDigit |= digit > 9;
+        digits = digits * 10 + digit;
+    }
+    if (notDigit)
+        return false;
+    value = Scaled(digits, places, negative);
     return true;
 }
 
 }  // namespace detail
 
 inline std::string DecodeText(std::string_view raw) {
-    std::size_t end = raw.size();
-    // Text fields are mostly padding: drop blanks eight at a time first.
-    while (end >= 8 && std::memcmp(raw.data() + end - 8, "        ", 8) == 0)
-        end -= 8;
-    while (end > 0 && (raw[end - 1] == ' ' || raw[end - 1] == '\0'))
-        --end;
-    std::string_view text = raw.substr(0, end);
-    unsigned char high = 0;
-    for (char c : text)
-        high |= static_cast<unsigned char>(c);
-    if (high >= 0x80)
+    std::string_view text = raw.substr(0, detail::TrimmedEnd(raw));
+    if (!detail::AllAscii(raw))
         return detail::Cp1252Text(text);
     return std::string(text);  // plain ASCII is the same in both
 }
 
 inline bool DecodeNumber(std::string_view raw, double& value) {
-    std::size_t begin = 0;
-    std::size_t end = raw.size();
-    while (begin < end && (raw[begin] == ' ' || raw[begin] == '\0'))
-        ++begin;
-    while (end > begin && (raw[end - 1] == ' ' || raw[end - 1] == '\0'))
-        --end;
-    std::string_view text = raw.substr(begin, end - begin);
-    if (text.empty()) {
+    std::size_t end = detail::TrimmedEnd(raw);
+    if (end == 0) {
         value = 0;
         return true;
     }
+    std::size_t begin = detail::TrimmedBegin(raw.data(), end);
+    if (detail::WordDecimal(raw, begin, end, value))
+        return true;
+    std::string_view text = raw.substr(begin, end - begin);
     return detail::SimpleDecimal(text, value) || detail::OtherNumber(text, value);
 }
 

@@ -4,42 +4,72 @@
 
 #include <setjmp.h>
 #include <signal.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
-#include <atomic>
+#include <cerrno>
+#include <cstdint>
 #include <cstring>
-#include <mutex>
 
 namespace tables {
+
+thread_local constinit MappingRead* detail::tMappingRead = nullptr;
+
 namespace {
 
-// Set only while this thread copies from a mapping.
+// Set only while this thread copies from a mapping (RunOnMapping).
 thread_local sigjmp_buf* tCopying = nullptr;
 struct sigaction gPrevious {};
+std::uintptr_t gPageSize = 4096;
 
-// A bus error inside a copy ends the copy; any other goes to whatever handled it before (the
-// faulting instruction runs again under that handler).
+// Puts a page of zeros where the page of the guarded mapping the address lies in has gone.
+// mmap is a plain system call here: it takes no lock that the interrupted code could hold.
+bool ZeroFill(MappingRead& read, void* address) {
+    auto at = reinterpret_cast<std::uintptr_t>(address);
+    auto begin = reinterpret_cast<std::uintptr_t>(read.begin);
+    if (at < begin || at - begin >= read.size)
+        return false;
+    void* page = reinterpret_cast<void*>(at & ~(gPageSize - 1));
+    void* zeros = ::mmap(page, gPageSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
+    if (zeros == MAP_FAILED)
+        return false;
+    read.faulted = 1;
+    return true;
+}
+
+// A bus error inside a guarded walk reads zeros, inside a copy ends the copy; any other goes to
+// whatever handled it before (the faulting instruction runs again under that handler).
 void OnBusError(int signal, siginfo_t* info, void* context) {
+    int error = errno;
+    bool filled = detail::tMappingRead != nullptr && ZeroFill(*detail::tMappingRead, info->si_addr);
+    errno = error;
+    if (filled)
+        return;
     if (tCopying != nullptr)
         siglongjmp(*tCopying, 1);
     ::sigaction(SIGBUS, &gPrevious, nullptr);
 }
 
-void InstallHandler() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        struct sigaction action {};
-        action.sa_sigaction = OnBusError;
-        // No deferral: the handler leaves by a jump that does not restore the signal mask.
-        action.sa_flags = SA_SIGINFO | SA_NODEFER;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(SIGBUS, &action, &gPrevious);
-    });
+bool InstallHandler() {
+    gPageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    struct sigaction action {};
+    action.sa_sigaction = OnBusError;
+    // No deferral: the handler leaves by a jump that does not restore the signal mask.
+    action.sa_flags = SA_SIGINFO | SA_NODEFER;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGBUS, &action, &gPrevious);
+    return true;
 }
 
 }  // namespace
 
+void InstallBusHandler() {
+    // Installed once, by whichever thread comes first.
+    [[maybe_unused]] static const bool installed = InstallHandler();
+}
+
 bool RunOnMapping(void (*run)(void*), void* context) {
-    InstallHandler();
+    InstallBusHandler();
     sigjmp_buf jump;
     if (sigsetjmp(jump, 0) != 0) {
         tCopying = nullptr;

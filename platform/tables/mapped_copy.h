@@ -2,6 +2,9 @@
 // file short underneath it.
 #pragma once
 
+#include <setjmp.h>
+
+#include <atomic>
 #include <cstddef>
 
 namespace tables {
@@ -19,5 +22,43 @@ bool ReadMapping(Body& body) {
 
 // Copies n bytes from a mapping into out; false when the pages are gone.
 bool CopyFromMapping(void* out, const char* from, std::size_t n);
+
+// Guards a walk that reads a mapping row after row, where even setting up a jump for every row
+// costs too much: while the guard lives, a page of [begin, begin + size) that is gone (the file
+// was cut short) is replaced by a page of zeros and the read goes on. End tells whether that
+// happened; the data read is then worthless, and the mapping must be made again from the file
+// before it is read again, since the zero pages stay. Between the guard's start and end the
+// code may only read and write plain memory, as for RunOnMapping.
+class MappingRead {
+  public:
+    MappingRead(const char* begin, std::size_t size);
+    ~MappingRead() { End(); }
+    MappingRead(const MappingRead&) = delete;
+    MappingRead& operator=(const MappingRead&) = delete;
+    // Ends the guard; true when a page was gone.
+    bool End();
+
+    const char* const begin;
+    const std::size_t size;
+    volatile int faulted = 0;
+};
+
+namespace detail {
+extern thread_local constinit MappingRead* tMappingRead;
+}  // namespace detail
+
+inline MappingRead::MappingRead(const char* from, std::size_t bytes) : begin(from), size(bytes) {
+    detail::tMappingRead = this;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+}
+
+inline bool MappingRead::End() {
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    detail::tMappingRead = nullptr;
+    return faulted != 0;
+}
+
+// Installs the bus-error handler the guards rely on; cheap after the first call.
+void InstallBusHandler();
 
 }  // namespace tables

@@ -120,23 +120,23 @@ void Table::RefreshIndex() {
 }
 
 std::uint32_t Table::NaturalNext(std::uint32_t from, int step) {
-    return file_.ReadLive(from, step, scratch_);
+    return file_.ReadLive(from, step, rows_[current_ ^ 1]);
 }
 
 void Table::LandOnScratch(std::uint32_t recNo) {
-    row_.swap(scratch_);
+    current_ ^= 1;
     recNo_ = recNo;
 }
 
 void Table::SetEmpty() {
-    row_.clear();
+    rows_[current_].clear();
     recNo_ = 0;
     position_ = 0;
     eof_ = bof_ = true;
 }
 
 void Table::MoveTo(std::uint32_t recNo) {
-    file_.ReadRecord(recNo, row_);
+    file_.ReadRecord(recNo, rows_[current_]);
     recNo_ = recNo;
 }
 

@@ -149,10 +149,23 @@ class Table {
     // the row.
     std::string_view CurrentRecord() {
         if (state_ == TableState::Browse && recNo_ != 0)
-            return row_;
+            return rows_[current_];
         return CurrentRecordSlow();
     }
     std::string_view CurrentRecordSlow();
+    // The field, and its bytes in the row the cursor browses, when it is of the given type;
+    // else nothing, and the caller takes the general way with its checks and messages. This is
+    // the way of a scan: a field read costs no more than finding its bytes.
+    const FieldDef* BrowsedField(int index, FieldType type, std::string_view& raw) const {
+        const auto& fields = file_.Header().fields;
+        if (state_ != TableState::Browse || recNo_ == 0 || unsigned(index) >= fields.size())
+            return nullptr;
+        const FieldDef& field = fields[std::size_t(index)];
+        raw = std::string_view(rows_[current_].data() + field.offset, std::size_t(field.width));
+        return field.type == type ? &field : nullptr;
+    }
+    std::string AsStringSlow(int index);
+    double AsFloatSlow(int index);
     std::string RawField(int index);
     void PutField(int index, const std::string& bytes);
     void CheckBrowseMode();
@@ -166,7 +179,7 @@ class Table {
     // After a post: the index takes the row just written, unless another program changed the
     // file since the index was built (indexCurrent false), when it is rebuilt at the next use.
     void FollowPost(bool indexCurrent);
-    // The next live record in record order, read into scratch_; 0 when none.
+    // The next live record in record order, read into the other row buffer; 0 when none.
     std::uint32_t NaturalNext(std::uint32_t from, int step);
     void LandOnScratch(std::uint32_t recNo);
     void MoveTo(std::uint32_t recNo);
@@ -186,8 +199,10 @@ class Table {
     std::size_t position_ = 0;  // position in the index when indexed
     bool eof_ = true;
     bool bof_ = true;
-    std::string row_;      // the current row as read when the cursor came to it
-    std::string scratch_;  // a row read while looking for the next one
+    // The current row as read when the cursor came to it, and the buffer a row is read into while
+    // looking for the next one: landing on that row swaps their parts.
+    std::string rows_[2];
+    unsigned current_ = 0;
     std::string editBuffer_;
     std::map<int, std::string> pendingMemos_;  // field index -> Windows-1252 text
     bool modified_ = false;

@@ -97,7 +97,7 @@ void Table::Post() {
         FollowPost(indexCurrent);
     }
     ReleaseLock();
-    row_.swap(editBuffer_);
+    rows_[current_].swap(editBuffer_);
     editBuffer_.clear();
     modified_ = false;
     state_ = TableState::Browse;

@@ -39,6 +39,13 @@ bool Table::IsNull(int index) {
 }
 
 std::string Table::AsString(int index) {
+    std::string_view raw;
+    if (BrowsedField(index, FieldType::Character, raw))
+        return DecodeText(raw);  // a blank field trims to ""
+    return AsStringSlow(index);
+}
+
+std::string Table::AsStringSlow(int index) {
     RequireOpen();
     const FieldDef& field = FieldAt(index);
     if (field.type == FieldType::Memo) {
@@ -67,6 +74,15 @@ std::string Table::AsString(int index) {
 }
 
 double Table::AsFloat(int index) {
+    std::string_view raw;
+    double value = 0;
+    const FieldDef* field = BrowsedField(index, FieldType::Numeric, raw);
+    if (field != nullptr && detail::AlignedDecimal(raw, field->decimals, value))
+        return value;
+    return AsFloatSlow(index);
+}
+
+double Table::AsFloatSlow(int index) {
     RequireOpen();
     const FieldDef& field = FieldAt(index);
     std::string_view raw = FieldBytes(CurrentRecord(), field);

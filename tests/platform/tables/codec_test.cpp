@@ -6,6 +6,11 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <random>
+#include <regex>
+#include <string>
+
+#include "platform/sys/text.h"
 
 namespace {
 
@@ -54,6 +59,98 @@ TEST(DecodeNumber, AgreesWithStrtodOnEveryForm) {
         SCOPED_TRACE(bad);
         double value = 0;
         EXPECT_FALSE(tables::DecodeNumber(bad, value));
+    }
+}
+
+// Fields of every width from 1 to 24 bytes, the number placed anywhere in them with blanks or zero
+// bytes around it: each accepted text reads as strtod reads it, to the last bit and the sign of
+// zero, and a text is accepted exactly when it is a plain decimal number.
+TEST(DecodeNumber, AgreesWithStrtodInFieldsOfEveryWidth) {
+    std::mt19937 random(20261211);
+    auto pick = [&](int below) { return int(random() % unsigned(below)); };
+    const std::regex decimal(R"(-?([0-9]+\.?[0-9]*|\.[0-9]+))");
+    const char kNoise[] = "0123456789.- \0x+,e";
+    const std::string noise(kNoise, sizeof kNoise - 1);
+    int accepted = 0;
+    int alignedReads = 0;
+    for (int round = 0; round < 200000; ++round) {
+        std::string text;
+        if (round % 4 == 3) {  // any mixture of number characters and a few others
+            for (int n = pick(10) + 1; n > 0; --n)
+                text += noise[std::size_t(pick(int(noise.size())))];
+        } else {
+            if (pick(3) == 0)
+                text += '-';
+            int whole = pick(10);
+            int fraction = pick(10);
+            for (int i = 0; i < whole; ++i)
+                text += char('0' + pick(10));
+            if (fraction > 0 || pick(4) == 0)
+                text += '.';
+            for (int i = 0; i < fraction; ++i)
+                text += char('0' + pick(10));
+        }
+        std::size_t width = text.size() + std::size_t(pick(12));
+        if (width == 0 || width > 24)
+            continue;
+        // Right-aligned, as writers lay numbers out, or anywhere.
+        std::size_t before = pick(2) == 0 ? width - text.size()
+                                          : std::size_t(pick(int(width - text.size()) + 1));
+        std::string field(width, pick(5) == 0 ? '\0' : ' ');
+        field.replace(before, text.size(), text);
+        SCOPED_TRACE("[" + field + "]");
+        // What the reference reads: the text between the blanks and zero bytes at the ends.
+        std::size_t begin = field.find_first_not_of(std::string(" \0", 2));
+        std::size_t end = field.find_last_not_of(std::string(" \0", 2));
+        std::string trimmed = begin == std::string::npos ? "" : field.substr(begin, end - begin + 1);
+        double value = -1;
+        bool read = tables::DecodeNumber(field, value);
+        if (trimmed.empty()) {
+            EXPECT_TRUE(read);
+            EXPECT_EQ(value, 0);
+            continue;
+        }
+        bool plain = std::regex_match(trimmed, decimal);
+        if (trimmed.find_first_of("+e") == std::string::npos) {
+            ASSERT_EQ(read, plain);
+        }
+        double expected = std::strtod(trimmed.c_str(), nullptr);
+        // The reading that knows where the field's decimals put the point agrees, or declines.
+        for (int decimals = 0; decimals <= 15; ++decimals) {
+            double aligned = -1;
+            if (tables::detail::AlignedDecimal(field, decimals, aligned)) {
+                ++alignedReads;
+                ASSERT_TRUE(plain) << decimals;
+                ASSERT_EQ(aligned, expected) << decimals;
+                ASSERT_EQ(std::signbit(aligned), std::signbit(expected)) << decimals;
+            }
+        }
+        if (!read || !plain)
+            continue;
+        ++accepted;
+        ASSERT_EQ(value, expected);
+        ASSERT_EQ(std::signbit(value), std::signbit(expected));
+    }
+    EXPECT_GT(accepted, 100000);
+    EXPECT_GT(alignedReads, 50000);
+}
+
+// Text fields of every width with blanks, zero bytes and Windows-1252 letters anywhere: the text
+// is the field without its trailing blanks and zero bytes, turned into UTF-8.
+TEST(DecodeText, DropsOnlyTrailingBlanksInFieldsOfEveryWidth) {
+    std::mt19937 random(1211);
+    const std::string bytes = std::string("ab ") + '\0' + "\xE9\x80\x7F\x1F\xA0\x20\xDF";
+    for (int round = 0; round < 50000; ++round) {
+        std::string field(std::size_t(random() % 24 + 1), ' ');
+        for (char& c : field) {
+            if (random() % 3 == 0)
+                c = bytes[random() % bytes.size()];
+        }
+        SCOPED_TRACE(field);
+        std::size_t end = field.size();
+        while (end > 0 && (field[end - 1] == ' ' || field[end - 1] == '\0'))
+            --end;
+        ASSERT_EQ(tables::DecodeText(field), sys::Cp1252ToUtf8(field.substr(0, end)));
     }
 }
 
