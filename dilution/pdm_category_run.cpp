@@ -108,24 +108,41 @@ void WalkCategory(int category, std::vector<PdmSicFacility>& facilities) {
 
 }  // namespace
 
-std::vector<double> PdmSicFractions(const std::vector<PdmSicFacility>& facilities, double load,
-                                    double cocValue, unsigned char target) {
-    std::vector<double> fractions;
-    fractions.reserve(facilities.size());
-    for (const PdmSicFacility& f : facilities) {
+std::vector<PdmSicDischarge> PrepareSicDischarges(const std::vector<PdmSicFacility>& facilities) {
+    std::vector<PdmSicDischarge> discharges(facilities.size());
+    for (std::size_t i = 0; i < facilities.size(); ++i) {
+        const PdmSicFacility& f = facilities[i];
+        PdmSicDischarge& d = discharges[i];
         int region = 0;
         int subregion = 0;
-        const double facilityLoad = target == 1 ? load : 0.001 * load * f.POP;
-        const bool usable = std::isfinite(f.MEAN_FLOW) && std::isfinite(f.LOW_FLOW) &&
-                            std::isfinite(f.PLANTFLOW) && std::isfinite(facilityLoad);
-        if (!usable || !RegionOfReach(f.FacilityReach, &region, &subregion)) {
-            continue;
+        d.POP = f.POP;
+        d.usable = std::isfinite(f.MEAN_FLOW) && std::isfinite(f.LOW_FLOW) &&
+                   std::isfinite(f.PLANTFLOW) &&
+                   RegionOfReach(f.FacilityReach, &region, &subregion);
+        if (d.usable) {
+            d.discharge = PdmEngine.PrepareDischarge(region, subregion, f.MEAN_FLOW, f.LOW_FLOW,
+                                                     f.PLANTFLOW, 0.24, 0.85);
         }
-        fractions.push_back(PdmEngine.ComputeExceedance(region, subregion, f.MEAN_FLOW, f.LOW_FLOW,
-                                                        f.PLANTFLOW, 0.24, 0.85, facilityLoad,
-                                                        cocValue));
+    }
+    return discharges;
+}
+
+std::vector<double> PdmSicFractions(const std::vector<PdmSicDischarge>& discharges, double load,
+                                    double cocValue, unsigned char target) {
+    std::vector<double> fractions;
+    fractions.reserve(discharges.size());
+    for (const PdmSicDischarge& d : discharges) {
+        const double facilityLoad = target == 1 ? load : 0.001 * load * d.POP;
+        if (d.usable && std::isfinite(facilityLoad)) {
+            fractions.push_back(CPDM::DischargeExceedance(d.discharge, facilityLoad, cocValue));
+        }
     }
     return fractions;
+}
+
+std::vector<double> PdmSicFractions(const std::vector<PdmSicFacility>& facilities, double load,
+                                    double cocValue, unsigned char target) {
+    return PdmSicFractions(PrepareSicDischarges(facilities), load, cocValue, target);
 }
 
 namespace {
@@ -136,7 +153,7 @@ void RunCoc(PdmSicRunTarget& form, int coc, double load, unsigned char target) {
     form.HighEndFractions[coc] = 0;
     form.CocApplies[coc] = cocValue > 0 && std::isfinite(cocValue) && std::isfinite(load);
     if (form.CocApplies[coc]) {
-        CondenseFractions(PdmSicFractions(form.Facilities, load, cocValue, target),
+        CondenseFractions(PdmSicFractions(form.Discharges, load, cocValue, target),
                           &form.AverageFractions[coc], &form.HighEndFractions[coc]);
     }
     form.PdmSicAverageFraction = form.AverageFractions[coc];
@@ -180,7 +197,9 @@ double StartRun(PdmSicRunTarget& form, int category, unsigned char target) {
     if (key.category < 0 || !(key == form.Walked)) {
         form.Walked = PdmSicWalkKey{};
         form.Facilities.clear();
+        form.Discharges.clear();
         WalkCategory(category, form.Facilities);
+        form.Discharges = PrepareSicDischarges(form.Facilities);
         form.Walked = key;
     }
     return CurrentPmn.PostTreat;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "dilution/pdm_engine.h"
+
 // One facility of a category run, as its lines on the target form's lists show it.
 struct PdmSicFacility {
     std::string NPDES;
@@ -17,6 +19,14 @@ struct PdmSicFacility {
     double PLANTFLOW = 0;
     double POP = 0;
     std::string FacilityReach;  // the facility's own reach code, which names its region
+};
+
+// A facility of a category run as the dilution model takes it: usable is false when its flows
+// are not numbers or its reach code names no region; discharge holds its terms otherwise.
+struct PdmSicDischarge {
+    bool usable = false;
+    double POP = 0;
+    PdmDischarge discharge;
 };
 
 // What a walk of the facility table depended on: the category, whether the down-the-drain
@@ -37,6 +47,9 @@ struct PdmSicRunTarget {
     // same facilities again without walking, so the runs for the three concentrations of
     // concern of a release walk the table once.
     PdmSicWalkKey Walked;
+    // The dilution model's terms of each facility of the walk, in its order, which every
+    // concentration of concern and load of a run shares.
+    std::vector<PdmSicDischarge> Discharges;
     double PdmSicAverageFraction = 0;
     double PdmSicHighEndFraction = 0;
     // The two fractions per concentration of concern of the last run; a level that is not
@@ -84,6 +97,10 @@ std::vector<PdmSicFacility> ListPdmCategoryFacilities(int category);
 // load times the population served (target 0); facilities whose flows are not numbers or
 // whose reach code names no region are left out.
 std::vector<double> PdmSicFractions(const std::vector<PdmSicFacility>& facilities, double load,
+                                    double cocValue, unsigned char target);
+// The same over facilities prepared once by PrepareSicDischarges, for many loads or levels.
+std::vector<PdmSicDischarge> PrepareSicDischarges(const std::vector<PdmSicFacility>& facilities);
+std::vector<double> PdmSicFractions(const std::vector<PdmSicDischarge>& discharges, double load,
                                     double cocValue, unsigned char target);
 
 // Average of the fractions, and mean of the largest max(1, N/10) of them; both 0 for none.

@@ -19,10 +19,11 @@ PdmCategoryTableValues ComputePdmCategoryTables(const std::vector<PdmSicFacility
                                                 const std::vector<double>& axis, double siteCount) {
     PdmCategoryTableValues tables;
     const double topSites = std::floor(0.1 * siteCount);
+    const std::vector<PdmSicDischarge> discharges = PrepareSicDischarges(facilities);
     for (double x : axis) {
         double average = 0;
         double highEnd = 0;
-        CondenseFractions(PdmSicFractions(facilities, 1.0, x, 1), &average, &highEnd);
+        CondenseFractions(PdmSicFractions(discharges, 1.0, x, 1), &average, &highEnd);
         tables.average.push_back(siteCount * average);
         tables.highEnd.push_back(topSites * highEnd);
     }

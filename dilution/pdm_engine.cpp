@@ -50,6 +50,17 @@ double CPDM::ClampInput(double value) {
 double CPDM::ComputeExceedance(int region, int subregion, double meanFlow, double lowFlow,
                                double plantFlow, double plantFlowCv, double concCv, double load,
                                double coc) {
+    const PdmDischarge discharge =
+        PrepareDischarge(region, subregion, meanFlow, lowFlow, plantFlow, plantFlowCv, concCv);
+    Load = ClampInput(load);
+    Coc = ClampInput(coc);
+    CocScaled = ScaledLevel(discharge, Load, Coc);
+    Exceedance = IntegrateExceedance(discharge, CocScaled);
+    return Exceedance;
+}
+
+PdmDischarge CPDM::PrepareDischarge(int region, int subregion, double meanFlow, double lowFlow,
+                                    double plantFlow, double plantFlowCv, double concCv) {
     Region = ClampIndex(region, 1, 18);
     Subregion = ClampIndex(subregion, 1, 30);
     MeanFlow = ClampInput(meanFlow);
@@ -57,10 +68,13 @@ double CPDM::ComputeExceedance(int region, int subregion, double meanFlow, doubl
     PlantFlow = ClampInput(plantFlow);
     PlantFlowCv = ClampInput(plantFlowCv);
     ConcCv = ClampInput(concCv);
-    Load = ClampInput(load);
-    Coc = ClampInput(coc);
-    IntegrateExceedance();
-    return Exceedance;
+    ComputeLognormalParameters();
+    return DischargeTerms();
+}
+
+double CPDM::DischargeExceedance(const PdmDischarge& discharge, double load, double coc) {
+    return IntegrateExceedance(discharge,
+                               ScaledLevel(discharge, ClampInput(load), ClampInput(coc)));
 }
 
 double CPDM::ExceedanceFromFlowPercentiles(double load, double coc, const double* flows) {
@@ -100,7 +114,6 @@ void CPDM::ComputeLognormalParameters() {
                    std::log(std::sqrt(1 + StreamFlowCv * StreamFlowCv));
     RatioLogVariance =
         std::log(1 + StreamFlowCv * StreamFlowCv) + std::log(1 + PlantFlowCv * PlantFlowCv);
-    CocScaled = Coc * q / (Load * 1000);
 }
 
 void CPDM::StreamFlowVariation() {
@@ -113,22 +126,35 @@ void CPDM::StreamFlowVariation() {
     }
 }
 
-void CPDM::IntegrateExceedance() {
-    ComputeLognormalParameters();
+PdmDischarge CPDM::DischargeTerms() const {
+    PdmDischarge discharge;
+    discharge.LowFlow = LowFlow;
+    discharge.ConcLogMean = ConcLogMean;
+    discharge.ConcLogSd = std::sqrt(ConcLogVariance);
     const PdmQuadrature& table = PdmQuadratureTable();
-    double sum = 0;
     for (int i = 1; i <= 32; ++i) {
-        sum += table.weights[i] * ExceedanceIntegrand(i);
+        const double r = std::exp(table.deviates[i] * std::sqrt(RatioLogVariance) + RatioLogMean);
+        discharge.LogOnePlusRatio[i] = std::log(1 + r);
     }
-    Exceedance = sum;
+    return discharge;
 }
 
-double CPDM::ExceedanceIntegrand(int point) const {
-    const double z = PdmQuadratureTable().deviates[point];
-    const double r = std::exp(z * std::sqrt(RatioLogVariance) + RatioLogMean);
-    const double y =
-        (std::log(CocScaled) + std::log(1 + r) - ConcLogMean) / std::sqrt(ConcLogVariance);
-    return 1 - NormalProbability(y);
+double CPDM::ScaledLevel(const PdmDischarge& discharge, double load, double coc) {
+    return coc * discharge.LowFlow / (load * 1000);
+}
+
+// The weighted sum over the fixed points of the chance that the concentration ratio exceeds
+// the scaled level.
+double CPDM::IntegrateExceedance(const PdmDischarge& discharge, double scaledLevel) {
+    const PdmQuadrature& table = PdmQuadratureTable();
+    const double logLevel = std::log(scaledLevel);
+    double sum = 0;
+    for (int i = 1; i <= 32; ++i) {
+        const double y =
+            (logLevel + discharge.LogOnePlusRatio[i] - discharge.ConcLogMean) / discharge.ConcLogSd;
+        sum += table.weights[i] * (1 - NormalProbability(y));
+    }
+    return sum;
 }
 
 double CPDM::InverseNormal(double p) {

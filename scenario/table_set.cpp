@@ -54,31 +54,41 @@ void OpenBound(tables::Table& table, const LookupBinding& binding) {
     }
 }
 
-// A field of an empty table reads as null, like a blank field; a field name the table does not
-// have is an error all the same.
-bool ReadsAsNull(tables::Table& table, const std::string& field) {
+// The number of a field, or -1 when it reads as null: a field of an empty table reads as null,
+// like a blank field; a field name the table does not have is an error all the same.
+int FieldToRead(tables::Table& table, const std::string& field) {
     if (table.IsOpen() && table.State() == tables::TableState::Browse && table.RecNo() == 0) {
         if (!table.HasField(field)) {
             throw tables::TableError(table.FileName(), field, "the table has no such field");
         }
-        return true;
+        return -1;
     }
-    return table.IsNull(field);
+    const int index = table.FieldIndex(field);
+    // A name the table lacks goes through the named getter, which gives the table's own error.
+    const bool null = index < 0 ? table.IsNull(field) : table.IsNull(index);
+    return null ? -1 : index;
+}
+
+bool ReadsAsNull(tables::Table& table, const std::string& field) {
+    return FieldToRead(table, field) < 0;
 }
 
 std::string FieldText(tables::Table& table, const std::string& field) {
-    return ReadsAsNull(table, field) ? std::string() : table.AsString(field);
+    const int index = FieldToRead(table, field);
+    return index < 0 ? std::string() : table.AsString(index);
 }
 
 double FieldNumber(tables::Table& table, const std::string& field) {
-    return ReadsAsNull(table, field) ? 0.0 : table.AsFloat(field);
+    const int index = FieldToRead(table, field);
+    return index < 0 ? 0.0 : table.AsFloat(index);
 }
 
 int FieldInteger(tables::Table& table, const std::string& field) {
-    if (ReadsAsNull(table, field)) {
+    const int index = FieldToRead(table, field);
+    if (index < 0) {
         return 0;
     }
-    const double value = std::trunc(table.AsFloat(field));
+    const double value = std::trunc(table.AsFloat(index));
     if (!(value >= double(INT_MIN) && value <= double(INT_MAX))) {
         throw tables::TableError(table.FileName(), field,
                                  sys::Format("%.15g is too large for a whole number", value));
@@ -87,7 +97,8 @@ int FieldInteger(tables::Table& table, const std::string& field) {
 }
 
 bool FieldLogical(tables::Table& table, const std::string& field) {
-    return ReadsAsNull(table, field) ? true : table.AsBoolean(field);
+    const int index = FieldToRead(table, field);
+    return index < 0 ? true : table.AsBoolean(index);
 }
 
 }  // namespace

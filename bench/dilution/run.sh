@@ -2,7 +2,9 @@
 # The dilution runs over a full-size generated region (13,000 facilities, 60,000 reaches,
 # 3,000 gaging stations, over 12,000 of the facilities treatment works): one site run by each
 # method, and a run over the largest industry category (over 12,000 facilities) for three
-# concentrations of concern with one walk of the facility table. Figures "dilution.<figure>".
+# concentrations of concern with one walk of the facility table; and a down-the-drain run with
+# the treatment works' category on a whole program folder holding the full-size tables.
+# Figures "dilution.<figure>".
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
@@ -45,3 +47,12 @@ for b in report["benchmarks"]:
         print("dilution.category_run_category %d number" % b["category"])
         print("dilution.category_run_per_facility %.2f us" % (seconds / count * 1e6))
 '
+
+# The down-the-drain run: the shipped program folder with the region's full-size tables.
+full="$work/full"
+mkdir -p "$full"
+cp -r "$build/program/." "$full/"
+for table in duriviz/sids2004.dbf rscan/reach.dbf pdm/actflow.dbf pdm/coef.dbf; do
+  cp "$region/$table" "$full/$table"
+done
+QT_QPA_PLATFORM=offscreen "$build/bench/disposal_bench" "$full"

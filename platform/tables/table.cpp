@@ -58,7 +58,10 @@ const std::vector<FieldDef>& Table::Fields() const {
 }
 
 int Table::FieldIndex(const std::string& name) const {
-    auto it = fieldNumbers_.find(sys::UpperCase(name));
+    // Most callers write the name in capitals, as the table holds it: no copy to look that up.
+    auto it = fieldNumbers_.find(name);
+    if (it == fieldNumbers_.end())
+        it = fieldNumbers_.find(sys::UpperCase(name));
     return it == fieldNumbers_.end() ? -1 : it->second;
 }
 

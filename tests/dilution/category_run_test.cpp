@@ -163,6 +163,14 @@ TEST_F(CategoryRunTest, OneWalkForAllConcentrationsOfConcern) {
     StorePdmSicDaysExceeded(form_, 2, 1);
     EXPECT_EQ(PdmPercentExceeded[2], NotApplicable);
     EXPECT_EQ(PdmDaysExceeded[2], NotApplicable);
+    // A release with another load reuses the walk, and its fractions are its own.
+    CurrentPmn.H2O_HI = 6;
+    RunPdmSic(form_, 0, 1, 1);
+    PdmSicRunTarget fresh;
+    RunPdmSic(fresh, 0, 1, 1);
+    EXPECT_EQ(form_.PdmSicAverageFraction, fresh.PdmSicAverageFraction);
+    EXPECT_EQ(form_.PdmSicHighEndFraction, fresh.PdmSicHighEndFraction);
+    EXPECT_GT(form_.PdmSicAverageFraction, single.AverageFractions[0]);
 }
 
 TEST_F(CategoryRunTest, ListIsWalkedAgainWhenTheTableOrTheFormChanged) {
@@ -172,6 +180,14 @@ TEST_F(CategoryRunTest, ListIsWalkedAgainWhenTheTableOrTheFormChanged) {
     AddFacility("AG0000007", "2891", "0", ReachB, "1", "0");
     RunPdmSic(form_, 0, 1, 1);
     EXPECT_EQ(Npdes(form_), (std::vector<std::string>{"AA0000001", "AB0000002", "AG0000007"}));
+    // The fractions are those of the new list too.
+    const std::vector<double> f = ReferenceFractions({
+        {0.881, 3.338, 500, 40, 2, 1, 10},
+        {0.96, 9.284, 80, 3, 0.5, 1, 10},
+        {0.96, 9.284, 80, 3, 1, 1, 10},
+    });
+    ASSERT_EQ(f.size(), 3u);
+    EXPECT_NEAR(form_.PdmSicAverageFraction, (f[0] + f[1] + f[2]) / 3, 3e-7);
     // With the down-the-drain form open, works that serve nobody have no usable flows.
     RunPdmSic(form_, 0, 24, 1);
     EXPECT_EQ(Npdes(form_), (std::vector<std::string>{"TA0000001", "TB0000002"}));
