@@ -12,13 +12,13 @@
 #include <vector>
 
 #include "chemistry/pchem_fate.h"
-#include "documents/word_report_install.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
 #include "releases/results_handoff.h"
 #include "releases/scr_level_form.h"
 #include "results/scr_res_form.h"
+#include "results/word_report_install.h"
 #include "scenario/globals.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
