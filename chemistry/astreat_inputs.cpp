@@ -11,10 +11,10 @@
 #include "chemistry/astreat_values.h"
 #include "chemistry/fate_units.h"
 #include "chemistry/half_life_chart.h"
+#include "form_helpers/edit_helpers.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/text.h"
 #include "scenario/scenario_record.h"
-#include "form_helpers/edit_helpers.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include "platform/sys/paths.h"
 #include "platform/sys/process.h"
 #include "platform/sys/text.h"
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
-#include "scenario/case_choices.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The chemical chosen on the properties screen: its id and module flags as one.
 #include "chemistry/chemical_choice.h"
 
-#include "scenario/globals.h"
 #include "scenario/case_choices.h"
+#include "scenario/globals.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 
 #include "chemistry/astreat_values.h"
 #include "chemistry/fate_units.h"
+#include "form_helpers/edit_helpers.h"
 #include "platform/forms/ui_service.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "form_helpers/edit_helpers.h"
 
 TPchemFate* PchemFate = nullptr;
 

@@ -7,10 +7,10 @@
 #include "chemistry/fate_units.h"
 #include "chemistry/half_life_chart.h"
 #include "chemistry/pchem_fate.h"
+#include "form_helpers/edit_helpers.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/text.h"
 #include "scenario/scenario_record.h"
-#include "form_helpers/edit_helpers.h"
 
 namespace {
 

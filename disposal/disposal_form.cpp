@@ -6,20 +6,20 @@
 #include <cstdio>
 
 #include "dilution/disposal_older_run.h"
-#include "disposal/disposal_page.h"
-#include "disposal/disposal_print.h"
 #include "dilution/disposal_report.h"
 #include "dilution/pdm_site_run.h"
+#include "disposal/disposal_page.h"
+#include "disposal/disposal_print.h"
+#include "form_helpers/edit_helpers.h"
+#include "form_helpers/print_one_page.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/text.h"
-#include "form_helpers/print_one_page.h"
+#include "scenario/case_choices.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/globals.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "form_helpers/edit_helpers.h"
-#include "scenario/case_choices.h"
 
 TDisposalForm* DisposalForm = nullptr;
 

@@ -2,8 +2,8 @@
 #include "documents/report_values.h"
 
 #include "documents/merge/report_numbers.h"
-#include "scenario/scenario_table.h"
 #include "scenario/case_choices.h"
+#include "scenario/scenario_table.h"
 
 double ConcentrationAtFlow(const pmn_record& r, double flow) {
     if (flow <= 0.0)

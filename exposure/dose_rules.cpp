@@ -1,9 +1,8 @@
 // The dose kinds a case asks for, durations in days and the divisors every dose needs.
 #include "exposure/dose_rules.h"
 
-#include "platform/forms/components.h"
-#include "scenario/number_text.h"
 #include "scenario/case_choices.h"
+#include "scenario/number_text.h"
 
 bool AddAdcNotAsked() {
     return MainChoices.noAdd;

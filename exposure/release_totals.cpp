@@ -2,8 +2,8 @@
 #include "dilution/pdm_results.h"
 #include "exposure/dose_rules.h"
 #include "exposure/exposure_calcs.h"
-#include "scenario/number_text.h"
 #include "scenario/case_choices.h"
+#include "scenario/number_text.h"
 
 void CalcEnvironmentalReleases(RunTotals& form) {
     ScenarioCode = 0;

@@ -1,4 +1,5 @@
 // TScrLevelForm: the age groups of the exposed population and the exposure factors page.
+#include "form_helpers/edit_helpers.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/text.h"
 #include "releases/release_numbers.h"
@@ -6,7 +7,6 @@
 #include "scenario/exposure_factor_entries.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/scenario_record.h"
-#include "form_helpers/edit_helpers.h"
 
 namespace {
 

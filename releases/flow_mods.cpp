@@ -4,11 +4,11 @@
 #include <QGridLayout>
 #include <cmath>
 
+#include "form_helpers/edit_helpers.h"
 #include "releases/scr_level_form.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "form_helpers/edit_helpers.h"
 
 bool FlowDiffersFromReference(double value, double reference) {
     if (!(reference > 0))

@@ -1,5 +1,6 @@
 // TScrLevelForm: the release edits, their filters and exit rules, the sludge release, the
 // release-kind boxes and the facility or industry-category radios.
+#include "form_helpers/edit_helpers.h"
 #include "platform/forms/ui_service.h"
 #include "releases/release_numbers.h"
 #include "releases/release_rules.h"
@@ -7,7 +8,6 @@
 #include "releases/treatment_handoff.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_record.h"
-#include "form_helpers/edit_helpers.h"
 
 namespace {
 

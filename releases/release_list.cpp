@@ -4,16 +4,16 @@
 #include <QTimer>
 
 #include "dilution/industry_categories.h"
+#include "form_helpers/edit_helpers.h"
 #include "platform/forms/ui_service.h"
 #include "releases/release_renumber.h"
 #include "releases/release_rules.h"
 #include "releases/scr_level_form.h"
 #include "releases/treatment_handoff.h"
+#include "scenario/case_choices.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "form_helpers/edit_helpers.h"
-#include "scenario/case_choices.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // TScrLevelForm: concentrations of concern, the dilution-model choices, comments, the number of
 // sites, the landfill and stack days, and help.
-#include "releases/flow_mods.h"
 #include "dilution/pdm_results.h"
 #include "platform/forms/ui_service.h"
+#include "releases/flow_mods.h"
+#include "releases/memo.h"
 #include "releases/release_rules.h"
 #include "releases/scr_level_form.h"
+#include "scenario/case_choices.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "releases/memo.h"
-#include "scenario/case_choices.h"
 
 void TScrLevelForm::CocExit(forms::TEdit& edit, double& member, const std::string& label) {
     ReadReleaseEdit(Shown, edit, member, label);

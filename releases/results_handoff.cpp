@@ -8,9 +8,9 @@
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
-#include "scenario/case_choices.h"
 
 namespace {
 

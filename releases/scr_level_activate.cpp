@@ -3,16 +3,16 @@
 
 #include "dilution/industry_categories.h"
 #include "dilution/pdm_results.h"
+#include "form_helpers/edit_helpers.h"
 #include "platform/forms/ui_service.h"
 #include "releases/scr_level_form.h"
+#include "scenario/case_choices.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "form_helpers/edit_helpers.h"
-#include "scenario/case_choices.h"
 
 void TScrLevelForm::FormActivate() {
     if (activated_)

@@ -3,10 +3,10 @@
 
 #include <QEvent>
 
+#include "form_helpers/edit_helpers.h"
 #include "platform/forms/ui_service.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/scenario_record.h"
-#include "form_helpers/edit_helpers.h"
 
 TScrLevelForm* ScrLevelForm = nullptr;
 

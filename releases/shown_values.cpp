@@ -2,10 +2,10 @@
 // text the person did not change reads back as the exact value behind it (not "N/A" or rounded).
 #include "releases/shown_values.h"
 
+#include "form_helpers/edit_helpers.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/text.h"
 #include "releases/release_numbers.h"
-#include "form_helpers/edit_helpers.h"
 
 void ShownValues::Number(forms::TextControl& control, double value) {
     Text(control, DisplayValue(value), value);

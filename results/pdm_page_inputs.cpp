@@ -4,10 +4,10 @@
 #include <stdexcept>
 
 #include "dilution/pdm_results.h"
+#include "form_helpers/edit_helpers.h"
 #include "platform/forms/ui_service.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
-#include "form_helpers/edit_helpers.h"
 
 void ConnectPdmInput(forms::TEdit& edit, bool clearedStandAlone, std::function<void()> exit) {
     forms::TEdit* input = &edit;

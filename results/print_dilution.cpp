@@ -1,8 +1,8 @@
 // The printed dilution-model reports: site and industry code.
 #include <QComboBox>
 
-#include "platform/forms/components.h"
 #include "form_helpers/print_frame_parts.h"
+#include "platform/forms/components.h"
 #include "results/print_reports.h"
 #include "results/scr_res_form.h"
 #include "scenario/number_text.h"

@@ -6,10 +6,10 @@
 #include "documents/wpd_release_parts.h"
 #include "documents/wpd_special_evaluation.h"
 #include "documents/wpd_surface_water.h"
+#include "exposure/special_evaluation.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "results/scr_res_form.h"
-#include "exposure/special_evaluation.h"
 
 WordReportWriters& WordWriters() {
     static WordReportWriters writers;

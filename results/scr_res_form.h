@@ -13,9 +13,9 @@
 
 #include "dilution/pdm_category_run.h"
 #include "documents/wpd_report_state.h"
+#include "exposure/run_totals.h"
 #include "platform/forms/components.h"
 #include "platform/forms/form.h"
-#include "exposure/run_totals.h"
 
 // What the run takes from the screening-level input form: the release keys of the chemical in
 // the order listed, the keys the assessor excluded from the dilution model, and the special

@@ -15,11 +15,11 @@
 #include "platform/sys/text.h"
 #include "results/pdm_page_inputs.h"
 #include "results/scr_res_form.h"
+#include "scenario/case_choices.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "scenario/case_choices.h"
 
 namespace {
 

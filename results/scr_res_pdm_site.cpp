@@ -12,6 +12,7 @@
 #include "dilution/pdm_older_path.h"
 #include "dilution/pdm_results.h"
 #include "dilution/pdm_site_run.h"
+#include "form_helpers/edit_helpers.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/text.h"
 #include "releases/facility_search.h"
@@ -24,7 +25,6 @@
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "form_helpers/edit_helpers.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include "dilution/pdm_results.h"
 #include "platform/forms/ui_service.h"
 #include "results/scr_res_form.h"
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "scenario/case_choices.h"
 
 namespace {
 

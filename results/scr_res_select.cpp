@@ -4,8 +4,8 @@
 
 #include "dilution/pdm_results.h"
 #include "dilution/pdm_site_run.h"
-#include "platform/forms/ui_service.h"
 #include "exposure/exposure_calcs.h"
+#include "platform/forms/ui_service.h"
 #include "results/scr_res_form.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"

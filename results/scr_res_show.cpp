@@ -1,14 +1,14 @@
 // The show operations of the release pages: the current record copied into the page's fields.
 #include "dilution/industry_categories.h"
+#include "exposure/exposure_calcs.h"
+#include "form_helpers/species_grid.h"
 #include "platform/sys/text.h"
 #include "results/display_formats.h"
-#include "exposure/exposure_calcs.h"
 #include "results/scr_res_form.h"
+#include "scenario/case_choices.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "form_helpers/species_grid.h"
-#include "scenario/case_choices.h"
 
 void TScrResForm::SetField(const std::string& name, const std::string& text) {
     if (forms::TEdit* edit = Field(name))

@@ -2,11 +2,11 @@
 // the results run.
 #include "results/word_report_install.h"
 
-#include "results/mk_pdm_doc.h"
 #include "documents/word_assembly.h"
 #include "documents/word_dilution.h"
 #include "documents/word_release_parts.h"
 #include "documents/word_surface_water.h"
+#include "results/mk_pdm_doc.h"
 #include "results/report_parts.h"
 #include "results/scr_res_form.h"
 

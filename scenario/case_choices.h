@@ -38,10 +38,10 @@ extern int LastChemIdIndex;
 // assumes: every dose kind, no ADD/ADC, no age group chosen and WordPerfect documents.
 enum class ReportFormat { WordPerfect, Word };
 struct MainPageChoices {
-    bool cancer = true;   // "Cancer" ticked
-    bool chronic = true;  // "Chronic non-cancer" ticked
-    bool acute = true;    // "Acute" ticked
-    bool noAdd = true;    // ADD/ADC values not asked for
+    bool cancer = true;      // "Cancer" ticked
+    bool chronic = true;     // "Chronic non-cancer" ticked
+    bool acute = true;       // "Acute" ticked
+    bool noAdd = true;       // ADD/ADC values not asked for
     int exposedPopNum = -1;  // the population group of the checked age radio; -1 for none
     ReportFormat reportFormat = ReportFormat::WordPerfect;
     bool fromMainPage = false;  // true while a main page holds the choices

@@ -9,6 +9,7 @@
 #include "chemistry/astreat_values.h"
 #include "chemistry/pchem_fate.h"
 #include "platform/forms/ui_service.h"
+#include "scenario/case_choices.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_record.h"
 #include "scenario/table_set.h"
@@ -16,7 +17,6 @@
 #include "shell/data_drive.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
-#include "scenario/case_choices.h"
 
 TIntro* Intro = nullptr;
 

@@ -9,16 +9,16 @@
 #include <cstdlib>
 #include <string>
 
-#include "results/word_report_install.h"
 #include "platform/forms/application.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
+#include "releases/memo.h"
 #include "releases/results_handoff.h"
 #include "releases/scr_level_form.h"
 #include "results/scr_res_form.h"
+#include "results/word_report_install.h"
 #include "shell/data_drive.h"
 #include "shell/intro.h"
-#include "releases/memo.h"
 #include "shell/scr_main.h"
 
 namespace {

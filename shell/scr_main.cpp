@@ -6,8 +6,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "disposal/disposal_form.h"
 #include "dilution/pdm_results.h"
+#include "disposal/disposal_form.h"
 #include "platform/forms/ui_service.h"
 #include "releases/scr_level_form.h"
 #include "results/scr_res_pdm_solo.h"
@@ -83,14 +83,13 @@ void TScrMain::PublishChoices() {
         if (forms::TRadioButton* radio = AgeRadio(group.popNum); radio && radio->Checked())
             MainChoices.exposedPopNum = group.popNum;
     }
-    MainChoices.reportFormat =
-        WordPerfectFormat() ? ReportFormat::WordPerfect : ReportFormat::Word;
+    MainChoices.reportFormat = WordPerfectFormat() ? ReportFormat::WordPerfect : ReportFormat::Word;
 }
 
 // Connected before the pages' own actions, so an action that a change runs reads the new choices.
 void TScrMain::PublishChoicesOnChange() {
-    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-             Cancer, Chronic, Acute, YesAdd, NoAdd}) {
+    for (QAbstractButton* button :
+         std::initializer_list<QAbstractButton*>{Cancer, Chronic, Acute, YesAdd, NoAdd}) {
         connect(button, &QAbstractButton::toggled, this, [this] { PublishChoices(); });
     }
     NoWord->installEventFilter(this);

@@ -6,12 +6,12 @@
 #include "dilution/pdm_tables.h"
 #include "platform/forms/ui_service.h"
 #include "platform/tables/error.h"
+#include "scenario/case_choices.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/table_set.h"
 #include "shell/startup.h"
-#include "scenario/case_choices.h"
 
 // The table is closed first, so a failed open leaves it closed rather than on another file.
 std::string OpenScenarioTable(const std::string& path) {

@@ -11,11 +11,11 @@
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "results/scr_res_form.h"
+#include "scenario/case_choices.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "shell/startup.h"
-#include "scenario/case_choices.h"
 
 namespace {
 

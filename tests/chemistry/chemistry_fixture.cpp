@@ -7,9 +7,9 @@
 #include "chemistry/astreat_values.h"
 #include "chemistry/fate_databases.h"
 #include "platform/sys/files.h"
+#include "scenario/case_choices.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
-#include "scenario/case_choices.h"
 
 void ResetAsTreatValues() {
     for (double* v :

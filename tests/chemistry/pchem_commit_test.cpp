@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "chemistry/pchem_fate.h"
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_table.h"
-#include "scenario/case_choices.h"
 #include "tests/chemistry/chemistry_fixture.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "dilution/pdm_results.h"
+#include "form_helpers/edit_helpers.h"
 #include "scenario/lookups_facility.h"
 #include "scenario/scenario_record.h"
 #include "scenario/table_set.h"
-#include "form_helpers/edit_helpers.h"
 #include "tests/dilution/reference_script.h"
 #include "tests/scenario/data_layer_fixture.h"
 

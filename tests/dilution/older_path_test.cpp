@@ -10,8 +10,8 @@
 #include "dilution/pdm_quadrature.h"
 #include "dilution/pdm_results.h"
 #include "dilution/pdm_tables.h"
-#include "scenario/scenario_record.h"
 #include "form_helpers/edit_helpers.h"
+#include "scenario/scenario_record.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // A chemical case with a distinct value in every field the report writers read.
 #include "tests/documents/filled_case.h"
 
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_table.h"
-#include "scenario/case_choices.h"
 
 void FillCase(pmn_record& r) {
     r = pmn_record{};

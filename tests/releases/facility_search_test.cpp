@@ -9,8 +9,8 @@
 #include <QStackedWidget>
 #include <QTest>
 
-#include "releases/flow_mods.h"
 #include "releases/facility_search.h"
+#include "releases/flow_mods.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "tests/releases/release_form_fixture.h"

@@ -6,9 +6,9 @@
 #include "platform/sys/files.h"
 #include "releases/release_renumber.h"
 #include "releases/treatment_handoff.h"
+#include "scenario/case_choices.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "scenario/case_choices.h"
 #include "tests/releases/release_form_fixture.h"
 #include "tests/support/radio_groups.h"
 

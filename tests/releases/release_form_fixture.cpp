@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "releases/release_renumber.h"
+#include "scenario/case_choices.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
@@ -14,7 +15,6 @@
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
 #include "shell/startup.h"
-#include "scenario/case_choices.h"
 
 void ReleaseFormTest::SetUp() {
     ASSERT_TRUE(RunStartupWork());

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 #include <QTest>
 
+#include "releases/memo.h"
 #include "releases/release_renumber.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "releases/memo.h"
 #include "tests/releases/release_form_fixture.h"
 
 namespace {

@@ -8,7 +8,6 @@
 
 #include "chemistry/pchem_fate.h"
 #include "documents/dilution_rows.h"
-#include "results/word_report_install.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
@@ -17,6 +16,7 @@
 #include "releases/scr_level_form.h"
 #include "results/report_parts.h"
 #include "results/scr_res_form.h"
+#include "results/word_report_install.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "shell/intro.h"

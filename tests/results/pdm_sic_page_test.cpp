@@ -20,6 +20,7 @@
 #include "results/dilution_row_file.h"
 #include "results/scr_res_form.h"
 #include "results/scr_res_pdm_solo.h"
+#include "scenario/case_choices.h"
 #include "scenario/exposure_factors.h"
 #include "scenario/globals.h"
 #include "scenario/lookups_facility.h"
@@ -28,7 +29,6 @@
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "scenario/table_set.h"
-#include "scenario/case_choices.h"
 #include "tests/dilution/reference_script.h"
 
 namespace {

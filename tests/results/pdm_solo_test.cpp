@@ -15,13 +15,13 @@
 #include "platform/sys/paths.h"
 #include "results/scr_res_form.h"
 #include "results/scr_res_pdm_solo.h"
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "shell/scr_main.h"
-#include "scenario/case_choices.h"
 #include "tests/documents/wpd/wpd_read.h"
 
 namespace {

@@ -17,6 +17,7 @@
 #include "results/dilution_row_file.h"
 #include "results/scr_res_form.h"
 #include "results_run_fixture.h"
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"
@@ -25,7 +26,6 @@
 #include "scenario/table_set.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
-#include "scenario/case_choices.h"
 #include "tests/shell/forms/program_folder.h"
 #include "tests/support/radio_groups.h"
 

@@ -12,11 +12,11 @@
 #include "pdm_page_fixture.h"
 #include "platform/forms/ui_service.h"
 #include "results/scr_res_form.h"
+#include "scenario/case_choices.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "shell/startup.h"
-#include "scenario/case_choices.h"
 #include "tests/shell/forms/program_folder.h"
 
 inline constexpr const char* kChem = "P-17-0042";

@@ -8,12 +8,12 @@
 #include <string>
 
 #include "dilution/pdm_results.h"
-#include "results/word_report_install.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
 #include "platform/wordproc/processor.h"
 #include "results/dilution_row_file.h"
 #include "results/report_parts.h"
+#include "results/word_report_install.h"
 #include "results_run_fixture.h"
 #include "scenario/globals.h"
 #include "scenario/number_text.h"

@@ -7,13 +7,13 @@
 #include <string>
 
 #include "dilution/pdm_results.h"
-#include "results/word_report_install.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/wordproc/document.h"
 #include "platform/wordproc/processor.h"
 #include "results/report_parts.h"
 #include "results/scr_res_form.h"
+#include "results/word_report_install.h"
 #include "scenario/globals.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_record.h"

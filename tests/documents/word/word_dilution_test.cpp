@@ -8,12 +8,12 @@
 
 #include "dilution/industry_categories.h"
 #include "dilution/pdm_results.h"
-#include "results/mk_pdm_doc.h"
 #include "documents/word_dilution.h"
-#include "results/word_report_install.h"
 #include "platform/sys/paths.h"
+#include "results/mk_pdm_doc.h"
 #include "results/report_parts.h"
 #include "results/scr_res_form.h"
+#include "results/word_report_install.h"
 #include "shell/scr_main.h"
 #include "tests/documents/word/word_writer_fixture.h"
 

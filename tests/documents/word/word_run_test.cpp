@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "results/word_report_install.h"
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
@@ -15,13 +14,14 @@
 #include "platform/wordproc/processor.h"
 #include "results/report_parts.h"
 #include "results/scr_res_form.h"
+#include "results/word_report_install.h"
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
-#include "scenario/case_choices.h"
 #include "tests/shell/forms/program_folder.h"
 
 namespace {

@@ -7,9 +7,9 @@
 
 #include "documents/merge/report_numbers.h"
 #include "documents/word_report_state.h"
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_table.h"
-#include "scenario/case_choices.h"
 #include "tests/documents/filled_case.h"
 #include "tests/documents/word/word_fixture.h"
 

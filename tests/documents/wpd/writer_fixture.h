@@ -11,10 +11,10 @@
 #include "documents/merge/report_numbers.h"
 #include "documents/wpd_report_state.h"
 #include "platform/forms/ui_service.h"
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_table.h"
-#include "scenario/case_choices.h"
 #include "tests/documents/filled_case.h"
 #include "wpd_read.h"
 

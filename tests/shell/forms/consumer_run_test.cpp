@@ -6,13 +6,13 @@
 
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
-#include "scenario/case_choices.h"
 #include "tests/shell/forms/nyr_lines.h"
 #include "tests/shell/forms/program_folder.h"
 

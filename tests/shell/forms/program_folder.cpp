@@ -10,12 +10,12 @@
 
 #include "platform/sys/files.h"
 #include "platform/sys/paths.h"
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/table_set.h"
 #include "shell/scr_main.h"
 #include "shell/startup.h"
-#include "scenario/case_choices.h"
 #include "tests/support/empty_scenario.h"
 
 namespace fs = std::filesystem;

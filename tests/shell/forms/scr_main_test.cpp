@@ -7,12 +7,12 @@
 #include "platform/forms/ui_service.h"
 #include "platform/sys/files.h"
 #include "releases/scr_level_form.h"
+#include "scenario/case_choices.h"
 #include "scenario/globals.h"
 #include "scenario/scenario_record.h"
 #include "scenario/scenario_reset.h"
 #include "scenario/scenario_table.h"
 #include "shell/startup.h"
-#include "scenario/case_choices.h"
 #include "tests/shell/forms/program_folder.h"
 #include "tests/support/radio_groups.h"
 
