@@ -96,13 +96,23 @@ void WalkRange(const SicRange& range, std::vector<PdmSicFacility>& facilities) {
     }
 }
 
-void WalkCategory(int category, std::vector<PdmSicFacility>& facilities) {
+void WalkRanges(int category, std::vector<PdmSicFacility>& facilities) {
     if (category == IndustrialTreatmentWorksCategory) {
         WalkTreatmentWorks(facilities);
         return;
     }
     for (const SicRange& range : PdmCategoryRanges(category)) {
         WalkRange(range, facilities);
+    }
+}
+
+// Room for every row of the table is taken first, so that the list of a large category is
+// never moved as it grows; a short list gives back what it did not use.
+void WalkCategory(int category, std::vector<PdmSicFacility>& facilities) {
+    facilities.reserve(Tables().SidsTable.RecordCount());
+    WalkRanges(category, facilities);
+    if (facilities.size() < facilities.capacity() / 2) {
+        facilities.shrink_to_fit();
     }
 }
 
