@@ -152,39 +152,9 @@ void DbfFile::Remap(std::uint64_t end) {
     Map();
 }
 
-DbfFile::Walk DbfFile::WalkMapping(std::uint32_t from, int step, char* out) const {
-    std::uint32_t count = ReadU32(reinterpret_cast<const unsigned char*>(map_) + 4);
-    std::uint64_t end = header_.headerLength + std::uint64_t(count) * header_.recordLength;
-    if (end > mapped_)
-        return {0, end};  // the file grew: map it again first
-    std::int64_t r = std::min<std::int64_t>(from, std::int64_t(count) + 1) + step;
-    for (; r >= 1 && r <= count; r += step) {
-        const char* record = map_ + RecordStart(std::uint32_t(r));
-        if (record[0] != '*') {
-            std::memcpy(out, record, header_.recordLength);
-            return {std::uint32_t(r), 0};
-        }
-    }
-    return {0, 0};
-}
-
-std::uint32_t DbfFile::ReadLive(std::uint32_t from, int step, std::string& out) {
-    if (map_ == nullptr)
-        Fail("the table is not open");
-    out.resize(header_.recordLength);
-    for (;;) {
-        // A walk through the whole table comes here for every row, so it takes the guard that
-        // costs nothing until a page is gone.
-        MappingRead guard(map_, mapped_);
-        Walk walk = WalkMapping(from, step, out.data());
-        if (guard.End()) {
-            RestoreMapping();
-            ChangedElsewhere();
-        }
-        if (walk.needed == 0)
-            return walk.found;
-        EnsureMapped(walk.needed);
-    }
+void DbfFile::LostPages() {
+    RestoreMapping();
+    ChangedElsewhere();
 }
 
 void DbfFile::RestoreMapping() {

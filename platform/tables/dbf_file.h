@@ -2,7 +2,9 @@
 // appends, locks between processes and the change stamp that tells an index to rebuild.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -63,7 +65,7 @@ class DbfFile {
     // Steps from record `from` by `step` (1 or -1) to the first record that is not deleted,
     // within the count the header gives now, and copies it into out. Returns its number, or 0
     // when there is none. One pass over the mapping, for walks through the whole table.
-    std::uint32_t ReadLive(std::uint32_t from, int step, std::string& out);
+    inline std::uint32_t ReadLive(std::uint32_t from, int step, std::string& out);
     bool Deleted(std::uint32_t recNo) {
         char flag = 0;
         ReadRecordPart(recNo, 0, &flag, 1);
@@ -124,7 +126,25 @@ class DbfFile {
         std::uint32_t found;
         std::uint64_t needed;
     };
-    Walk WalkMapping(std::uint32_t from, int step, char* out) const;
+    Walk WalkMapping(std::uint32_t from, int step, char* out) const {
+        std::uint32_t count = ReadU32(reinterpret_cast<const unsigned char*>(map_) + 4);
+        std::uint64_t end = header_.headerLength + std::uint64_t(count) * header_.recordLength;
+        if (end > mapped_)
+            return {0, end};  // the file grew: map it again first
+        std::int64_t r = step > 0 ? std::int64_t(from) + 1
+                                  : std::min<std::int64_t>(from, std::int64_t(count) + 1) - 1;
+        for (; r >= 1 && r <= count; r += step) {
+            const char* record = map_ + RecordStart(std::uint32_t(r));
+            if (record[0] != '*') {
+                std::memcpy(out, record, header_.recordLength);
+                return {std::uint32_t(r), 0};
+            }
+        }
+        return {0, 0};
+    }
+    // After a guarded read found pages gone: maps the file again over the mapping (the read put
+    // zeros there) and raises the error.
+    [[noreturn]] void LostPages();
     // Maps the file again over the mapping after a guarded read put zeros where pages were gone.
     void RestoreMapping();
     void Remap(std::uint64_t end);
@@ -145,5 +165,24 @@ class DbfFile {
     int lockDepth_ = 0;
     MemoFile memo_;
 };
+
+// A walk through the whole table comes here for every row: its common way is written here, so
+// it costs no call.
+inline std::uint32_t DbfFile::ReadLive(std::uint32_t from, int step, std::string& out) {
+    if (map_ == nullptr)
+        Fail("the table is not open");
+    if (out.size() != header_.recordLength)
+        out.resize(header_.recordLength);
+    for (;;) {
+        // The guard costs nothing until a page is gone, so it is taken for every row.
+        MappingRead guard(map_, mapped_);
+        Walk walk = WalkMapping(from, step, out.data());
+        if (guard.End())
+            LostPages();
+        if (walk.needed == 0)
+            return walk.found;
+        EnsureMapped(walk.needed);
+    }
+}
 
 }  // namespace tables

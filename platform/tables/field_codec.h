@@ -96,7 +96,7 @@ inline bool Blank(char c) {
 }
 
 // The length of the field without its trailing blanks and zero bytes.
-inline std::size_t TrimmedEnd(std::string_view raw) {
+[[gnu::always_inline]] inline std::size_t TrimmedEnd(std::string_view raw) {
     const char* p = raw.data();
     std::size_t end = raw.size();
     for (; end >= 8; end -= 8) {
@@ -126,7 +126,7 @@ inline std::size_t TrimmedBegin(const char* p, std::size_t end) {
 
 // Whether the field's bytes are plain ASCII. The whole field is looked at, blanks and all: its
 // width, unlike its text's length, is the same in every row.
-inline bool AllAscii(std::string_view raw) {
+[[gnu::always_inline]] inline bool AllAscii(std::string_view raw) {
     const char* p = raw.data();
     std::size_t n = raw.size();
     std::uint64_t bits = 0;
@@ -134,9 +134,9 @@ inline bool AllAscii(std::string_view raw) {
         for (std::size_t at = 0; at < n; ++at)
             bits |= static_cast<unsigned char>(p[at]);
     } else {
-        for (std::size_t at = 0; at + 8 < n; at += 8)
+        bits = Load8(p) | Load8(p + n - 8);
+        for (std::size_t at = 8; at + 8 < n; at += 8)
             bits |= Load8(p + at);
-        bits |= Load8(p + n - 8);
     }
     return (bits & kHighBits) == 0;
 }
@@ -182,6 +182,30 @@ inline bool SimpleDecimal(std::string_view text, double& value) {
     return true;
 }
 
+constexpr std::uint64_t kZeroDigits = 0x3030303030303030ULL;
+
+// Whether every byte of the word is a digit character.
+inline bool AllDigits(std::uint64_t word) {
+    std::uint64_t carried = ((word + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4;
+    return ((word & 0xF0F0F0F0F0F0F0F0ULL) | carried) == 0x3333333333333333ULL;
+}
+
+// The whole number eight digits (each byte a digit's value, 0 to 9) make, the first (lowest)
+// byte the highest digit.
+[[gnu::always_inline]] inline std::uint64_t DigitsValue(std::uint64_t word) {
+    word = word * 10 + (word >> 8);  // pairs of digits
+    constexpr std::uint64_t kMask = 0x000000FF000000FFULL;
+    constexpr std::uint64_t kTimes1 = 100 + (1000000ULL << 32);
+    constexpr std::uint64_t kTimes2 = 1 + (10000ULL << 32);
+    return (((word & kMask) * kTimes1) + (((word >> 16) & kMask) * kTimes2)) >> 32;
+}
+
+// The first `count` bytes of the word replaced by zero digits (count below 8).
+inline std::uint64_t ZeroDigitsBelow(std::uint64_t word, std::size_t count) {
+    std::uint64_t low = (std::uint64_t(1) << (8 * count)) - 1;
+    return (word & ~low) | (kZeroDigits & low);
+}
+
 // The whole number the digits raw[from, to) make: at most eight of them, in a field at least
 // eight bytes wide (the word read never leaves the field). False when one of them is no digit.
 inline bool EightDigits(const char* raw, std::size_t from, std::size_t to, std::uint64_t& number) {
@@ -193,23 +217,17 @@ inline bool EightDigits(const char* raw, std::size_t from, std::size_t to, std::
     std::size_t start = to >= 8 ? to - 8 : 0;
     // The digits move to the top of the word; the bytes below them read as leading zeros.
     std::uint64_t word = Load8(raw + start) >> (8 * (from - start)) << (8 * (8 - count));
-    word |= 0x3030303030303030ULL & ~(~std::uint64_t(0) << (8 * (8 - count)));
-    std::uint64_t carried = ((word + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4;
-    if (((word & 0xF0F0F0F0F0F0F0F0ULL) | carried) != 0x3333333333333333ULL)
+    word = ZeroDigitsBelow(word, 8 - count);
+    if (!AllDigits(word))
         return false;
-    word -= 0x3030303030303030ULL;
-    word = word * 10 + (word >> 8);  // pairs of digits
-    constexpr std::uint64_t kMask = 0x000000FF000000FFULL;
-    constexpr std::uint64_t kTimes1 = 100 + (1000000ULL << 32);
-    constexpr std::uint64_t kTimes2 = 1 + (10000ULL << 32);
-    number = (((word & kMask) * kTimes1) + (((word >> 16) & kMask) * kTimes2)) >> 32;
+    number = DigitsValue(word - kZeroDigits);
     return true;
 }
 
 // The common number of a field 8 to 16 bytes wide, [blanks][-]digits[.digits][blanks] with
 // at most eight digits on either side of the point, read a word at a time. The digits (15 at
-// most in 16 bytes with the point) make an exact whole number and the power of ten is exact, so the one division gives
-// the correctly rounded value. False when the field is not of that form.
+// most in 16 bytes with the point) make an exact whole number and the power of ten is exact, so the
+// one division gives the correctly rounded value. False when the field is not of that form.
 inline bool WordDecimal(std::string_view raw, std::size_t begin, std::size_t end, double& value) {
     static constexpr std::uint64_t kScales[] = {1,      10,      100,      1000,     10000,
                                                 100000, 1000000, 10000000, 100000000};
@@ -236,6 +254,83 @@ inline bool WordDecimal(std::string_view raw, std::size_t begin, std::size_t end
     return true;
 }
 
+// Where AlignedWords finds a number field's digits: fixed by the field's width and decimals, so
+// worked out once per field. A field 8 to 16 bytes wide with at most seven decimals and its
+// point (its end, when it has none) within its first eight bytes has them in two words: the
+// part before the point in the first, the point and the decimals in the last.
+struct NumberWords {
+    bool usable = false;
+    std::uint8_t shift = 0;      // moves the bytes before the point to the top of a word
+    std::uint8_t last = 0;       // where the last word starts: the width less eight
+    std::uint8_t places = 0;     // the number of decimals, in bits (eight a byte)
+    std::uint64_t decimals = 0;  // the decimals' bytes in the last word
+    std::uint64_t point = 0;     // the point's byte in the last word
+    std::uint64_t first = 0;     // as many bytes at the start of a word as there are decimals
+    std::uint64_t scale = 1;     // ten to the number of decimals
+    double divisor = 1;          // the same, exactly
+};
+
+inline NumberWords NumberWordsOf(std::size_t width, int decimals) {
+    NumberWords words;
+    std::size_t places = std::size_t(decimals);
+    std::size_t point = width - places - (places != 0);
+    if (decimals < 0 || places > 7 || width < 8 || width > 16 || width < places + 2 || point > 8)
+        return words;
+    words.usable = true;
+    words.shift = std::uint8_t(64 - 8 * point);
+    words.last = std::uint8_t(width - 8);
+    words.places = std::uint8_t(8 * places);
+    words.decimals = ~(~std::uint64_t(0) >> words.places);
+    words.point = (words.decimals >> 8) & ~words.decimals;
+    words.first = ~(~std::uint64_t(0) << words.places);
+    for (std::size_t i = 0; i < places; ++i)
+        words.scale *= 10;
+    words.divisor = double(words.scale);
+    return words;
+}
+
+// AlignedDecimal for a field NumberWordsOf found usable. Every byte is read as if it were a digit
+// ((byte | 0x80) - '0' borrows from no other byte), and the layout is checked beside that, off
+// the value's way.
+[[gnu::always_inline]] inline bool AlignedWords(const char* p, const NumberWords& words,
+                                                double& value) {
+    constexpr std::uint64_t kTens = 0x7676767676767676ULL;  // carries into the high bit from 10
+    // The bytes before the point at the top of a word, with zero bytes (blanks) below them.
+    std::uint64_t whole = Load8(p) << words.shift;
+    std::uint64_t raised = (whole | kHighBits) - kZeroDigits;
+    std::uint64_t digits = raised & kHighBits;                      // the bytes from '0' up
+    std::uint64_t wholeDigits = raised & (digits - (digits >> 7));  // 0 for those below '0'
+    // The decimals at the top of the last word, the point under them; the rest counts as zeros.
+    std::uint64_t last = Load8(p + words.last);
+    std::uint64_t fraction = last & words.decimals;
+    std::uint64_t fractionRaised =
+        (fraction | (kHighBits & words.decimals)) - (kZeroDigits & words.decimals);
+    std::uint64_t fractionDigits = fractionRaised & ~kHighBits;
+    // The layout: no byte past '9' or beyond ASCII; the digits a run up to the point, every
+    // decimal a digit; below the run blanks and zero bytes, and a minus sign right under it.
+    std::uint64_t under = (digits >> 8) & ~digits;
+    std::uint64_t minus = ZeroBytes(whole ^ 0x2D2D2D2D2D2D2D2DULL) & under;
+    bool laidOut =
+        (((wholeDigits + kTens) | (fractionDigits + kTens) | whole | fraction) & kHighBits) == 0 &&
+        (fractionRaised & kHighBits) == (kHighBits & words.decimals) &&
+        ((last ^ 0x2E2E2E2E2E2E2E2EULL) & words.point) == 0 && digits != 0 &&
+        ((digits << 8) & ~digits) == 0 && KeptBytes(whole) == (digits | minus);
+    if (!laidOut)
+        return false;
+    // At most 15 digits: an exact whole number, divided once by an exact power of ten. When the
+    // part before the point has room for the decimals below it (its first bytes are zeros),
+    // both make one word of eight digits.
+    std::uint64_t number = 0;
+    if ((wholeDigits & words.first) == 0)
+        number = DigitsValue((wholeDigits >> words.places) | fractionDigits);
+    else
+        number = DigitsValue(wholeDigits) * words.scale + DigitsValue(fractionDigits);
+    value = double(std::int64_t(number)) / words.divisor;
+    if (minus != 0)
+        value = -value;
+    return true;
+}
+
 // A number as writers lay it out in a field with `decimals` decimals: right-aligned,
 // [blanks][-]digits, then the point and exactly that many digits. The field's own layout tells
 // where the point must be, so nothing is searched; the digits (15 at most) make an exact whole
@@ -248,6 +343,8 @@ inline bool AlignedDecimal(std::string_view raw, int decimals, double& value) {
     if (decimals < 0 || places > 14 || width < places + 2)
         return false;
     std::size_t point = places > 0 ? width - places - 1 : width;
+    if (NumberWords words = NumberWordsOf(width, decimals); words.usable)
+        return AlignedWords(p, words, value);
     if (places > 0 ? p[point] != '.' : unsigned(p[width - 1] - '0') > 9)
         return false;
     std::uint64_t digits = 0;
@@ -274,6 +371,20 @@ inline bool AlignedDecimal(std::string_view raw, int decimals, double& value) {
     value = Scaled(digits, places, negative);
     return true;
 }
+
+// Whether the text field of the given width holds plain ASCII text of at most 15 bytes once its
+// trailing blanks are dropped, and its length. Such a text is the same in UTF-8.
+[[gnu::always_inline]] inline bool ShortPlainText(const char* p, std::size_t width,
+                                                  std::size_t& length) {
+    std::string_view raw(p, width);
+    length = TrimmedEnd(raw);
+    return length <= 15 && AllAscii(raw);
+}
+
+// The string of the first `length` (at most 15) of the bytes at p, from where 15 bytes may be
+// read: a copy of fixed length moves two words, and the string keeps them in place of a heap
+// block.
+std::string ShortText(const char* p, std::size_t length);
 
 }  // namespace detail
 

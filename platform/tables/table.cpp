@@ -32,12 +32,29 @@ void Table::Open(const std::string& path, bool exclusive) {
     const auto& fields = file_.Header().fields;
     for (std::size_t i = 0; i < fields.size(); ++i)
         fieldNumbers_.emplace(sys::UpperCase(fields[i].name), int(i));
+    MakeScanFields();
     state_ = TableState::Browse;
     indexName_.clear();
     indexField_ = -1;
     index_.Clear();
     indexStale_ = true;
     First();
+}
+
+void Table::MakeScanFields() {
+    const DbfHeader& header = file_.Header();
+    scanCount_ = header.fields.size();
+    scanFields_ = std::make_unique<ScanField[]>(scanCount_);
+    for (std::size_t i = 0; i < scanCount_; ++i) {
+        const FieldDef& field = header.fields[i];
+        ScanField& scan = scanFields_[i];
+        scan.offset = std::uint32_t(field.offset);
+        scan.width = std::uint32_t(field.width);
+        scan.shortText = field.type == FieldType::Character &&
+                         std::size_t(field.offset) + 15 <= header.recordLength;
+        if (field.type == FieldType::Numeric)
+            scan.number = detail::NumberWordsOf(std::size_t(field.width), field.decimals);
+    }
 }
 
 void Table::Close() {
@@ -122,15 +139,6 @@ void Table::RefreshIndex() {
     position_ = position < index_.Size() ? position : 0;
 }
 
-std::uint32_t Table::NaturalNext(std::uint32_t from, int step) {
-    return file_.ReadLive(from, step, rows_[current_ ^ 1]);
-}
-
-void Table::LandOnScratch(std::uint32_t recNo) {
-    current_ ^= 1;
-    recNo_ = recNo;
-}
-
 void Table::SetEmpty() {
     rows_[current_].clear();
     recNo_ = 0;
@@ -195,7 +203,7 @@ void Table::Last() {
     bof_ = recNo_ == 0;
 }
 
-void Table::Next() {
+void Table::NextSlow() {
     RequireOpen();
     if (state_ != TableState::Browse)
         CheckBrowseMode();

@@ -4,12 +4,14 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/tables/dbf_file.h"
 #include "platform/tables/error.h"
+#include "platform/tables/field_codec.h"
 #include "platform/tables/format.h"
 #include "platform/tables/key_index.h"
 
@@ -56,7 +58,7 @@ class Table {
 
     // Navigation. A pending edit is posted first when the row was changed, else dropped.
     void First();
-    void Next();
+    inline void Next();
     void Prior();
     void Last();
     // Moves n rows (back when negative), stopping at the first or last row; returns the rows
@@ -100,8 +102,8 @@ class Table {
     long AsInteger(const std::string& name);  // a number cut toward zero
     bool AsBoolean(const std::string& name);
     bool IsNull(int index);
-    std::string AsString(int index);
-    double AsFloat(int index);
+    inline std::string AsString(int index);
+    inline double AsFloat(int index);
     long AsInteger(int index);
     bool AsBoolean(int index);
 
@@ -153,17 +155,25 @@ class Table {
         return CurrentRecordSlow();
     }
     std::string_view CurrentRecordSlow();
-    // The field, and its bytes in the row the cursor browses, when it is of the given type;
-    // else nothing, and the caller takes the general way with its checks and messages. This is
-    // the way of a scan: a field read costs no more than finding its bytes.
-    const FieldDef* BrowsedField(int index, FieldType type, std::string_view& raw) const {
-        const auto& fields = file_.Header().fields;
-        if (state_ != TableState::Browse || recNo_ == 0 || unsigned(index) >= fields.size())
+    // How a field of the browsed row is read on the way of a scan, worked out once at Open.
+    struct ScanField {
+        std::uint32_t offset = 0;
+        std::uint32_t width = 0;
+        bool shortText = false;      // a text field from whose start 15 bytes lie in the record
+        detail::NumberWords number;  // usable only for a number field
+    };
+    // The field and where its bytes lie in the row the cursor browses; else nothing, and the
+    // caller takes the general way with its checks and messages. This is the way of a scan: a
+    // field read costs no more than finding its bytes.
+    const ScanField* BrowsedField(int index, const char*& bytes) const {
+        if (state_ != TableState::Browse || recNo_ == 0 || unsigned(index) >= scanCount_)
             return nullptr;
-        const FieldDef& field = fields[std::size_t(index)];
-        raw = std::string_view(rows_[current_].data() + field.offset, std::size_t(field.width));
-        return field.type == type ? &field : nullptr;
+        const ScanField& field = scanFields_[std::size_t(index)];
+        bytes = rows_[current_].data() + field.offset;
+        return &field;
     }
+    void MakeScanFields();
+    void NextSlow();
     std::string AsStringSlow(int index);
     double AsFloatSlow(int index);
     std::string RawField(int index);
@@ -180,8 +190,13 @@ class Table {
     // file since the index was built (indexCurrent false), when it is rebuilt at the next use.
     void FollowPost(bool indexCurrent);
     // The next live record in record order, read into the other row buffer; 0 when none.
-    std::uint32_t NaturalNext(std::uint32_t from, int step);
-    void LandOnScratch(std::uint32_t recNo);
+    std::uint32_t NaturalNext(std::uint32_t from, int step) {
+        return file_.ReadLive(from, step, rows_[current_ ^ 1]);
+    }
+    void LandOnScratch(std::uint32_t recNo) {
+        current_ ^= 1;
+        recNo_ = recNo;
+    }
     void MoveTo(std::uint32_t recNo);
     void SetEmpty();
     void LandAt(std::size_t position);
@@ -208,6 +223,43 @@ class Table {
     bool modified_ = false;
     std::uint32_t lockedRecord_ = 0;
     std::unordered_map<std::string, int> fieldNumbers_;  // upper-case name -> index
+    std::unique_ptr<ScanField[]> scanFields_;
+    std::size_t scanCount_ = 0;
 };
+
+// A scan calls these for every row and field: the way of a browsed row in natural order is
+// written here, so it costs no call; everything else goes the general way out of line.
+
+[[gnu::always_inline]] inline void Table::Next() {
+    // Browse state means the table is open; no pending edit to post.
+    if (state_ != TableState::Browse || recNo_ == 0 || Indexed())
+        return NextSlow();
+    std::uint32_t r = NaturalNext(recNo_, 1);
+    if (r == 0) {
+        eof_ = true;
+        return;
+    }
+    LandOnScratch(r);
+    eof_ = bof_ = false;
+}
+
+[[gnu::always_inline]] inline std::string Table::AsString(int index) {
+    const char* bytes = nullptr;
+    std::size_t length = 0;
+    const ScanField* field = BrowsedField(index, bytes);
+    if (field != nullptr && field->shortText && detail::ShortPlainText(bytes, field->width, length))
+        return detail::ShortText(bytes, length);
+    return AsStringSlow(index);
+}
+
+[[gnu::always_inline]] inline double Table::AsFloat(int index) {
+    const char* bytes = nullptr;
+    double value = 0;
+    const ScanField* field = BrowsedField(index, bytes);
+    if (field != nullptr && field->number.usable &&
+        detail::AlignedWords(bytes, field->number, value))
+        return value;
+    return AsFloatSlow(index);
+}
 
 }  // namespace tables

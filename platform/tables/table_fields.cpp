@@ -38,13 +38,6 @@ bool Table::IsNull(int index) {
     return FieldIsBlank(FieldBytes(record, FieldAt(index)), FieldAt(index));
 }
 
-std::string Table::AsString(int index) {
-    std::string_view raw;
-    if (BrowsedField(index, FieldType::Character, raw))
-        return DecodeText(raw);  // a blank field trims to ""
-    return AsStringSlow(index);
-}
-
 std::string Table::AsStringSlow(int index) {
     RequireOpen();
     const FieldDef& field = FieldAt(index);
@@ -73,20 +66,13 @@ std::string Table::AsStringSlow(int index) {
     }
 }
 
-double Table::AsFloat(int index) {
-    std::string_view raw;
-    double value = 0;
-    const FieldDef* field = BrowsedField(index, FieldType::Numeric, raw);
-    if (field != nullptr && detail::AlignedDecimal(raw, field->decimals, value))
-        return value;
-    return AsFloatSlow(index);
-}
-
 double Table::AsFloatSlow(int index) {
     RequireOpen();
     const FieldDef& field = FieldAt(index);
     std::string_view raw = FieldBytes(CurrentRecord(), field);
     double value = 0;
+    if (field.type == FieldType::Numeric && detail::AlignedDecimal(raw, field.decimals, value))
+        return value;
     switch (field.type) {
         case FieldType::Numeric:
         case FieldType::Float:
