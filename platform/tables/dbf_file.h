@@ -63,9 +63,10 @@ class DbfFile {
         CopyOut(RecordStart(recNo) + offset, out, n);
     }
     // Steps from record `from` by `step` (1 or -1) to the first record that is not deleted,
-    // within the count the header gives now, and copies it into out. Returns its number, or 0
-    // when there is none. One pass over the mapping, for walks through the whole table.
-    inline std::uint32_t ReadLive(std::uint32_t from, int step, std::string& out);
+    // within the count the header gives now, and copies it into out (room for a record). Returns
+    // its number, or 0 when there is none. One pass over the mapping, for walks through the
+    // whole table.
+    inline std::uint32_t ReadLive(std::uint32_t from, int step, char* out);
     bool Deleted(std::uint32_t recNo) {
         char flag = 0;
         ReadRecordPart(recNo, 0, &flag, 1);
@@ -133,14 +134,18 @@ class DbfFile {
             return {0, end};  // the file grew: map it again first
         std::int64_t r = step > 0 ? std::int64_t(from) + 1
                                   : std::min<std::int64_t>(from, std::int64_t(count) + 1) - 1;
-        for (; r >= 1 && r <= count; r += step) {
-            const char* record = map_ + RecordStart(std::uint32_t(r));
+        if (r < 1 || r > count)
+            return {0, 0};
+        std::ptrdiff_t stride = step * std::ptrdiff_t(header_.recordLength);
+        for (const char* record = map_ + RecordStart(std::uint32_t(r));; record += stride) {
             if (record[0] != '*') {
-                std::memcpy(out, record, header_.recordLength);
+                CopyRecord(out, record, header_.recordLength);
                 return {std::uint32_t(r), 0};
             }
+            r += step;
+            if (r < 1 || r > count)
+                return {0, 0};
         }
-        return {0, 0};
     }
     // After a guarded read found pages gone: maps the file again over the mapping (the read put
     // zeros there) and raises the error.
@@ -168,15 +173,13 @@ class DbfFile {
 
 // A walk through the whole table comes here for every row: its common way is written here, so
 // it costs no call.
-inline std::uint32_t DbfFile::ReadLive(std::uint32_t from, int step, std::string& out) {
+inline std::uint32_t DbfFile::ReadLive(std::uint32_t from, int step, char* out) {
     if (map_ == nullptr)
         Fail("the table is not open");
-    if (out.size() != header_.recordLength)
-        out.resize(header_.recordLength);
     for (;;) {
         // The guard costs nothing until a page is gone, so it is taken for every row.
         MappingRead guard(map_, mapped_);
-        Walk walk = WalkMapping(from, step, out.data());
+        Walk walk = WalkMapping(from, step, out);
         if (guard.End())
             LostPages();
         if (walk.needed == 0)

@@ -148,14 +148,6 @@ bool FieldIsBlank(std::string_view raw, const FieldDef& field) {
     return AllBlank(raw);
 }
 
-std::string detail::ShortText(const char* p, std::size_t length) {
-    if (p == nullptr || length > 15)
-        __builtin_unreachable();  // lets the string's growing way go
-    std::string text(p, 15);
-    text.resize(length);
-    return text;
-}
-
 std::string detail::Cp1252Text(std::string_view text) {
     return sys::Cp1252ToUtf8(text);
 }

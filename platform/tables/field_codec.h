@@ -134,8 +134,9 @@ inline std::size_t TrimmedBegin(const char* p, std::size_t end) {
         for (std::size_t at = 0; at < n; ++at)
             bits |= static_cast<unsigned char>(p[at]);
     } else {
-        bits = Load8(p) | Load8(p + n - 8);
-        for (std::size_t at = 8; at + 8 < n; at += 8)
+        // Three words cover up to 24 bytes; only wider fields take the loop.
+        bits = Load8(p) | Load8(p + n - 8) | Load8(p + (n > 16 ? 8 : 0));
+        for (std::size_t at = 16; at + 8 < n; at += 8)
             bits |= Load8(p + at);
     }
     return (bits & kHighBits) == 0;
@@ -264,7 +265,10 @@ struct NumberWords {
     std::uint8_t last = 0;       // where the last word starts: the width less eight
     std::uint8_t places = 0;     // the number of decimals, in bits (eight a byte)
     std::uint64_t decimals = 0;  // the decimals' bytes in the last word
+    std::uint64_t zeros = 0;     // a zero digit in each of them
+    std::uint64_t highs = 0;     // the high bit of each of them
     std::uint64_t point = 0;     // the point's byte in the last word
+    std::uint64_t dot = 0;       // and the point in it
     std::uint64_t first = 0;     // as many bytes at the start of a word as there are decimals
     std::uint64_t scale = 1;     // ten to the number of decimals
     double divisor = 1;          // the same, exactly
@@ -281,7 +285,10 @@ inline NumberWords NumberWordsOf(std::size_t width, int decimals) {
     words.last = std::uint8_t(width - 8);
     words.places = std::uint8_t(8 * places);
     words.decimals = ~(~std::uint64_t(0) >> words.places);
+    words.zeros = kZeroDigits & words.decimals;
+    words.highs = kHighBits & words.decimals;
     words.point = (words.decimals >> 8) & ~words.decimals;
+    words.dot = 0x2E2E2E2E2E2E2E2EULL & words.point;
     words.first = ~(~std::uint64_t(0) << words.places);
     for (std::size_t i = 0; i < places; ++i)
         words.scale *= 10;
@@ -303,8 +310,7 @@ inline NumberWords NumberWordsOf(std::size_t width, int decimals) {
     // The decimals at the top of the last word, the point under them; the rest counts as zeros.
     std::uint64_t last = Load8(p + words.last);
     std::uint64_t fraction = last & words.decimals;
-    std::uint64_t fractionRaised =
-        (fraction | (kHighBits & words.decimals)) - (kZeroDigits & words.decimals);
+    std::uint64_t fractionRaised = (fraction | words.highs) - words.zeros;
     std::uint64_t fractionDigits = fractionRaised & ~kHighBits;
     // The layout: no byte past '9' or beyond ASCII; the digits a run up to the point, every
     // decimal a digit; below the run blanks and zero bytes, and a minus sign right under it.
@@ -312,9 +318,8 @@ inline NumberWords NumberWordsOf(std::size_t width, int decimals) {
     std::uint64_t minus = ZeroBytes(whole ^ 0x2D2D2D2D2D2D2D2DULL) & under;
     bool laidOut =
         (((wholeDigits + kTens) | (fractionDigits + kTens) | whole | fraction) & kHighBits) == 0 &&
-        (fractionRaised & kHighBits) == (kHighBits & words.decimals) &&
-        ((last ^ 0x2E2E2E2E2E2E2E2EULL) & words.point) == 0 && digits != 0 &&
-        ((digits << 8) & ~digits) == 0 && KeptBytes(whole) == (digits | minus);
+        (fractionRaised & kHighBits) == words.highs && (last & words.point) == words.dot &&
+        digits != 0 && ((digits << 8) & ~digits) == 0 && KeptBytes(whole) == (digits | minus);
     if (!laidOut)
         return false;
     // At most 15 digits: an exact whole number, divided once by an exact power of ten. When the
@@ -384,7 +389,14 @@ inline bool AlignedDecimal(std::string_view raw, int decimals, double& value) {
 // The string of the first `length` (at most 15) of the bytes at p, from where 15 bytes may be
 // read: a copy of fixed length moves two words, and the string keeps them in place of a heap
 // block.
-std::string ShortText(const char* p, std::size_t length);
+[[gnu::always_inline]] inline std::string ShortText(const char* p, std::size_t length) {
+    if (length > 15)
+        __builtin_unreachable();  // lets the string's growing way go
+    std::string text(15, '\0');
+    std::memcpy(text.data(), p, 15);
+    text.resize(length);
+    return text;
+}
 
 }  // namespace detail
 

@@ -11,6 +11,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#endif
+
 namespace tables {
 
 thread_local constinit MappingRead* detail::tMappingRead = nullptr;
@@ -82,6 +86,42 @@ bool RunOnMapping(void (*run)(void*), void* context) {
     tCopying = nullptr;
     return true;
 }
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+
+const bool gCopyRecordWide = [] {
+    __builtin_cpu_init();  // may run before the library's own initialisation
+    return __builtin_cpu_supports("avx2") != 0;
+}();
+
+__attribute__((target("avx2"))) static inline void Copy32(char* out, const char* from) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
+                        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from)));
+}
+
+__attribute__((target("avx2"))) void CopyRecordWide(char* out, const char* from, std::size_t n) {
+    std::size_t at = 0;
+    for (; at + 64 <= n; at += 64) {
+        Copy32(out + at, from + at);
+        Copy32(out + at + 32, from + at + 32);
+    }
+    if (at + 32 <= n) {
+        Copy32(out + at, from + at);
+        at += 32;
+    }
+    if (at < n)
+        Copy32(out + n - 32, from + n - 32);  // the last 32 bytes, over some copied already
+}
+
+#else
+
+const bool gCopyRecordWide = false;
+
+void CopyRecordWide(char* out, const char* from, std::size_t n) {
+    std::memcpy(out, from, n);
+}
+
+#endif
 
 bool CopyFromMapping(void* out, const char* from, std::size_t n) {
     auto copy = [&] { std::memcpy(out, from, n); };

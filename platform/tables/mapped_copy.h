@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstring>
 
 namespace tables {
 
@@ -60,5 +61,19 @@ inline bool MappingRead::End() {
 
 // Installs the bus-error handler the guards rely on; cheap after the first call.
 void InstallBusHandler();
+
+// Copies a record out of the mapping (under a guard) into a row buffer whose fields are read
+// right after. A read is then served from the copy's stores still in flight, but only from
+// stores no wider than 32 bytes: after the 64-byte stores the library's copy makes on a processor
+// with them, each field read waits until the stores reach the cache, tens of cycles a row. Where
+// 32-byte moves exist the record is copied in those; elsewhere the library's copy has none wider.
+void CopyRecordWide(char* out, const char* from, std::size_t n);
+extern const bool gCopyRecordWide;
+
+inline void CopyRecord(char* out, const char* from, std::size_t n) {
+    if (gCopyRecordWide && n >= 32)
+        return CopyRecordWide(out, from, n);
+    std::memcpy(out, from, n);
+}
 
 }  // namespace tables

@@ -2,6 +2,7 @@
 #include "platform/tables/table.h"
 
 #include <algorithm>
+#include <new>
 
 #include "platform/sys/text.h"
 #include "platform/tables/field_codec.h"
@@ -33,6 +34,7 @@ void Table::Open(const std::string& path, bool exclusive) {
     for (std::size_t i = 0; i < fields.size(); ++i)
         fieldNumbers_.emplace(sys::UpperCase(fields[i].name), int(i));
     MakeScanFields();
+    MakeRows();
     state_ = TableState::Browse;
     indexName_.clear();
     indexField_ = -1;
@@ -55,6 +57,19 @@ void Table::MakeScanFields() {
         if (field.type == FieldType::Numeric)
             scan.number = detail::NumberWordsOf(std::size_t(field.width), field.decimals);
     }
+}
+
+void Table::MakeRows() {
+    std::size_t length = file_.Header().recordLength;
+    std::size_t alignment = 64;
+    while (alignment < length && alignment < 4096)
+        alignment *= 2;
+    std::size_t stride = (length + alignment - 1) / alignment * alignment;
+    rows_.reset(static_cast<char*>(std::aligned_alloc(alignment, 2 * stride)));
+    if (!rows_)
+        throw std::bad_alloc();
+    row_ = rows_.get();
+    scratch_ = row_ + stride;
 }
 
 void Table::Close() {
@@ -140,14 +155,13 @@ void Table::RefreshIndex() {
 }
 
 void Table::SetEmpty() {
-    rows_[current_].clear();
     recNo_ = 0;
     position_ = 0;
     eof_ = bof_ = true;
 }
 
 void Table::MoveTo(std::uint32_t recNo) {
-    file_.ReadRecord(recNo, rows_[current_]);
+    file_.ReadRecordPart(recNo, 0, row_, file_.Header().recordLength);
     recNo_ = recNo;
 }
 
@@ -217,13 +231,7 @@ void Table::NextSlow() {
         }
         LandAt(position_ + 1);
     } else {
-        std::uint32_t r = NaturalNext(recNo_, 1);
-        if (r == 0) {
-            eof_ = true;
-            return;
-        }
-        LandOnScratch(r);
-        eof_ = bof_ = false;
+        NaturalStep();
     }
 }
 

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/tables/dbf_file.h"
@@ -151,7 +153,7 @@ class Table {
     // the row.
     std::string_view CurrentRecord() {
         if (state_ == TableState::Browse && recNo_ != 0)
-            return rows_[current_];
+            return std::string_view(row_, file_.Header().recordLength);
         return CurrentRecordSlow();
     }
     std::string_view CurrentRecordSlow();
@@ -169,10 +171,11 @@ class Table {
         if (state_ != TableState::Browse || recNo_ == 0 || unsigned(index) >= scanCount_)
             return nullptr;
         const ScanField& field = scanFields_[std::size_t(index)];
-        bytes = rows_[current_].data() + field.offset;
+        bytes = row_ + field.offset;
         return &field;
     }
     void MakeScanFields();
+    void MakeRows();
     void NextSlow();
     std::string AsStringSlow(int index);
     double AsFloatSlow(int index);
@@ -191,11 +194,21 @@ class Table {
     void FollowPost(bool indexCurrent);
     // The next live record in record order, read into the other row buffer; 0 when none.
     std::uint32_t NaturalNext(std::uint32_t from, int step) {
-        return file_.ReadLive(from, step, rows_[current_ ^ 1]);
+        return file_.ReadLive(from, step, scratch_);
     }
     void LandOnScratch(std::uint32_t recNo) {
-        current_ ^= 1;
+        std::swap(row_, scratch_);
         recNo_ = recNo;
+    }
+    // Next in record order from the current row.
+    void NaturalStep() {
+        std::uint32_t r = NaturalNext(recNo_, 1);
+        if (r == 0) {
+            eof_ = true;
+            return;
+        }
+        LandOnScratch(r);
+        eof_ = bof_ = false;
     }
     void MoveTo(std::uint32_t recNo);
     void SetEmpty();
@@ -215,9 +228,15 @@ class Table {
     bool eof_ = true;
     bool bof_ = true;
     // The current row as read when the cursor came to it, and the buffer a row is read into while
-    // looking for the next one: landing on that row swaps their parts.
-    std::string rows_[2];
-    unsigned current_ = 0;
+    // looking for the next one: landing on that row swaps them. Both lie in one block, each at a
+    // multiple of the power of two at or above the record's length (up to a page), so that no
+    // row straddles a page boundary: field reads across one cost many times plain ones.
+    struct FreeRows {
+        void operator()(char* rows) const { std::free(rows); }
+    };
+    std::unique_ptr<char, FreeRows> rows_;
+    char* row_ = nullptr;
+    char* scratch_ = nullptr;
     std::string editBuffer_;
     std::map<int, std::string> pendingMemos_;  // field index -> Windows-1252 text
     bool modified_ = false;
@@ -234,13 +253,7 @@ class Table {
     // Browse state means the table is open; no pending edit to post.
     if (state_ != TableState::Browse || recNo_ == 0 || Indexed())
         return NextSlow();
-    std::uint32_t r = NaturalNext(recNo_, 1);
-    if (r == 0) {
-        eof_ = true;
-        return;
-    }
-    LandOnScratch(r);
-    eof_ = bof_ = false;
+    NaturalStep();
 }
 
 [[gnu::always_inline]] inline std::string Table::AsString(int index) {

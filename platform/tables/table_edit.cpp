@@ -1,6 +1,8 @@
 // The table component: edit, append, post, cancel, emptying, and the raw record and memo calls.
 #include "platform/tables/table.h"
 
+#include <cstring>
+
 #include "platform/sys/text.h"
 #include "platform/tables/field_codec.h"
 
@@ -97,7 +99,7 @@ void Table::Post() {
         FollowPost(indexCurrent);
     }
     ReleaseLock();
-    rows_[current_].swap(editBuffer_);
+    std::memcpy(row_, editBuffer_.data(), editBuffer_.size());
     editBuffer_.clear();
     modified_ = false;
     state_ = TableState::Browse;
