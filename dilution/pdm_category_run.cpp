@@ -107,8 +107,12 @@ void WalkRanges(int category, std::vector<PdmSicFacility>& facilities) {
 }
 
 // Room for every row of the table is taken first, so that the list of a large category is
-// never moved as it grows; a short list gives back what it did not use.
+// never moved as it grows; a short list gives back what it did not use. The walk takes the
+// facility and reach indexes as they stand at its first seek on each: one check of each file
+// for a change by another program, instead of one at every row and lookup.
 void WalkCategory(int category, std::vector<PdmSicFacility>& facilities) {
+    const tables::Table::IndexHold facilityOrder(Tables().SidsTable);
+    const tables::Table::IndexHold reachOrder(Tables().ReachTable);
     facilities.reserve(Tables().SidsTable.RecordCount());
     WalkRanges(category, facilities);
     if (facilities.size() < facilities.capacity() / 2) {

@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace sys {
@@ -70,9 +71,25 @@ std::vector<std::string> SplitComponents(const std::string& path) {
     return parts;
 }
 
+// Usually only the last name is missing (a file about to be written): when its folder exists as
+// written, that name alone is matched, without walking the folders above it.
+std::optional<std::string> LastNameFallback(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos || slash == 0)
+        return std::nullopt;
+    const std::string name = path.substr(slash + 1);
+    const std::string folder = path.substr(0, slash);
+    if (name.empty() || name == "." || name == ".." || !Exists(folder))
+        return std::nullopt;
+    std::string match = MatchInFolder(folder, name);
+    return match.empty() ? path : JoinPath(folder, match);
+}
+
 // Rebuilds the path component by component, taking the case-insensitive match of each one
 // that does not exist as written.
 std::string CaseFallback(const std::string& path) {
+    if (std::optional<std::string> quick = LastNameFallback(path))
+        return *quick;
     bool absolute = !path.empty() && path[0] == '/';
     std::string result = absolute ? "/" : "";
     bool matching = true;

@@ -43,14 +43,18 @@ size_t DecodeUtf8(std::string_view text, size_t i, char32_t& c) {
 }  // namespace
 
 std::string Format(const char* format, ...) {
+    // Most texts are short: one pass into a buffer on the stack, a second only for a long one.
+    char buffer[256];
     va_list args;
     va_start(args, format);
     va_list copy;
     va_copy(copy, args);
-    int size = std::vsnprintf(nullptr, 0, format, copy);
+    int size = std::vsnprintf(buffer, sizeof buffer, format, copy);
     va_end(copy);
     std::string result;
-    if (size > 0) {
+    if (size > 0 && static_cast<size_t>(size) < sizeof buffer) {
+        result.assign(buffer, static_cast<size_t>(size));
+    } else if (size > 0) {
         result.resize(static_cast<size_t>(size) + 1);
         std::vsnprintf(result.data(), result.size(), format, args);
         result.resize(static_cast<size_t>(size));
@@ -81,28 +85,43 @@ std::string Printed(bool exponent, int decimals, double value) {
     return exponent ? Format("%.*E", decimals, value) : Format("%.*f", decimals, value);
 }
 
-// Whether value can lie exactly half-way between two shown numbers. Such a value times
+enum class Half { No, Yes, Unsure };
+
+// Whether value lies exactly half-way between two shown numbers. Such a value times
 // 2 x 10^shown decimals (counted from the units) is an odd whole number; as 5^n adds no factor
-// 2, value x 2^(shown decimals + 1) is then whole too. Most values are not, and need no exact
-// printing. In the exponent form the shown decimals are counted from the leading digit: one
-// more than the most they can be is taken, which can only let more values through.
-bool MayBeExactHalf(bool exponent, double value, int decimals) {
+// 2, m = value x 2^(shown decimals + 1) is then whole too, and value x 10^shown decimals =
+// m x 5^shown decimals / 2 ends in exactly one half when m is odd (5^n is odd). In the fixed form
+// that settles it. In the exponent form the shown decimals are counted from the leading digit:
+// one more than the most they can be is taken, which can only let more values through, and
+// those are settled by printing the value exactly.
+Half ExactHalfAt(bool exponent, double value, int decimals) {
     if (value == 0)
-        return false;
+        return Half::No;
     long long fromUnits = decimals;
     if (exponent)
         fromUnits -= static_cast<long long>(std::floor(std::log10(std::fabs(value)))) - 1;
     if (fromUnits > 2000)
-        return true;
+        return Half::Unsure;
     const double scaled = std::ldexp(value, static_cast<int>(fromUnits) + 1);
-    return !std::isfinite(scaled) || scaled == std::trunc(scaled);
+    if (!std::isfinite(scaled))
+        return Half::Unsure;
+    if (scaled != std::trunc(scaled))
+        return Half::No;
+    if (exponent)
+        return Half::Unsure;
+    return std::fmod(scaled, 2.0) != 0 ? Half::Yes : Half::No;
 }
 
 std::string HalfAway(bool exponent, double value, int decimals) {
-    if (std::isfinite(value) && decimals >= 0 && MayBeExactHalf(exponent, value, decimals) &&
-        ExactHalf(Printed(exponent, ExactDecimals, value), decimals))
-        // Just past the half, printf rounds away from zero.
-        value = std::nextafter(value, value > 0 ? HUGE_VAL : -HUGE_VAL);
+    if (std::isfinite(value) && decimals >= 0) {
+        Half half = ExactHalfAt(exponent, value, decimals);
+        if (half == Half::Unsure)
+            half = ExactHalf(Printed(exponent, ExactDecimals, value), decimals) ? Half::Yes
+                                                                                : Half::No;
+        if (half == Half::Yes)
+            // Just past the half, printf rounds away from zero.
+            value = std::nextafter(value, value > 0 ? HUGE_VAL : -HUGE_VAL);
+    }
     std::string text = Printed(exponent, decimals, value);
     const std::string_view digits = std::string_view(text).substr(0, text.find('E'));
     if (!text.empty() && text[0] == '-' && digits.find_first_of("123456789") == digits.npos)

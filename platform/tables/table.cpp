@@ -145,11 +145,26 @@ void Table::RequireIndex() const {
         Fail("no index is selected for a key search");
 }
 
+Table::IndexHold::IndexHold(Table& table) : table_(table) {
+    if (table_.indexHolds_++ == 0)
+        table_.indexCheckedInHold_ = false;
+}
+
+Table::IndexHold::~IndexHold() {
+    if (--table_.indexHolds_ == 0)
+        table_.indexCheckedInHold_ = false;
+}
+
 void Table::RefreshIndex() {
-    if (!indexStale_ && index_.BuiltFrom() == file_.Stamp())
+    if (!indexStale_ && (indexCheckedInHold_ || index_.BuiltFrom() == file_.Stamp())) {
+        indexCheckedInHold_ = indexHolds_ > 0;
         return;
+    }
+    // A build that fails half-way (the file cut short underneath) leaves no index to trust.
+    indexStale_ = true;
     index_.Build(file_, FieldAt(indexField_));
     indexStale_ = false;
+    indexCheckedInHold_ = indexHolds_ > 0;
     std::size_t position = index_.PositionOf(recNo_);
     position_ = position < index_.Size() ? position : 0;
 }

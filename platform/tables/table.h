@@ -58,6 +58,22 @@ class Table {
     // How many times this object built an index from the file.
     std::size_t IndexBuilds() const { return index_.Builds(); }
 
+    // Held over a walk or a run of seeks that takes the index as it stands: while a hold lasts,
+    // the index is checked against the file at its first use only, not at every move and seek
+    // (the check asks the file system, which costs more than the move). Rows are still read as
+    // the file holds them now and this process's own posts are still followed; a change by
+    // another program made during the hold is seen at the first use after it.
+    class IndexHold {
+      public:
+        explicit IndexHold(Table& table);
+        ~IndexHold();
+        IndexHold(const IndexHold&) = delete;
+        IndexHold& operator=(const IndexHold&) = delete;
+
+      private:
+        Table& table_;
+    };
+
     // Navigation. A pending edit is posted first when the row was changed, else dropped.
     void First();
     inline void Next();
@@ -223,6 +239,8 @@ class Table {
     int indexField_ = -1;
     KeyIndex index_;
     bool indexStale_ = true;
+    int indexHolds_ = 0;
+    bool indexCheckedInHold_ = false;  // checked against the file since the hold began
     std::uint32_t recNo_ = 0;
     std::size_t position_ = 0;  // position in the index when indexed
     bool eof_ = true;

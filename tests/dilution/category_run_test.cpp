@@ -197,6 +197,30 @@ TEST_F(CategoryRunTest, ListIsWalkedAgainWhenTheTableOrTheFormChanged) {
     EXPECT_EQ(Npdes(form_), (std::vector<std::string>{"TA0000001"}));
 }
 
+// The walk checks the reach table for another program's change once, at its first lookup: a
+// reach added between two runs gives its flows to the second run.
+TEST_F(CategoryRunTest, AReachAddedBetweenTwoRunsIsSeenByTheSecond) {
+    const char* const ReachD = "05090101001";  // sorts just before ReachB
+    AddFacility("AH0000008", "2891", "0", ReachD, "1", "0");
+    auto facility = [&] {
+        for (const PdmSicFacility& f : form_.Facilities) {
+            if (f.NPDES == "AH0000008") {
+                return f;
+            }
+        }
+        ADD_FAILURE() << "AH0000008 not listed";
+        return PdmSicFacility{};
+    };
+    RunPdmSic(form_, 0, 1, 1);
+    EXPECT_EQ(facility().REACH, ReachB);  // the nearest reach at or after its own
+    EXPECT_EQ(facility().MEAN_FLOW, 80);
+    Add("rscan\\reach.dbf", {{"REACH", ReachD}, {"MEAN_FLOW", "250"}, {"LOW_FLOW", "20"}});
+    RunPdmSic(form_, 0, 1, 1);
+    EXPECT_EQ(facility().REACH, ReachD);
+    EXPECT_EQ(facility().MEAN_FLOW, 250);
+    EXPECT_EQ(facility().LOW_FLOW, 20);
+}
+
 TEST_F(CategoryRunTest, RunFlagAndFacilityIndexRestoredOnEveryWayOut) {
     FacilityIndexName = "NAME";
     RunPdmSic(form_, 0, 1, 1);

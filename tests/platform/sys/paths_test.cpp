@@ -52,6 +52,11 @@ TEST_F(PathsTest, MissingNamesMatchExistingOnesWithoutRegardToCase) {
     Touch("duriviz/sids2004.dbf");
     EXPECT_EQ(sys::NativePath(root.path() + "/duriviz/sids2004.dbf"),
               root.path() + "/duriviz/sids2004.dbf");
+    // The folder exists as written and only the file's name differs in case.
+    Touch("duriviz/Reach.DBF");
+    EXPECT_EQ(sys::NativePath(root.path() + "/duriviz/reach.dbf"),
+              root.path() + "/duriviz/Reach.DBF");
+    EXPECT_EQ(sys::NativePath(root.path() + "/duriviz/new.dbf"), root.path() + "/duriviz/new.dbf");
 }
 
 TEST_F(PathsTest, NamesThatMatchNothingAreKeptForCreation) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <vector>
 
 #include "platform/sys/files.h"
 #include "tests/platform/sys/temp_folder.h"
@@ -46,6 +48,47 @@ TEST(TextTest, ExactHalvesGoAwayFromZero) {
     };
     for (const Case& c : exponent)
         EXPECT_EQ(sys::ExponentHalfAway(c.value, c.decimals), c.text) << c.value;
+}
+
+// Rounds the exact decimal expansion of value (glibc prints every digit of a double) to
+// `decimals` places, halves away from zero, by adding one to the last kept digit: an
+// independent way to the same text, for values the quick half test settles on its own.
+std::string RoundedByHand(double value, int decimals) {
+    std::string exact = sys::Format("%.1100f", std::fabs(value));
+    const size_t point = exact.find('.');
+    std::string kept = exact.substr(0, point) + exact.substr(point + 1, size_t(decimals));
+    if (exact[point + 1 + size_t(decimals)] >= '5') {
+        size_t i = kept.size();
+        while (i > 0 && kept[i - 1] == '9')
+            kept[--i] = '0';
+        if (i == 0)
+            kept.insert(kept.begin(), '1');
+        else
+            ++kept[i - 1];
+    }
+    std::string text = kept.substr(0, kept.size() - size_t(decimals));
+    if (decimals > 0)
+        text += "." + kept.substr(kept.size() - size_t(decimals));
+    bool zero = text.find_first_of("123456789") == std::string::npos;
+    return (value < 0 && !zero ? "-" : "") + text;
+}
+
+TEST(TextTest, FixedHalvesAgreeWithTheExactExpansion) {
+    // Binary fractions k / 2^j: every one of them is either an exact half at some number of
+    // decimals or lies off the half by a whole digit pattern, whole numbers and huge ones too.
+    std::vector<double> values;
+    for (int j = 0; j <= 12; ++j) {
+        for (int k = -300; k <= 300; k += 7)
+            values.push_back(std::ldexp(k, -j));
+    }
+    for (double v : {0.1, 2.675, 1e15 + 0.5, 4503599627370497.0, 9007199254740993.0, 1e22, 3e300,
+                     5e-324, -2.5e-7, 0.30000000000000004})
+        values.push_back(v);
+    for (double value : values) {
+        for (int decimals = 0; decimals <= 10; ++decimals)
+            EXPECT_EQ(sys::FixedHalfAway(value, decimals), RoundedByHand(value, decimals))
+                << sys::Format("%.17g", value) << " to " << decimals;
+    }
 }
 
 TEST(TextTest, NumbersStayInTheCLocaleWhateverTheUsersLocale) {

@@ -229,15 +229,22 @@ TEST(CrashStates, ARecordWrittenButNotCountedIsIgnoredAndOverwritten) {
     }
 }
 
-// Another program shrinking the table underneath: the records past the new end are no longer in
-// the mapping, and reading one is an error naming the cause, never a bus error.
-TEST(OtherPrograms, ATableCutShortUnderneathGivesAnErrorNotACrash) {
-    ScratchFolder folder;
-    std::string path = folder.Path("shrunk.dbf");
+// A table of 3000 rows keyed R00000 to R02999, records of 11 bytes after a 65-byte header;
+// returns its path.
+std::string MakeKeyTable(ScratchFolder& folder, const std::string& name) {
+    std::string path = folder.Path(name);
     std::vector<std::vector<std::string>> rows;
     for (int i = 0; i < 3000; ++i)
         rows.push_back({sys::Format("R%05d", i)});
     MakeTable(path, "KEY C 10 0\n", rows);
+    return path;
+}
+
+// Another program shrinking the table underneath: the records past the new end are no longer in
+// the mapping, and reading one is an error naming the cause, never a bus error.
+TEST(OtherPrograms, ATableCutShortUnderneathGivesAnErrorNotACrash) {
+    ScratchFolder folder;
+    std::string path = MakeKeyTable(folder, "shrunk.dbf");
     Table table;
     table.Open(path);
     table.Last();
@@ -271,6 +278,19 @@ TEST(OtherPrograms, ATableCutShortUnderneathGivesAnErrorNotACrash) {
     expectChanged([&] { table.RecordCount(); });
     expectChanged([&] { table.First(); });
     expectChanged([&] { table.First(); });
+}
+
+// An index whose rebuild fails on a table cut short is not taken as built afterwards: every use
+// fails the same way, none finds an empty table.
+TEST(OtherPrograms, AnIndexThatFailedToRebuildIsNotTakenAsBuilt) {
+    ScratchFolder folder;
+    std::string path = MakeKeyTable(folder, "shrunk.dbf");
+    Table table;
+    table.Open(path);
+    table.SetIndex("KEY");
+    ASSERT_EQ(::truncate(path.c_str(), 32 + 32 + 1 + 11 * 10), 0);  // ten records left
+    for (int attempt = 0; attempt < 2; ++attempt)
+        EXPECT_THROW(table.FindNearest(std::string("R00005")), tables::TableError) << attempt;
 }
 
 // While another process posts one row over and over, each version whole, a row read field by

@@ -158,6 +158,38 @@ TEST_F(SeekTest, SelectingTheTagInUseKeepsTheIndexUntilTheFileChanges) {
     EXPECT_EQ(table_.RecNo(), 2u);
 }
 
+// A walk holds the index: it is checked against the file at its first use in the hold and then
+// taken as it stands, following this process's own posts; another program's change made before
+// the hold is seen in it, one made during it at the first use after it.
+TEST_F(SeekTest, AHeldIndexIsCheckedAtItsFirstUseAndAgainAfterTheHold) {
+    table_.SetIndex("KEY");
+    Table other;
+    other.Open(folder_.Path("keys.dbf"));
+    auto appendElsewhere = [&](const char* key) {
+        other.Append();
+        other.SetString("KEY", key);
+        other.Post();
+    };
+    appendElsewhere("C");  // record 8
+    {
+        const Table::IndexHold hold(table_);
+        table_.FindNearest(std::string("C"));
+        EXPECT_EQ(table_.RecNo(), 8u);
+        EXPECT_EQ(table_.IndexBuilds(), 2u);
+        table_.Append();  // record 9
+        table_.SetString("KEY", "CC");
+        table_.Post();
+        appendElsewhere("E");  // record 10
+        table_.FindNearest(std::string("E"));
+        EXPECT_EQ(table_.RecNo(), 5u);  // F: record 10 is not in the held index
+        EXPECT_EQ(IndexOrder(), (std::vector<std::uint32_t>{7, 4, 2, 8, 9, 1, 3, 5, 6}));
+        EXPECT_EQ(table_.IndexBuilds(), 2u);
+    }
+    table_.FindNearest(std::string("E"));
+    EXPECT_EQ(table_.RecNo(), 10u);
+    EXPECT_EQ(table_.IndexBuilds(), 3u);
+}
+
 TEST_F(SeekTest, PrefixLookup) {
     table_.SetIndex("KEY");
     EXPECT_TRUE(table_.FindPrefix("A"));
