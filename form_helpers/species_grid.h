@@ -4,5 +4,5 @@
 #include "platform/forms/components.h"
 
 // Fills a six-column grid with the species listed for DirectRec's county when CurrentPmn.CRITTERS
-// is set: a header row, then one row per species in county-table order.
+// is set: a header row, then a row for each species in county-table order.
 void FillSpeciesGrid(forms::TStringGrid& grid);
