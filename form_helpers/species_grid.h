@@ -1,8 +1,8 @@
-// The grid of endangered species listed for the facility's county.
+// The grid of endangered species that live in the county of the facility being assessed.
 #pragma once
 
 #include "platform/forms/components.h"
 
-// Fills a six-column grid with the species listed for DirectRec's county when CurrentPmn.CRITTERS
-// is set: a header row, then a row for each species in county-table order.
+// Fills a six-column grid: a header row, then the county's species in the order the county table
+// keeps them. Only the header when the case does not ask about endangered species.
 void FillSpeciesGrid(forms::TStringGrid& grid);

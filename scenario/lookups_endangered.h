@@ -15,6 +15,7 @@ void LoadSpecies(double speciesId);
 // into CritterRec; true when the row belongs to the key's county (always for an empty key).
 bool LoadCountySpecies(const std::string& countyKey);
 
-// The species listed for DirectRec's county when CurrentPmn.CRITTERS is set, in county-table
-// order; CritterRec is left on the first row after the county's rows.
+// The species of the facility's county in the order the county table keeps them, or none when
+// the case does not ask about endangered species. CritterRec is left on the first row after the
+// county's rows.
 std::vector<critter_record> ListedSpeciesOfFacility();
